@@ -1,0 +1,14 @@
+// The installed screen fonts: a count and a family name by position, stable during a run.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class FontCatalog {
+public:
+    virtual ~FontCatalog() = default;
+    virtual int count() const = 0;
+    // The family at a position 0 .. count() - 1; an empty string outside that range.
+    virtual QString name(int index) const = 0;
+    QStringList names() const;
+};

@@ -1,0 +1,20 @@
+// Installed fonts from Qt's font database.
+#pragma once
+
+#include "fontcatalog.h"
+
+class QtFontCatalog : public FontCatalog {
+public:
+    QtFontCatalog();
+    int count() const override;
+    QString name(int index) const override;
+
+    // Qt names a family that several foundries offer "Family [Foundry]". The suite shows
+    // and stores the family alone: that is the name other programs, RTF and HTML know,
+    // and QFont picks a foundry by itself. Duplicates that this leaves are dropped.
+    static QString familyName(const QString &qtFamily);
+    static QStringList familyNames(const QStringList &qtFamilies);
+
+private:
+    QStringList m_names;
+};

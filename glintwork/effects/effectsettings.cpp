@@ -1,0 +1,2 @@
+// Effect settings: see effectsettings.h.
+#include "effectsettings.h"

@@ -1,0 +1,71 @@
+// The Qt side of the platform layer: font family names, twips, the progress bar widget.
+#include "fakefilelocations.h"
+#include "progressindicator.h"
+#include "qtfontcatalog.h"
+#include "twips.h"
+
+#include <QFontDatabase>
+#include <QFrame>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(QtFontCatalog, FoundryNamesAreShownAsTheFamilyOnce)
+{
+    EXPECT_EQ(QtFontCatalog::familyName("Nimbus Sans [UKWN]"), "Nimbus Sans");
+    EXPECT_EQ(QtFontCatalog::familyName("Arial"), "Arial");
+    EXPECT_EQ(QtFontCatalog::familyName("Odd [Name"), "Odd [Name");
+    EXPECT_EQ(QtFontCatalog::familyName("[Brackets]"), "[Brackets]");
+    EXPECT_EQ(QtFontCatalog::familyNames({"B [x]", "A", "B [y]", "C"}),
+              (QStringList{"B", "A", "C"}));
+}
+
+TEST(QtFontCatalog, ListsTheInstalledTestFonts)
+{
+    QtFontCatalog fonts;
+    ASSERT_GT(fonts.count(), 0);
+    EXPECT_TRUE(fonts.names().contains("DejaVu Sans"));
+    EXPECT_EQ(fonts.name(fonts.count()), QString());
+    EXPECT_EQ(fonts.name(-1), QString());
+    for (const QString &name : fonts.names())
+        EXPECT_FALSE(name.endsWith(']')) << name.toStdString();
+}
+
+TEST(Twips, ConvertsBothWays)
+{
+    EXPECT_EQ(Twips::toPixels(1440, 15.0), 96);
+    EXPECT_EQ(Twips::fromPixels(96, 15.0), 1440);
+    EXPECT_EQ(Twips::toPixels(11505, 15.0), 767);
+    EXPECT_EQ(Twips::toPixels(100, 0.0), 7); // a broken screen reads as 96 dpi
+    EXPECT_GT(Twips::perPixel(), 0.0);
+}
+
+TEST(ProgressIndicator, FollowsTheState)
+{
+    ProgressState state;
+    ProgressIndicator bar(state);
+    EXPECT_EQ(bar.objectName(), "LabelPB");
+    EXPECT_EQ(bar.shape()->objectName(), "ShapePB");
+    EXPECT_TRUE(bar.isHidden());
+    bar.resize(bar.sizeHint());
+    state.setVisible(true);
+    EXPECT_FALSE(bar.isHidden());
+    state.setMax(10);
+    state.setValue(10);
+    const int full = bar.shape()->width();
+    state.setValue(5);
+    EXPECT_NEAR(bar.shape()->width(), full / 2, 2);
+    state.setVisible(false);
+    EXPECT_TRUE(bar.isHidden());
+}
+
+TEST(FileLocations, ProgramFolderFirstThenTheUsersFolder)
+{
+    FakeFileLocations places;
+    EXPECT_EQ(places.dataFolder(), places.programFolder());
+    places.setProgramFolderWritable(false);
+    EXPECT_EQ(places.dataFolder(), places.userDataFolder());
+    EXPECT_EQ(places.configFolder(), places.userConfigFolder());
+}
+
+} // namespace

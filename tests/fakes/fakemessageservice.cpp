@@ -1,0 +1,23 @@
+// Scripted message boxes: see fakemessageservice.h.
+#include "fakemessageservice.h"
+
+MessageService::Answer FakeMessageService::message(const QString &text, const QString &title,
+                                                   Buttons buttons, Icon icon)
+{
+    shown.append({text, title, buttons, icon});
+    if (!answers.empty()) {
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+std::optional<QString> FakeMessageService::input(const QString &prompt, const QString &,
+                                                 const QString &defaultAnswer)
+{
+    prompts.append(prompt);
+    if (inputs.empty())
+        return defaultAnswer;
+    return inputs.takeFirst();
+}
