@@ -3,9 +3,9 @@
 
 #include <cfloat>
 #include <charconv>
-#include <string>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace Numbers {
 

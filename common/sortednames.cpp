@@ -18,7 +18,8 @@ QStringList sorted(QStringList names)
 
 int insertPosition(const QStringList &sortedNames, const QString &name)
 {
-    const auto it = std::upper_bound(sortedNames.begin(), sortedNames.end(), name, lessIgnoringCase);
+    const auto it =
+        std::upper_bound(sortedNames.begin(), sortedNames.end(), name, lessIgnoringCase);
     return int(it - sortedNames.begin());
 }
 

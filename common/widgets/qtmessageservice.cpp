@@ -12,10 +12,18 @@ MessageService::Answer QtMessageService::message(const QString &text, const QStr
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
     }
     switch (buttons) {
     case Buttons::Ok:
@@ -31,11 +39,16 @@ MessageService::Answer QtMessageService::message(const QString &text, const QStr
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Cancel: return Answer::Cancel;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Ok: return Answer::Ok;
-    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
 }
 

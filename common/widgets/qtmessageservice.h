@@ -10,8 +10,7 @@ public:
     explicit QtMessageService(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
 
-    Answer message(const QString &text, const QString &title, Buttons buttons,
-                   Icon icon) override;
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultAnswer) override;
     void beep() override;

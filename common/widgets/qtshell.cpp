@@ -19,7 +19,8 @@ bool QtShell::openDocument(const QString &path, const QString &workingFolder)
     // The handler inherits the working folder of the moment it is started.
     const QString previous = QDir::currentPath();
     const bool changed = !workingFolder.isEmpty() && QDir::setCurrent(workingFolder);
-    const bool ok = QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    const bool ok =
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     if (changed)
         QDir::setCurrent(previous);
     return ok;

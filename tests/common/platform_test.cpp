@@ -69,3 +69,53 @@ TEST(FileLocations, ProgramFolderFirstThenTheUsersFolder)
 }
 
 } // namespace
+
+#include "qtbusypointer.h"
+#include "qtclipboard.h"
+
+#include <QApplication>
+
+namespace {
+
+TEST(QtClipboard, CarriesRtfAndTextTogether)
+{
+    QtClipboard clipboard;
+    clipboard.setRtfAndText("{\\rtf1 x}", "x");
+    EXPECT_TRUE(clipboard.hasRtf());
+    EXPECT_EQ(clipboard.rtf(), QByteArray("{\\rtf1 x}"));
+    EXPECT_EQ(clipboard.text(), "x");
+    clipboard.setText("plain only");
+    EXPECT_FALSE(clipboard.hasRtf());
+    EXPECT_EQ(clipboard.rtf(), QByteArray());
+    EXPECT_EQ(clipboard.text(), "plain only");
+    clipboard.clear();
+    EXPECT_FALSE(clipboard.hasText());
+}
+
+TEST(QtBusyPointer, ScreenPointerIsRestoredOnceWhateverTheCalls)
+{
+    {
+        QtBusyPointer busy;
+        busy.setBusy(true, BusyPointer::Scope::Screen);
+        busy.setBusy(true, BusyPointer::Scope::Screen);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        busy.setBusy(false, BusyPointer::Scope::Screen);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        busy.setBusy(true, BusyPointer::Scope::Screen);
+    }
+    // Destroyed while busy: the pointer comes back.
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtBusyPointer, WindowPointer)
+{
+    QWidget window;
+    QtBusyPointer busy(&window);
+    busy.setBusy(true, BusyPointer::Scope::Window);
+    EXPECT_EQ(window.cursor().shape(), Qt::WaitCursor);
+    busy.setBusy(false, BusyPointer::Scope::Window);
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+} // namespace

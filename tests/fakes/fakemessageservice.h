@@ -24,8 +24,7 @@ public:
     QList<QString> prompts;
     int beeps = 0;
 
-    Answer message(const QString &text, const QString &title, Buttons buttons,
-                   Icon icon) override;
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultAnswer) override;
     void beep() override { ++beeps; }
