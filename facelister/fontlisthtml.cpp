@@ -1,0 +1,123 @@
+// The HTML font list: see fontlisthtml.h.
+#include "fontlisthtml.h"
+
+#include "charformat.h"
+#include "cp1252.h"
+#include "htmlsizeclass.h"
+#include "richtextbox.h"
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+void appendReference(QString &out, char32_t codePoint)
+{
+    out += QStringLiteral("&#") + QString::number(quint32(codePoint)) + QLatin1Char(';');
+}
+
+// Appends the character at i (and its low surrogate, which i then skips), escaped for
+// HTML text, or for a double-quoted attribute when inAttribute.
+void appendEscaped(QString &out, const QString &text, qsizetype &i, bool inAttribute)
+{
+    const QChar c = text.at(i);
+    if (c == u'&') {
+        out += QStringLiteral("&amp;");
+    } else if (!inAttribute && c == u'<') {
+        out += QStringLiteral("&lt;");
+    } else if (!inAttribute && c == u'>') {
+        out += QStringLiteral("&gt;");
+    } else if (inAttribute && c == u'"') {
+        out += QStringLiteral("&quot;");
+    } else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        appendReference(out, QChar::surrogateToUcs4(c, text.at(i + 1)));
+        ++i;
+    } else if (c.isSurrogate()) {
+        appendReference(out, 0xFFFD);
+    } else if (Cp1252::fromUnicode(c)) {
+        out += c;
+    } else {
+        appendReference(out, c.unicode());
+    }
+}
+
+QString escapedAttribute(const QString &value)
+{
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i)
+        appendEscaped(out, value, i, true);
+    return out;
+}
+
+} // namespace
+
+bool FontListHtml::hasContent(const QString &previewText)
+{
+    return previewText.trimmed().size() >= 2;
+}
+
+QString FontListHtml::page(const RichTextBox &box, const QString &downloadAddress)
+{
+    const QString comment =
+        QStringLiteral("<!--List all the fonts on your computer with Facelister - download from ") +
+        escapedAttribute(downloadAddress).remove(QStringLiteral("--")) + QStringLiteral("-->");
+    QString out = comment + kCrLf;
+    for (const char *piece :
+         {"<html>", "<head>",
+          "<meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>",
+          "<meta name='generator' content='Facelister v1.0 from Quillbright'>",
+          "<title>Fonts</title>", "</head>", "<body>"})
+        out += QLatin1String(piece) + kCrLf;
+
+    const QString text = box.text();
+    out.reserve(out.size() + text.size() * 3);
+    QString previousFace;
+    int previousClass = 0;
+    bool previousBold = false;
+    bool previousItalic = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const CharFormat format = box.formatAt(int(i));
+        const int sizeClass = htmlSizeClass(format.size);
+        const bool faceChanged = format.face != previousFace;
+        const bool classChanged = sizeClass != previousClass;
+        if (faceChanged || classChanged) {
+            out += QStringLiteral("<font");
+            if (faceChanged)
+                out += QStringLiteral(" face=\"") + escapedAttribute(format.face.toLower()) +
+                       QLatin1Char('"');
+            if (classChanged)
+                out += QStringLiteral(" size=") + QString::number(sizeClass);
+            out += QLatin1Char('>');
+        }
+        if (previousBold != format.bold)
+            out += format.bold ? QStringLiteral("<b>") : QStringLiteral("</b>");
+        if (previousItalic != format.italic)
+            out += format.italic ? QStringLiteral("<i>") : QStringLiteral("</i>");
+        if (text.at(i) == u'\r')
+            out += QStringLiteral("<br>");
+        else
+            appendEscaped(out, text, i, false);
+        previousFace = format.face;
+        previousClass = sizeClass;
+        previousBold = format.bold;
+        previousItalic = format.italic;
+    }
+
+    if (previousBold)
+        out += QStringLiteral("</b>");
+    if (previousItalic)
+        out += QStringLiteral("</i>");
+    out += QStringLiteral("</font>") + kCrLf;
+    out += QStringLiteral("</body>") + kCrLf;
+    out += QStringLiteral("</html>") + kCrLf;
+    out += comment + kCrLf;
+    out.replace(QStringLiteral("<br><br>"), QStringLiteral("<br>"));
+    return out + kCrLf;
+}
+
+QByteArray FontListHtml::pageBytes(const RichTextBox &box, const QString &downloadAddress)
+{
+    // Everything outside the code page was escaped above, so the encoding cannot fail;
+    // the fallback keeps the text rather than losing it.
+    const QString html = page(box, downloadAddress);
+    return Cp1252::encode(html).value_or(html.toUtf8());
+}

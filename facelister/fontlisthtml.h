@@ -1,0 +1,24 @@
+// The HTML font list: the preview turned into a web page, character by character, with
+// a font tag wherever the face or the HTML size class changes and bold and italic tags
+// wherever those change.
+#pragma once
+
+#include <QString>
+
+class RichTextBox;
+
+class FontListHtml {
+public:
+    static QString fileName() { return QStringLiteral("Font_List.htm"); }
+
+    // Whether the preview holds something to print, save or copy: at least two
+    // characters once leading and trailing blanks are left out.
+    static bool hasContent(const QString &previewText);
+
+    // The page for the box's content, every frame line ending in CR LF and the whole
+    // followed by one more CR LF, as written to the file. Every character is Windows-1252:
+    // others are written as numeric character references.
+    static QString page(const RichTextBox &box, const QString &downloadAddress);
+    // The page in Windows-1252 bytes.
+    static QByteArray pageBytes(const RichTextBox &box, const QString &downloadAddress);
+};

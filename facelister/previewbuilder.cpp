@@ -1,0 +1,105 @@
+// Facelister's preview: see previewbuilder.h.
+#include "previewbuilder.h"
+
+#include "numbers.h"
+#include "progressstate.h"
+#include "richtextbox.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("Fonts");
+const QString kLineBreak = QStringLiteral("\r\n");
+constexpr int kBodyStart = 9; // after "Fonts", CR LF, CR LF
+
+void advance(ProgressState *progress, int steps)
+{
+    if (progress)
+        progress->setValue(double(progress->value()) + steps);
+}
+
+} // namespace
+
+PreviewBuilder::Size PreviewBuilder::normaliseSize(const QString &text)
+{
+    // Each step reads the text afresh, as the combo box would be read after each change.
+    QString current = text;
+    double value = Numbers::val(current);
+    if (value != Numbers::intPart(value))
+        current = Numbers::text(Numbers::intPart(value));
+    if (Numbers::val(current) < kMinSize)
+        current = QString::number(kMinSize);
+    if (Numbers::val(current) > kMaxSize)
+        current = QString::number(kMaxSize);
+    value = Numbers::val(current);
+    return {current, int(qBound<double>(kMinSize, value, kMaxSize))};
+}
+
+int PreviewBuilder::sampleRuleSize(const QString &text)
+{
+    return Numbers::clampToInt32(Numbers::intPart(Numbers::val(text)));
+}
+
+QString PreviewBuilder::suffixFor(const QString &entry)
+{
+    return entry == entry.toUpper() ? QStringLiteral("   BOLD  ITALIC")
+                                    : QStringLiteral(" - Bold, Italic");
+}
+
+PreviewBuilder::Layout PreviewBuilder::layout(const QStringList &entries, bool samples)
+{
+    Layout result;
+    result.text = kTitle + kLineBreak + kLineBreak;
+    result.lineStarts.reserve(entries.size());
+    for (const QString &entry : entries) {
+        result.lineStarts.append(int(result.text.size()));
+        result.text += entry;
+        if (samples)
+            result.text += suffixFor(entry);
+        result.text += kLineBreak;
+    }
+    return result;
+}
+
+void PreviewBuilder::build(RichTextBox &box, const QStringList &entries, int size, bool samples,
+                           ProgressState *progress,
+                           const std::function<void(const QString &)> &status)
+{
+    box.setBaseFontSize(size);
+    const Layout lines = layout(entries, samples);
+    advance(progress, int(entries.size()));
+    box.setText(lines.text);
+    if (status)
+        status(QStringLiteral("Formatting preview..."));
+
+    box.select(0, int(kTitle.size()));
+    box.setSelBold(true);
+    box.setSelFontName(QStringLiteral("Arial"));
+    box.setSelFontSize(Numbers::intPart(1.35 * size));
+    box.select(7, 2);
+    box.setSelFontSize(Numbers::intPart(0.5 * size));
+    box.select(kBodyStart, int(lines.text.size()) - kBodyStart);
+    box.setSelFontSize(size);
+    box.setSelBold(false);
+
+    // Each line is formatted where it was placed, never found by searching the text: a
+    // name that also occurs earlier (inside a longer name, the title or a suffix) would
+    // otherwise format the earlier place and leave its own line in the default face.
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString &entry = entries.at(i);
+        const int start = lines.lineStarts.at(i);
+        const int length = int(entry.size()) + (samples ? kSuffixLength : 0);
+        advance(progress, 3);
+        box.select(start, length);
+        if (!entry.isEmpty())
+            box.setSelFontName(entry);
+        if (samples) {
+            advance(progress, 4);
+            const int end = start + length;
+            box.select(end - 12, 5);
+            box.setSelBold(true);
+            box.select(end - 6, 6);
+            box.setSelItalic(true);
+        }
+    }
+    box.select(0, 0);
+}

@@ -1,0 +1,48 @@
+// Facelister's preview: the title "Fonts", an empty line, and every list entry on its own
+// line in its own face, with a bold and an italic sample when samples are on.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class ProgressState;
+class RichTextBox;
+
+class PreviewBuilder {
+public:
+    static constexpr int kMinSize = 8;
+    static constexpr int kMaxSize = 48;
+    static constexpr int kSuffixLength = 15;
+    // The largest size at which the bold and italic samples may be shown.
+    static constexpr int kMaxSampleSize = 22;
+
+    struct Size {
+        QString text; // the size text as the combo box should show it
+        int points = kMinSize;
+    };
+
+    // The size text brought into 8 to 48: a fractional value becomes its whole part, a
+    // text without a number reads as 0 and so becomes "8".
+    static Size normaliseSize(const QString &text);
+    // Whole part of the value at the start of the text, as the sample rule reads it.
+    static int sampleRuleSize(const QString &text);
+
+    // " - Bold, Italic", or "   BOLD  ITALIC" for an entry written all in capitals.
+    static QString suffixFor(const QString &entry);
+
+    // The plain text of the preview and where each entry's line starts in it.
+    struct Layout {
+        QString text;
+        QList<int> lineStarts;
+    };
+    static Layout layout(const QStringList &entries, bool samples);
+
+    // Replaces the box's content with the formatted preview and collapses the selection
+    // to the start. The progress goes up by 1 per entry while the text is assembled, by 3
+    // per entry while it is formatted and by 4 more with samples; status is told when
+    // formatting begins.
+    static void build(RichTextBox &box, const QStringList &entries, int size, bool samples,
+                      ProgressState *progress = nullptr,
+                      const std::function<void(const QString &)> &status = {});
+};
