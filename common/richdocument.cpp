@@ -1,0 +1,308 @@
+// In-memory rich-text box: see richdocument.h.
+#include "richdocument.h"
+
+#include "rtfreader.h"
+#include "rtfwriter.h"
+
+#include <algorithm>
+#include <cmath>
+
+RichDocument::RichDocument()
+{
+    faceIndex(QString::fromLatin1(kDefaultFace));
+}
+
+bool RichDocument::isValidSize(double points)
+{
+    return std::isfinite(points) && points >= kMinFontSize && points <= kMaxFontSize;
+}
+
+QString RichDocument::normaliseLineBreaks(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            out += u"\r\n";
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            out += u"\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+int RichDocument::faceIndex(const QString &face)
+{
+    const auto it = m_faceIndex.constFind(face);
+    if (it != m_faceIndex.constEnd())
+        return it.value();
+    const int index = int(m_faces.size());
+    m_faces.append(face);
+    m_faceIndex.insert(face, index);
+    return index;
+}
+
+RichDocument::Attr RichDocument::attrFor(const CharFormat &format)
+{
+    Attr attr;
+    attr.face = format.face.isEmpty() ? 0 : faceIndex(format.face);
+    attr.size = isValidSize(format.size) ? format.size : 0.0;
+    attr.colour = format.colour & 0xFFFFFF;
+    attr.offset = format.offset;
+    attr.bold = format.bold;
+    attr.italic = format.italic;
+    return attr;
+}
+
+CharFormat RichDocument::formatOf(const Attr &attr) const
+{
+    CharFormat format;
+    format.face = m_faces.at(attr.face);
+    format.size = attr.size > 0 ? attr.size : m_baseSize;
+    format.colour = attr.colour;
+    format.bold = attr.bold;
+    format.italic = attr.italic;
+    format.offset = attr.offset;
+    return format;
+}
+
+CharFormat RichDocument::defaultFormat() const
+{
+    return formatOf(Attr{0, 0.0, m_defaultColour, 0, false, false});
+}
+
+CharFormat RichDocument::formatAt(int position) const
+{
+    if (position < 0 || position >= length())
+        return defaultFormat();
+    return formatOf(m_attrs[size_t(position)]);
+}
+
+void RichDocument::setBaseFontSize(double points)
+{
+    if (isValidSize(points))
+        m_baseSize = points;
+}
+
+void RichDocument::setText(const QString &text)
+{
+    m_text = normaliseLineBreaks(text);
+    m_attrs.assign(size_t(m_text.size()), Attr{0, 0.0, m_defaultColour, 0, false, false});
+    m_selStart = 0;
+    m_selLength = 0;
+}
+
+void RichDocument::setRuns(const RichRuns &runs)
+{
+    m_text.clear();
+    m_attrs.clear();
+    m_selStart = 0;
+    m_selLength = 0;
+    insertRuns(Range{0, 0}, runs);
+    m_selStart = 0;
+    m_selLength = 0;
+}
+
+QByteArray RichDocument::rtf() const
+{
+    return RtfWriter::write(runs());
+}
+
+void RichDocument::setRtf(const QByteArray &rtf)
+{
+    setRuns(RtfReader::readRuns(rtf, CharFormat{QString(), 0.0, m_defaultColour}));
+}
+
+void RichDocument::setSelStart(int start)
+{
+    m_selStart = std::clamp(start, 0, length());
+    m_selLength = 0;
+}
+
+void RichDocument::setSelLength(int length)
+{
+    m_selLength = std::clamp(length, 0, this->length() - m_selStart);
+}
+
+RichDocument::Range RichDocument::changeRange() const
+{
+    auto midBreak = [this](int p) {
+        return p > 0 && p < length() && m_text[p - 1] == u'\r' && m_text[p] == u'\n';
+    };
+    Range range{m_selStart, m_selStart + m_selLength};
+    if (midBreak(range.start))
+        --range.start;
+    if (m_selLength == 0)
+        range.end = range.start;
+    else if (midBreak(range.end))
+        ++range.end;
+    return range;
+}
+
+QString RichDocument::selText() const
+{
+    return m_text.mid(m_selStart, m_selLength);
+}
+
+RichDocument::Attr RichDocument::insertionAttr(const Range &range) const
+{
+    // New text takes the format of what it replaces, or of the character before it, as
+    // typing does.
+    if (range.end > range.start)
+        return m_attrs[size_t(range.start)];
+    if (range.start > 0)
+        return m_attrs[size_t(range.start - 1)];
+    if (!m_attrs.empty())
+        return m_attrs.front();
+    return Attr{0, 0.0, m_defaultColour, 0, false, false};
+}
+
+void RichDocument::replaceRange(const Range &range, const QString &text,
+                                const std::vector<Attr> &attrs)
+{
+    m_text.replace(range.start, range.end - range.start, text);
+    m_attrs.erase(m_attrs.begin() + range.start, m_attrs.begin() + range.end);
+    m_attrs.insert(m_attrs.begin() + range.start, attrs.begin(), attrs.end());
+    m_selStart = range.start + int(text.size());
+    m_selLength = 0;
+}
+
+void RichDocument::setSelText(const QString &text)
+{
+    const Range range = changeRange();
+    const QString clean = normaliseLineBreaks(text);
+    replaceRange(range, clean, std::vector<Attr>(size_t(clean.size()), insertionAttr(range)));
+}
+
+void RichDocument::insertRuns(const Range &range, const RichRuns &runs)
+{
+    QString text;
+    std::vector<Attr> attrs;
+    for (const RichRun &run : runs) {
+        const QString clean = normaliseLineBreaks(run.text);
+        const Attr attr = attrFor(run.format);
+        text += clean;
+        attrs.insert(attrs.end(), size_t(clean.size()), attr);
+    }
+    replaceRange(range, text, attrs);
+}
+
+QByteArray RichDocument::selRtf() const
+{
+    return RtfWriter::write(runs(m_selStart, m_selLength));
+}
+
+void RichDocument::setSelRtf(const QByteArray &rtf)
+{
+    insertRuns(changeRange(),
+               RtfReader::readRuns(rtf, CharFormat{QString(), 0.0, m_defaultColour}));
+}
+
+RichRuns RichDocument::runs(int start, int length) const
+{
+    RichRuns out;
+    start = std::clamp(start, 0, this->length());
+    const int end = start + std::clamp(length, 0, this->length() - start);
+    int runStart = start;
+    for (int i = start + 1; i <= end; ++i) {
+        if (i == end || !(m_attrs[size_t(i)] == m_attrs[size_t(runStart)])) {
+            out.append(
+                RichRun{m_text.mid(runStart, i - runStart), formatOf(m_attrs[size_t(runStart)])});
+            runStart = i;
+        }
+    }
+    return out;
+}
+
+template <typename Get>
+auto RichDocument::shared(Get get) const -> std::optional<decltype(get(Attr()))>
+{
+    const Range range = changeRange();
+    if (range.end == range.start)
+        return get(insertionAttr(range));
+    const auto first = get(m_attrs[size_t(range.start)]);
+    for (int i = range.start + 1; i < range.end; ++i) {
+        if (!(get(m_attrs[size_t(i)]) == first))
+            return std::nullopt;
+    }
+    return first;
+}
+
+QString RichDocument::selFontName() const
+{
+    const auto face = shared([](const Attr &a) { return a.face; });
+    return face ? m_faces.at(*face) : QString();
+}
+
+std::optional<double> RichDocument::selFontSize() const
+{
+    return shared([this](const Attr &a) { return a.size > 0 ? a.size : m_baseSize; });
+}
+
+std::optional<qint32> RichDocument::selColour() const
+{
+    return shared([](const Attr &a) { return a.colour; });
+}
+
+std::optional<bool> RichDocument::selBold() const
+{
+    return shared([](const Attr &a) { return a.bold; });
+}
+
+std::optional<bool> RichDocument::selItalic() const
+{
+    return shared([](const Attr &a) { return a.italic; });
+}
+
+std::optional<int> RichDocument::selCharOffset() const
+{
+    return shared([](const Attr &a) { return a.offset; });
+}
+
+template <typename Set> void RichDocument::applyToSelection(Set set)
+{
+    const Range range = changeRange();
+    for (int i = range.start; i < range.end; ++i)
+        set(m_attrs[size_t(i)]);
+}
+
+void RichDocument::setSelFontName(const QString &face)
+{
+    if (face.isEmpty())
+        return;
+    const int index = faceIndex(face);
+    applyToSelection([index](Attr &a) { a.face = index; });
+}
+
+void RichDocument::setSelFontSize(double points)
+{
+    if (!isValidSize(points))
+        return;
+    applyToSelection([points](Attr &a) { a.size = points; });
+}
+
+void RichDocument::setSelColour(qint32 colour)
+{
+    const qint32 value = colour & 0xFFFFFF;
+    applyToSelection([value](Attr &a) { a.colour = value; });
+}
+
+void RichDocument::setSelBold(bool bold)
+{
+    applyToSelection([bold](Attr &a) { a.bold = bold; });
+}
+
+void RichDocument::setSelItalic(bool italic)
+{
+    applyToSelection([italic](Attr &a) { a.italic = italic; });
+}
+
+void RichDocument::setSelCharOffset(int twips)
+{
+    applyToSelection([twips](Attr &a) { a.offset = twips; });
+}

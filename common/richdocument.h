@@ -1,0 +1,124 @@
+// The in-memory rich-text box: plain text with per-character attributes, used headless by
+// the formatter and the exporters and as the model the tests compare the editor with.
+//
+// The text is stored as the callers count it: a line break is CR LF and occupies two
+// positions, and both positions always carry the same attributes. Attributes are kept per
+// character in one small record (face as an index into a table of distinct faces), so that
+// formatting a selection costs time in proportion to the selection and formatAt() is
+// constant time.
+//
+// Default format: face "Arial" (present on Windows, and mapped by fontconfig to a metric
+// twin on Linux), 12 points, black, neither bold nor italic, no offset. Text that carries
+// no size of its own (plain text set or typed in, RTF without \fs) follows the base font
+// size; a size given on a selection or read from \fs belongs to the character.
+//
+// Selections behave like the platform control's: setting the start collapses the
+// selection to an insertion point, the length is clamped to the end of the text. A change
+// whose range ends or starts in the middle of a CR LF widens to the whole line break.
+#pragma once
+
+#include "richrun.h"
+#include "richtextbox.h"
+
+#include <QHash>
+#include <QStringList>
+#include <vector>
+
+class RichDocument : public RichTextBox {
+public:
+    static constexpr const char *kDefaultFace = "Arial";
+    static constexpr double kDefaultSize = 12.0;
+
+    RichDocument();
+
+    QString text() const override { return m_text; }
+    void setText(const QString &text) override;
+    QByteArray rtf() const override;
+    void setRtf(const QByteArray &rtf) override;
+
+    int selStart() const override { return m_selStart; }
+    void setSelStart(int start) override;
+    int selLength() const override { return m_selLength; }
+    void setSelLength(int length) override;
+
+    QString selText() const override;
+    void setSelText(const QString &text) override;
+    QByteArray selRtf() const override;
+    void setSelRtf(const QByteArray &rtf) override;
+
+    QString selFontName() const override;
+    std::optional<double> selFontSize() const override;
+    std::optional<qint32> selColour() const override;
+    std::optional<bool> selBold() const override;
+    std::optional<bool> selItalic() const override;
+
+    void setSelFontName(const QString &face) override;
+    void setSelFontSize(double points) override;
+    void setSelColour(qint32 colour) override;
+    void setSelBold(bool bold) override;
+    void setSelItalic(bool italic) override;
+    void setSelCharOffset(int twips) override;
+
+    CharFormat formatAt(int position) const override;
+
+    void setBaseFontSize(double points) override;
+    CharFormat defaultFormat() const override;
+
+    bool isVisible() const override { return m_visible; }
+    void setVisible(bool visible) override { m_visible = visible; }
+    QString toolTip() const override { return m_toolTip; }
+    void setToolTip(const QString &text) override { m_toolTip = text; }
+
+    // Beyond the box's operations: the length in positions, the vertical offset of the
+    // selection (nullopt when mixed), and the content as runs of equal format (sizes
+    // resolved against the base size), for exporters and the editor.
+    int length() const { return int(m_text.size()); }
+    std::optional<int> selCharOffset() const;
+    RichRuns runs(int start, int length) const;
+    RichRuns runs() const { return runs(0, length()); }
+    // Replaces the whole content; a run's size of 0 means "no size of its own".
+    void setRuns(const RichRuns &runs);
+
+    // Turns every CR LF, lone CR and lone LF into CR LF.
+    static QString normaliseLineBreaks(QStringView text);
+    // Whether a size is one the box accepts.
+    static bool isValidSize(double points);
+
+private:
+    struct Attr {
+        int face = 0;      // index into m_faces
+        double size = 0.0; // 0: follows the base size
+        qint32 colour = 0;
+        qint32 offset = 0;
+        bool bold = false;
+        bool italic = false;
+
+        friend bool operator==(const Attr &, const Attr &) = default;
+    };
+
+    struct Range {
+        int start = 0;
+        int end = 0;
+    };
+
+    Range changeRange() const;
+    int faceIndex(const QString &face);
+    Attr attrFor(const CharFormat &format);
+    CharFormat formatOf(const Attr &attr) const;
+    Attr insertionAttr(const Range &range) const;
+    void replaceRange(const Range &range, const QString &text, const std::vector<Attr> &attrs);
+    void insertRuns(const Range &range, const RichRuns &runs);
+    template <typename Get> auto shared(Get get) const -> std::optional<decltype(get(Attr()))>;
+    template <typename Set> void applyToSelection(Set set);
+
+    QString m_text;
+    std::vector<Attr> m_attrs;
+    QStringList m_faces;
+    QHash<QString, int> m_faceIndex;
+    double m_baseSize = kDefaultSize;
+    qint32 m_defaultColour = 0;
+    int m_selStart = 0;
+    int m_selLength = 0;
+    bool m_visible = true;
+    QString m_toolTip;
+};

@@ -1,0 +1,78 @@
+// Reads RTF: our own documents, spliced documents (a font table and a colour table in
+// front of each piece, each valid for the text after it) and what word processors put on
+// the clipboard. Tokens from RtfTokenizer drive a stack of group states; text goes to an
+// RtfSink in runs. Unknown control words are ignored, non-text destinations skipped.
+//
+// Bad input never crashes or hangs: time and memory are linear in the input. A font index
+// that no table defines gives the default face, a colour index out of range the default
+// colour, a size outside what the box accepts no size of its own.
+#pragma once
+
+#include "richrun.h"
+#include "rtfsink.h"
+#include "rtftokenizer.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+
+class RtfReader {
+public:
+    // The face and colour that undefined indices give; a size of 0 (no size of its own)
+    // is what text without a valid \fs gets.
+    explicit RtfReader(const CharFormat &defaults) : m_defaults(defaults) {}
+
+    // Whether the bytes are RTF at all (start with "{\rtf" after blanks); otherwise the
+    // box takes them as plain text.
+    static bool isRtf(QByteArrayView data);
+    // Plain text from bytes that are not RTF: UTF-8 when valid, else Windows-1252.
+    static QString plainText(QByteArrayView data);
+
+    void read(QByteArrayView data, RtfSink &sink);
+
+    // Reads into runs; bytes that are not RTF give one run of plain text in the defaults.
+    static RichRuns readRuns(QByteArrayView data, const CharFormat &defaults);
+
+private:
+    enum class Destination { Text, FontTable, ColourTable, Skip };
+
+    struct GroupState {
+        Destination destination = Destination::Text;
+        int unicodeSkip = 1;
+        int font = -1; // -1: the default font (\deff)
+        int halfPoints = 0;
+        int colour = 0;
+        int offset = 0;   // twips
+        int superSub = 0; // 1 super, -1 sub
+        bool bold = false;
+        bool italic = false;
+    };
+
+    void controlWord(QByteArrayView word, bool hasParam, qint32 param, RtfTokenizer &tokenizer);
+    void controlSymbol(char symbol);
+    void character(QChar c);
+    void paragraph();
+    void resetCharacter();
+    CharFormat currentFormat() const;
+    void flushRun();
+    void finishFontEntry();
+
+    CharFormat m_defaults;
+    RtfSink *m_sink = nullptr;
+    QList<GroupState> m_stack;
+    GroupState m_state;
+    int m_skipCount = 0; // fallback characters still to skip after \u
+    int m_defaultFont = 0;
+    QHash<int, QString> m_fonts;
+    QList<qint32> m_colours; // -1: the automatic colour
+    int m_fontNumber = 0;
+    QString m_fontName;
+    int m_red = 0, m_green = 0, m_blue = 0;
+    bool m_colourGiven = false;
+    bool m_pendingBreak = false;
+    CharFormat m_breakFormat;
+    QString m_run;
+    CharFormat m_runFormat;
+    bool m_formatDirty = true;
+    CharFormat m_current;
+};
