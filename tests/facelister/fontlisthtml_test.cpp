@@ -1,0 +1,99 @@
+// The HTML font list: the exact page for a small preview, escaping, size classes.
+#include "cp1252.h"
+#include "fontlisthtml.h"
+#include "previewbuilder.h"
+#include "richdocument.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kAddress = QStringLiteral("https://example.org/get");
+
+QString bodyOf(const QString &page)
+{
+    const qsizetype start = page.indexOf(QStringLiteral("<body>\r\n")) + 8;
+    const qsizetype end = page.indexOf(QStringLiteral("</font>\r\n</body>"));
+    return page.mid(start, end - start);
+}
+
+TEST(FontListHtmlTest, PageOfASmallListByteForByte)
+{
+    RichDocument doc;
+    PreviewBuilder::build(doc, {QStringLiteral("Andale"), QStringLiteral("Arial")}, 22, true);
+    const QString comment =
+        QStringLiteral("<!--List all the fonts on your computer with Facelister - download from "
+                       "https://example.org/get-->");
+    const QString expected =
+        comment +
+        QStringLiteral(
+            "\r\n<html>\r\n<head>\r\n"
+            "<meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>\r\n"
+            "<meta name='generator' content='Facelister v1.0 from Quillbright'>\r\n"
+            "<title>Fonts</title>\r\n</head>\r\n<body>\r\n"
+            "<font face=\"arial\" size=6><b>Fonts</b><br>\n"
+            "<font size=3><br>\n"
+            "<font face=\"andale\" size=6>Andale - <b>Bold,</b> <i>Italic"
+            "<font face=\"arial\"></i><br>\n"
+            "Arial - <b>Bold,</b> <i>Italic</i><br>\n"
+            "</font>\r\n</body>\r\n</html>\r\n") +
+        comment + QStringLiteral("\r\n\r\n");
+    EXPECT_EQ(FontListHtml::page(doc, kAddress), expected);
+    EXPECT_EQ(FontListHtml::pageBytes(doc, kAddress), expected.toLatin1());
+}
+
+TEST(FontListHtmlTest, EmptyListStillClosesTheFontTag)
+{
+    RichDocument doc;
+    PreviewBuilder::build(doc, {}, 22, true);
+    EXPECT_EQ(bodyOf(FontListHtml::page(doc, kAddress)),
+              QStringLiteral("<font face=\"arial\" size=6><b>Fonts</b><br>\n<font size=3><br>\n"));
+}
+
+TEST(FontListHtmlTest, OpenBoldAndItalicAreClosedAtTheEnd)
+{
+    RichDocument doc;
+    doc.setText(QStringLiteral("ab"));
+    doc.select(1, 1);
+    doc.setSelBold(true);
+    doc.setSelItalic(true);
+    const QString page = FontListHtml::page(doc, kAddress);
+    EXPECT_TRUE(page.contains(QStringLiteral("a<b><i>b</b></i></font>\r\n</body>")))
+        << page.toStdString();
+}
+
+TEST(FontListHtmlTest, SizeClassesFollowTheChosenSize)
+{
+    RichDocument doc;
+    PreviewBuilder::build(doc, {QStringLiteral("Arial")}, 24, false);
+    const QString body = bodyOf(FontListHtml::page(doc, kAddress));
+    EXPECT_TRUE(body.startsWith(
+        QStringLiteral("<font face=\"arial\" size=7><b>Fonts<font size=6></b><br>")));
+    EXPECT_TRUE(body.contains(QStringLiteral("<font size=6>Arial"))) << body.toStdString();
+}
+
+TEST(FontListHtmlTest, EscapesTextAndFaceAndWritesReferencesOutsideTheCodePage)
+{
+    RichDocument doc;
+    const QString name = QStringLiteral("A&B <x> \"q\" \u00e9\u03a9\U0001F600");
+    PreviewBuilder::build(doc, {name}, 12, false);
+    const QString page = FontListHtml::page(doc, kAddress);
+    EXPECT_TRUE(page.contains(
+        QStringLiteral("<font face=\"a&amp;b <x> &quot;q&quot; \u00e9&#969;&#128512;\" size=3>")))
+        << page.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("A&amp;B &lt;x&gt; \"q\" \u00e9&#937;&#128512;<font")))
+        << page.toStdString();
+    EXPECT_TRUE(Cp1252::canEncode(page));
+    const QByteArray bytes = FontListHtml::pageBytes(doc, kAddress);
+    EXPECT_TRUE(bytes.contains("\xe9&#937;"));
+}
+
+TEST(FontListHtmlTest, HasContentNeedsTwoCharactersBesidesBlanks)
+{
+    EXPECT_FALSE(FontListHtml::hasContent(QString()));
+    EXPECT_FALSE(FontListHtml::hasContent(QStringLiteral("  a \r\n")));
+    EXPECT_TRUE(FontListHtml::hasContent(QStringLiteral(" ab ")));
+    EXPECT_TRUE(FontListHtml::hasContent(QStringLiteral("Fonts\r\n\r\n")));
+}
+
+} // namespace
