@@ -1,0 +1,32 @@
+// Which controls of the main window are enabled for a given state of the settings and
+// output mode, and the one selection the rules move (Pos 2 to Pos 0).
+#pragma once
+
+#include "effectsettings.h"
+
+struct EnabledState {
+    bool posOptions = true; // `FrameVA` and `Pos` 0 and 1
+    bool pos2 = true;       // `Pos` 2 "Centre vertically"
+    bool textWL = false;    // `TextWL` and `Label2`
+    bool checkRandom = false;
+    bool textBL = false; // `TextBL` and `Label4`
+    bool comboPC = false;
+    bool commandCA = false;
+    bool checkAF = false;
+    bool cmdP = true;
+    // The four font-size commands of the Tools menu and "Copy &HTML" follow the mode.
+    bool mnuFS = true;
+    bool mnuHTMLVisible = false;
+
+    friend bool operator==(const EnabledState &, const EnabledState &) = default;
+};
+
+namespace EnablingRules {
+
+EnabledState evaluate(const EffectSettings &settings, OutputMode mode);
+
+// `Sizes_Click` outside HTML mode: when "Centre vertically" is selected but no longer
+// allowed, "None" is selected instead. Returns whether `pos` changed.
+bool afterSizesChange(EffectSettings &settings, OutputMode mode);
+
+} // namespace EnablingRules

@@ -1,0 +1,117 @@
+// The Refresh: turns the input text into decorated rich text. The text is cut into
+// pieces, each piece is formatted unit by unit in the rich-text box, the pieces' RTF is
+// spliced into one document, and a last pass colours it. Everything the window shows or
+// asks goes through RefreshHost, so the whole run works on an in-memory document.
+#pragma once
+
+#include "effectsettings.h"
+#include "sizerules.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <optional>
+
+class ProgressState;
+class RandomSource;
+class RecentColours;
+class RichTextBox;
+
+class RefreshHost {
+public:
+    virtual ~RefreshHost() = default;
+    // A "Warning!" message box with OK and Cancel; true for OK.
+    virtual bool confirmWarning(const QString &text) = 0;
+    // The hourglass pointer, and back.
+    virtual void setBusy(bool busy) = 0;
+    virtual void showFontList(bool visible) = 0;
+    virtual void enableRefresh(bool enabled) = 0;
+    // Hides the visible output box while the run works, shows it at the end.
+    virtual void showOutput(bool visible) = 0;
+    virtual QString outputToolTip() const = 0;
+    virtual void setOutputToolTip(const QString &text) = 0;
+    // The auto-selection marks entry `index` of `ListFonts` selected.
+    virtual void selectFont(int index) = 0;
+    // `CommandCA_Click`, after an auto-selection.
+    virtual void clearFontSelection() = 0;
+    // The finished document, to be loaded into the visible box (once, before it is shown
+    // again). A host whose working box is the visible one has nothing to do.
+    virtual void outputReady(RichTextBox &finished) = 0;
+};
+
+enum class LengthWarning { None, Long, VeryLong };
+
+struct RefreshResult {
+    bool ran = false; // false: empty input or a warning cancelled, nothing changed
+    bool autoSelected = false;
+    SizeLimits limits;
+    QList<float> charSize;    // `CharSize`
+    QList<qint32> charColour; // `CharColour`
+    // Set for the "None" size rule: the output box's base font size.
+    std::optional<double> baseFontSize;
+};
+
+class Formatter {
+public:
+    static inline const QString kWarningTitle = QStringLiteral("Warning!");
+    static inline const QString kVeryLongWarning = QStringLiteral(
+        "You have entered a very long string of text.  Formatting this many characters is "
+        "likely to slow down both this program and any program you output the results to.  "
+        "Are you sure that you want to proceed (this could take several minutes to render)?");
+    static inline const QString kLongWarning = QStringLiteral(
+        "You have entered a long string of text.  On a slow computer, formatting this many "
+        "characters may slow down both this program and any program you output the results "
+        "to.  Are you sure that you want to proceed?");
+    static inline const QString kFirstToolTip =
+        QStringLiteral("When you click 'Refresh...', the formatted text will appear here");
+    static inline const QString kResultToolTip = QStringLiteral(
+        "This is the formatted text - copy and paste, save, or print it, or change settings "
+        "and click 'Refresh...' again.");
+    // Draws of a random normal font for one unit before it keeps the box's default face.
+    static constexpr int kMaxFontDraws = 1000;
+
+    Formatter(RandomSource &random, RecentColours &recent, ProgressState &progress);
+
+    // The whole Refresh on `box` (the working document). The settings' size fields,
+    // `TextWL` and `TextBL` may come back repaired; the font selection is restored after
+    // an auto-selection.
+    RefreshResult refresh(EffectSettings &settings, OutputMode mode, RichTextBox &box,
+                          RefreshHost &host);
+
+    static LengthWarning lengthWarning(qsizetype length, int selectedFonts);
+
+    // Refresh step 8: word pieces end after a blank (a blank in the first place does not
+    // end one); character pieces are 6 code units, 7 where the 6th would split a
+    // surrogate pair. Every LF is dropped and every CR becomes CR LF.
+    static QStringList cutPieces(const QString &work, bool wordMode);
+
+    // The splice: header H (up to "deftab" and its three digits) and footer F (from the
+    // first "\par ") of the marker document, then each piece without H and F.
+    static QByteArray splice(const QByteArray &marker, const QList<QByteArray> &pieces);
+
+    // The ranges (start, length) of the word colouring over a text: each word with the
+    // blank after it.
+    static QList<std::pair<int, int>> wordRanges(const QString &text);
+
+private:
+    struct Unit {
+        std::optional<QString> face;
+        std::optional<float> size;
+        std::optional<int> offset;
+        std::optional<bool> bold;
+        std::optional<bool> italic;
+    };
+
+    Unit unitAttributes(const EffectSettings &s, const QStringList &pool, qsizetype g) const;
+    static void apply(RichTextBox &box, const Unit &unit);
+    std::optional<qint32> unitColour(const EffectSettings &s, OutputMode mode, qsizetype u) const;
+    void autoSelect(EffectSettings &s, RefreshHost &host);
+
+    RandomSource &m_random;
+    RecentColours &m_recent;
+    ProgressState &m_progress;
+    // The current run's tables, read by the per-unit steps.
+    SizeLimits m_limits;
+    QList<float> m_charSize;
+    QList<qint32> m_charColour;
+};

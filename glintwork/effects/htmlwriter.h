@@ -1,0 +1,51 @@
+// The HTML writer of the formatted output: the body over every position of the output
+// (a line break is two positions), the clipboard frame and the file frame. User text is
+// escaped, and characters Windows-1252 cannot hold become numeric references, so the
+// file is the Windows-1252 it declares and nothing is lost.
+#pragma once
+
+#include "textfile.h"
+
+#include <QByteArray>
+#include <QString>
+
+class ProgressState;
+class RichTextBox;
+
+namespace HtmlWriter {
+
+// The body; advances the progress by one per position.
+QString body(const RichTextBox &box, ProgressState *progress = nullptr);
+
+// Every "<br><br>" becomes "<br>", left to right without overlap.
+QString collapseBreaks(QString html);
+
+// "Copy &HTML": the text put on the clipboard. Sets the progress maximum to the length.
+QString clipboardText(const RichTextBox &box, const QString &downloadAddress,
+                      ProgressState *progress = nullptr);
+
+// The bytes of an HTML file (Windows-1252, ending in CR LF).
+QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString &downloadAddress,
+                     ProgressState *progress = nullptr);
+
+// Text for HTML: & < > escaped (and " with `quotes`), characters outside Windows-1252
+// as numeric character references.
+QString escaped(const QString &text, bool quotes = false);
+
+// Writes the files atomically; a failure leaves the previous file intact.
+WriteResult saveHtml(const QString &path, const RichTextBox &box, const QString &title,
+                     const QString &downloadAddress, ProgressState *progress = nullptr);
+WriteResult saveRtf(const QString &path, const RichTextBox &box);
+
+// Which kind of file a chosen name asks for, by its ending in any letter case.
+enum class SaveKind { Rtf, Html, Other };
+SaveKind saveKind(const QString &fileName);
+
+inline const QString kSaveFilter =
+    QStringLiteral("RTF (any word processor)|*.rtf|HTML (web page)|*.htm");
+inline const QString kWrongTypeMessage = QStringLiteral(
+    "Please save files in RTF format (will open in most word processors, e.g. MS Word or MS "
+    "Works) or as HTML (will open in Internet Explorer or can be used as a web page).");
+inline const QString kTitlePrompt = QStringLiteral("Please enter a title:");
+
+} // namespace HtmlWriter

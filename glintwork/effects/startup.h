@@ -1,0 +1,25 @@
+// The start-up of Glintwork's settings: the record as the window is first built, then the
+// settings file loaded into it, or the reset run without asking when it cannot be read.
+#pragma once
+
+#include "effectsettings.h"
+
+class ModeSwitch;
+class ModeSwitchHost;
+class ResetOperations;
+
+namespace StartUp {
+
+// The record before the file is read: the colour rows with their tags, `Label1Col` black
+// and the three checked menu commands unchecked (the values a short file leaves).
+EffectSettings initialState();
+
+enum class Outcome { Loaded, Reset };
+
+// Sets the mode to "none yet", reads the file of the folder and switches to its mode.
+// When the file cannot be read, a file that exists is kept as "Glintwork.ini.bak"
+// (replacing an older one) and the reset runs without asking; it writes the defaults.
+Outcome loadSettings(const QString &folder, EffectSettings &settings, ModeSwitch &modes,
+                     ModeSwitchHost &host, ResetOperations &reset);
+
+} // namespace StartUp
