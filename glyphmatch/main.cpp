@@ -1,5 +1,10 @@
 // Glyphmatch: starts the application and shows the main window.
+#include "filelocations.h"
 #include "formif.h"
+#include "qtbusypointer.h"
+#include "qtfontcatalog.h"
+#include "qtmessageservice.h"
+#include "qtshell.h"
 
 #include <QApplication>
 
@@ -8,7 +13,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glyphmatch"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
-    FormIF window;
-    window.show();
+    QtFontCatalog fonts;
+    QtMessageService messages;
+    QtShell shell;
+    QtBusyPointer busy;
+    SystemFileLocations locations;
+    FormIF window({fonts, messages, shell, busy, locations});
+    messages.setParent(&window);
+    busy.setWindow(&window);
+    window.Form_Load();
     return app.exec();
 }

@@ -1,0 +1,14 @@
+// Draws a flex grid cell: the grid font with the cell's own face over it, and for a
+// symbol-encoded face the font's own glyph for each code (never another font's letter).
+#pragma once
+
+#include <QStyledItemDelegate>
+
+class FlexGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+};

@@ -1,0 +1,86 @@
+// Symbol-encoded fonts: see symbolfont.h.
+#include "symbolfont.h"
+
+#include "cp1252.h"
+
+#include <QFontDatabase>
+#include <QHash>
+#include <QRawFont>
+
+namespace SymbolFont {
+
+namespace {
+
+struct FamilyInfo {
+    bool symbol = false;
+    // The font's map covers U+F000 + code (Windows symbol fonts) rather than the code itself.
+    bool privateRange = false;
+};
+
+QRawFont rawFont(const QString &family)
+{
+    QFont font(family);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return QRawFont::fromFont(font);
+}
+
+FamilyInfo info(const QString &family)
+{
+    static QHash<QString, FamilyInfo> cache;
+    const auto found = cache.constFind(family);
+    if (found != cache.constEnd())
+        return *found;
+
+    FamilyInfo result;
+    if (!family.isEmpty()) {
+        const QRawFont raw = rawFont(family);
+        int privateCodes = 0;
+        if (raw.isValid()) {
+            for (uint code = 0x20; code <= 0xFF; ++code)
+                privateCodes += raw.supportsCharacter(0xF000 + code) ? 1 : 0;
+        }
+        result.privateRange = privateCodes > 0;
+        result.symbol = result.privateRange ||
+                        QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
+    }
+    cache.insert(family, result);
+    return result;
+}
+
+} // namespace
+
+bool isSymbolEncoded(const QString &family)
+{
+    return info(family).symbol;
+}
+
+QFont drawingFont(const QFont &font)
+{
+    if (!isSymbolEncoded(font.family()))
+        return font;
+    QFont symbol = font;
+    symbol.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    return symbol;
+}
+
+QString displayText(const QString &family, const QString &text)
+{
+    const FamilyInfo font = info(family);
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        if (!font.symbol) {
+            shown.append(c.category() == QChar::Other_Control ? QChar(u' ') : c);
+            continue;
+        }
+        const auto code = Cp1252::fromUnicode(c);
+        if (!code) {
+            shown.append(c);
+            continue;
+        }
+        shown.append(font.privateRange ? QChar(char16_t(0xF000 + *code)) : QChar(char16_t(*code)));
+    }
+    return shown;
+}
+
+} // namespace SymbolFont

@@ -1,0 +1,24 @@
+// Symbol-encoded fonts (dingbats, Greek symbol fonts): their character map addresses glyphs by
+// the single-byte code, either as U+0020..U+00FF or in the private range U+F020..U+F0FF. Such a
+// font must draw its own glyph for each code, so its text is mapped to the code points its map
+// holds and font merging is turned off; otherwise another font would draw the letter instead.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace SymbolFont {
+
+// Whether the installed family is symbol-encoded (cached per family).
+bool isSymbolEncoded(const QString &family);
+
+// The font to draw with: unchanged for a text font, without font merging for a symbol font.
+QFont drawingFont(const QFont &font);
+
+// The text to draw in the family: for a symbol font each character is taken as its
+// Windows-1252 code and mapped to the code point that the font's symbol map holds for it;
+// a text font gets the text unchanged, with control characters (the codes Windows-1252 leaves
+// undefined, and DEL) left blank.
+QString displayText(const QString &family, const QString &text);
+
+} // namespace SymbolFont

@@ -1,0 +1,219 @@
+// Glyphmatch's window driven offscreen with fake services: start-up, the table, printing
+// through the HTML page, help and the default button.
+#include "fakebusypointer.h"
+#include "fakefilelocations.h"
+#include "fakefontcatalog.h"
+#include "fakemessageservice.h"
+#include "fakeshell.h"
+#include "flexgrid.h"
+#include "formif.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FormIFTest : public ::testing::Test {
+protected:
+    FakeFontCatalog fonts{{"Wingdings", "DejaVu Sans", "arial", "Arial", "D050000L", "Verdana"}};
+    FakeMessageService messages;
+    FakeShell shell;
+    FakeBusyPointer busy;
+    FakeFileLocations locations;
+    std::unique_ptr<FormIF> window;
+
+    void start()
+    {
+        window = std::make_unique<FormIF>(FormIFServices{fonts, messages, shell, busy, locations});
+        window->Form_Load();
+    }
+    template <typename T> T *child(const char *name)
+    {
+        T *widget = window->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    FlexGrid *grid() { return child<FlexGrid>("Grid"); }
+    QComboBox *size() { return child<QComboBox>("ComboSize"); }
+    QComboBox *fc() { return child<QComboBox>("FC"); }
+    QListWidget *fl() { return child<QListWidget>("FL"); }
+    void selectFl(const QString &name)
+    {
+        fl()->setCurrentItem(fl()->findItems(name, Qt::MatchExactly).value(0));
+    }
+    QByteArray page()
+    {
+        QFile file(window->pagePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_F(FormIFTest, StartsWithArialAndWingdingsInCaseInsensitiveOrder)
+{
+    start();
+    EXPECT_EQ(window->windowTitle(), "Glyphmatch");
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_FALSE(busy.windowBusy);
+    EXPECT_EQ(fc()->currentText(), "Arial");
+    ASSERT_NE(fl()->currentItem(), nullptr);
+    EXPECT_EQ(fl()->currentItem()->text(), "Wingdings");
+    EXPECT_EQ(fc()->itemText(0), "arial");
+    EXPECT_EQ(fc()->itemText(1), "Arial");
+    EXPECT_EQ(fc()->itemText(2), "D050000L");
+    EXPECT_EQ(fl()->item(5)->text(), "Wingdings");
+    EXPECT_FALSE(grid()->isHidden());
+    EXPECT_EQ(size()->currentText(), "24");
+}
+
+TEST_F(FormIFTest, WithoutArialAndWingdingsTheFirstFontsAreSelected)
+{
+    fonts.setNames({"Zapf", "DejaVu Sans", "bravo", "Liberation Serif"});
+    start();
+    EXPECT_EQ(fc()->currentText(), "bravo");
+    EXPECT_EQ(fl()->currentItem()->text(), "bravo");
+}
+
+TEST_F(FormIFTest, NoFontsAtAllStillStarts)
+{
+    fonts.setNames({});
+    start();
+    EXPECT_EQ(fc()->currentText(), "");
+    EXPECT_EQ(fl()->currentItem(), nullptr);
+    EXPECT_EQ(grid()->text(0, 0), "A");
+}
+
+TEST_F(FormIFTest, GridHoldsTheTableInTheChosenFonts)
+{
+    start();
+    FlexGrid *g = grid();
+    EXPECT_EQ(g->rows(), 12);
+    EXPECT_EQ(g->cols(), 23);
+    EXPECT_EQ(g->text(4, 15), QString(QChar(0x00A4)));
+    EXPECT_EQ(g->text(4, 16), QString(QChar(0x00A4)));
+    EXPECT_EQ(g->text(11, 21), QString(QChar(0x00AC)));
+    EXPECT_EQ(g->text(0, 2), "");
+    EXPECT_EQ(g->grid().cellFace(0, 0), "");
+    EXPECT_EQ(g->grid().cellFace(3, 1), "Wingdings");
+    EXPECT_EQ(g->grid().cellFace(11, 22), "Wingdings");
+    EXPECT_EQ(g->gridFont().family(), "Arial");
+    EXPECT_EQ(g->fontSize(), 24);
+    EXPECT_EQ(g->grid().columnWidth(0), 544);
+    EXPECT_EQ(g->grid().columnWidth(1), 544);
+    EXPECT_EQ(g->grid().columnWidth(2), 200);
+    EXPECT_EQ(g->grid().columnWidth(22), 544);
+    EXPECT_TRUE(g->grid().columnCentred(2));
+}
+
+TEST_F(FormIFTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed)
+{
+    start();
+    const int rowAt24 = grid()->rowHeight(0);
+    size()->setEditText("5");
+    selectFl("D050000L");
+    EXPECT_EQ(grid()->grid().cellFace(0, 1), "Wingdings");
+    child<QPushButton>("CommandGo")->click();
+    EXPECT_EQ(size()->currentText(), "10");
+    EXPECT_EQ(grid()->grid().columnWidth(0), 460);
+    EXPECT_EQ(grid()->grid().cellFace(0, 1), "D050000L");
+    EXPECT_LT(grid()->rowHeight(0), rowAt24);
+    size()->setEditText("40");
+    window->CommandGo_Click();
+    EXPECT_EQ(size()->currentText(), "36");
+    EXPECT_EQ(grid()->grid().columnWidth(3), 616);
+    EXPECT_GT(grid()->rowHeight(0), rowAt24);
+}
+
+TEST_F(FormIFTest, EnterAnywherePressesRefresh)
+{
+    start();
+    window->show();
+    for (QWidget *target : {static_cast<QWidget *>(size()->lineEdit()),
+                            static_cast<QWidget *>(fl()), static_cast<QWidget *>(grid())}) {
+        size()->setEditText("12.5");
+        QTest::keyClick(target, Qt::Key_Return);
+        EXPECT_EQ(size()->currentText(), "12") << target->objectName().toStdString();
+    }
+    EXPECT_EQ(size()->count(), 10); // Enter in the size box does not add an item
+}
+
+TEST_F(FormIFTest, PrintWritesThePageAndOpensIt)
+{
+    start();
+    size()->setEditText("36");
+    window->CommandPrint_Click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Print font list");
+    EXPECT_EQ(messages.shown[0].buttons, MessageService::Buttons::OkCancel);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(
+        "This will open the font list in Internet Explorer.  You"));
+    EXPECT_EQ(QFileInfo(window->pagePath()).absolutePath(),
+              QDir(locations.programFolder()).absolutePath());
+    const QByteArray bytes = page();
+    ASSERT_FALSE(bytes.isEmpty());
+    EXPECT_TRUE(bytes.contains("<title>Wingdings</title>"));
+    EXPECT_TRUE(bytes.contains("<font face='Wingdings' size=7>\xA4</td>"));
+    EXPECT_TRUE(bytes.contains("<font face='Arial' size=7>&lt;</td>"));
+    EXPECT_EQ(bytes.count("<td "), 12 * 23);
+    ASSERT_EQ(shell.documents.size(), 1);
+    EXPECT_EQ(shell.documents[0], window->pagePath());
+    EXPECT_FALSE(busy.windowBusy);
+    EXPECT_FALSE(grid()->isHidden());
+}
+
+TEST_F(FormIFTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable)
+{
+    locations.setProgramFolderWritable(false);
+    start();
+    window->CommandPrint_Click();
+    EXPECT_EQ(QFileInfo(window->pagePath()).absolutePath(),
+              QDir(locations.userDataFolder()).absolutePath());
+    EXPECT_FALSE(page().isEmpty());
+    EXPECT_EQ(shell.documents.size(), 1);
+}
+
+TEST_F(FormIFTest, CancelledPrintStillRefreshesTheGrid)
+{
+    start();
+    messages.answers.push_back(MessageService::Answer::Cancel);
+    size()->setEditText("nothing");
+    window->CommandPrint_Click();
+    EXPECT_EQ(size()->currentText(), "24");
+    EXPECT_FALSE(QFile::exists(window->pagePath()));
+    EXPECT_TRUE(shell.documents.isEmpty());
+}
+
+TEST_F(FormIFTest, HelpOpensTheBundledPage)
+{
+    start();
+    child<QPushButton>("CommandHelp")->click();
+    ASSERT_EQ(shell.addresses.size(), 1);
+    EXPECT_TRUE(shell.addresses[0].startsWith("file://"));
+    EXPECT_TRUE(shell.addresses[0].endsWith("/glyphmatch.html"));
+}
+
+TEST_F(FormIFTest, Screenshots)
+{
+    QDir().mkpath(QDir::tempPath() + "/kerncraft-screenshots");
+    fonts.setNames({"DejaVu Sans", "Liberation Serif", "D050000L", "Standard Symbols PS"});
+    start();
+    window->resize(window->sizeHint());
+    const auto shot = [&](const QString &text, const QString &symbol, const char *file) {
+        fc()->setCurrentText(text);
+        selectFl(symbol);
+        window->CommandGo_Click();
+        const QImage image = window->grab().toImage();
+        EXPECT_FALSE(image.isNull());
+        EXPECT_TRUE(image.save(QDir::tempPath() + "/kerncraft-screenshots/" + file));
+    };
+    shot("DejaVu Sans", "D050000L", "glyphmatch-dingbats.png");
+    shot("DejaVu Sans", "Liberation Serif", "glyphmatch-text.png");
+    shot("Liberation Serif", "Standard Symbols PS", "glyphmatch-symbols.png");
+}
+
+} // namespace
