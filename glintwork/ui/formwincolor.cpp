@@ -1,0 +1,138 @@
+// The sixteen-colour dialog: see formwincolor.h.
+#include "formwincolor.h"
+
+#include "swatchlabel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The colour of each swatch, by the index the palette gives it.
+constexpr qint32 kPalette[FormWinColor::kSwatches] = {
+    0xFFFFFF, // 0 white
+    0xC0C0C0, // 1 silver
+    0x0000FF, // 2 red
+    0x00FFFF, // 3 yellow
+    0xFF00FF, // 4 fuchsia
+    0xFF0000, // 5 blue
+    0xFFFF00, // 6 aqua
+    0x00FF00, // 7 lime
+    0x008080, // 8 olive
+    0x000080, // 9 maroon
+    0x808080, // 10 gray
+    0x000000, // 11 black
+    0x800080, // 12 purple
+    0x800000, // 13 navy
+    0x808000, // 14 teal
+    0x008000, // 15 green
+};
+
+// Light colours above their dark counterparts.
+constexpr int kTopRow[8] = {0, 1, 2, 3, 7, 6, 5, 4};
+constexpr int kBottomRow[8] = {11, 10, 9, 8, 15, 14, 13, 12};
+
+} // namespace
+
+FormWinColor::FormWinColor(QWidget *parent) : QDialog(parent)
+{
+    setupControls();
+    // Form_Load: mark the swatch chosen last time.
+    CL_Click(m_chosenSwatch);
+}
+
+qint32 FormWinColor::paletteColour(int swatch)
+{
+    return swatch >= 0 && swatch < kSwatches ? kPalette[swatch] : 0;
+}
+
+void FormWinColor::setupControls()
+{
+    setObjectName(QStringLiteral("FormWinColor"));
+    setWindowTitle(QStringLiteral("Select a color..."));
+    setModal(true);
+
+    for (int i = 0; i < kSwatches; ++i) {
+        auto *swatch = new SwatchLabel(this);
+        swatch->setObjectName(QStringLiteral("CL%1").arg(i));
+        swatch->setColour(kPalette[i]);
+        swatch->setToolTip(QString());
+        const int side = qMax(24, swatch->sizeHint().width() + 6);
+        swatch->setFixedSize(side, side);
+        connect(swatch, &SwatchLabel::clicked, this, [this, i] { CL_Click(i); });
+        connect(swatch, &SwatchLabel::doubleClicked, this, [this, i] { CL_DblClick(i); });
+        CL.append(swatch);
+    }
+
+    auto *grid = new QGridLayout;
+    grid->setSpacing(4);
+    for (int col = 0; col < 8; ++col) {
+        grid->addWidget(CL[kTopRow[col]], 0, col);
+        grid->addWidget(CL[kBottomRow[col]], 1, col);
+    }
+
+    CommandOK = new QPushButton(QStringLiteral("OK"), this);
+    CommandOK->setObjectName(QStringLiteral("CommandOK"));
+    CommandOK->setDefault(true);
+    CommandOK->setAutoDefault(true);
+    CommandX = new QPushButton(QStringLiteral("Cancel"), this);
+    CommandX->setObjectName(QStringLiteral("CommandX"));
+    CommandX->setAutoDefault(false);
+    connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
+    connect(CommandX, &QPushButton::clicked, this, [this] { CommandX_Click(); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandX);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::optional<qint32> FormWinColor::run()
+{
+    CommandOK->setFocus();
+    exec();
+    if (m_chosenColour == -1)
+        return std::nullopt;
+    return m_chosenColour;
+}
+
+void FormWinColor::CL_Click(int index)
+{
+    if (index < 0 || index >= kSwatches)
+        return;
+    if (SwatchLabel *old = CL.value(m_chosenSwatch))
+        old->setBordered(false);
+    m_chosenSwatch = index;
+    CL[index]->setBordered(true);
+}
+
+void FormWinColor::CL_DblClick(int index)
+{
+    CL_Click(index);
+    CommandOK_Click();
+}
+
+void FormWinColor::CommandOK_Click()
+{
+    m_chosenColour = paletteColour(m_chosenSwatch);
+    done(QDialog::Accepted);
+}
+
+void FormWinColor::CommandX_Click()
+{
+    m_chosenColour = -1;
+    done(QDialog::Rejected);
+}
+
+void FormWinColor::reject()
+{
+    CommandX_Click();
+}

@@ -1,0 +1,109 @@
+// Qt dialogs and printing: see qtglintworkdialogs.h.
+#include "qtglintworkdialogs.h"
+
+#include "colourref.h"
+#include "formwincolor.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QWidget>
+
+QtGlintworkDialogs::~QtGlintworkDialogs()
+{
+    delete m_winColor.data();
+}
+
+std::optional<qint32> QtGlintworkDialogs::chooseColour(std::optional<qint32> preset)
+{
+    const QColor initial = preset ? ColourRef::toQColor(*preset) : m_lastColour;
+    const QColor chosen = QColorDialog::getColor(initial, m_parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    m_lastColour = chosen;
+    return ColourRef::fromQColor(chosen);
+}
+
+std::optional<qint32> QtGlintworkDialogs::chooseWindowsColour()
+{
+    if (!m_winColor)
+        m_winColor = new FormWinColor(m_parent);
+    return m_winColor->run();
+}
+
+std::optional<FontChoice> QtGlintworkDialogs::chooseFont(const FontPreset &preset)
+{
+    QFont initial = m_lastFont;
+    if (!preset.face.isEmpty())
+        initial.setFamilies({preset.face});
+    if (preset.size && *preset.size > 0)
+        initial.setPointSizeF(*preset.size);
+    if (preset.bold)
+        initial.setBold(*preset.bold);
+    if (preset.italic)
+        initial.setItalic(*preset.italic);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, m_parent);
+    if (!ok)
+        return std::nullopt;
+    m_lastFont = chosen;
+    FontChoice choice;
+    choice.face = chosen.family();
+    choice.size = chosen.pointSizeF();
+    choice.bold = chosen.bold();
+    choice.italic = chosen.italic();
+    return choice;
+}
+
+QString QtGlintworkDialogs::qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        entries.append(QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]));
+    return entries.join(QStringLiteral(";;"));
+}
+
+std::optional<QString> QtGlintworkDialogs::saveFileName(const QString &filter)
+{
+    // No extension is added and no overwrite question asked here: the command itself
+    // checks the ending and the platform dialog asks before replacing a file.
+    const QString name =
+        QFileDialog::getSaveFileName(m_parent, QString(), m_lastFolder, qtFilter(filter), nullptr);
+    if (name.isEmpty())
+        return std::nullopt;
+    m_lastFolder = QFileInfo(name).absolutePath();
+    return name;
+}
+
+bool QtGlintworkDialogs::hasPrinter()
+{
+    return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+PrintResult QtGlintworkDialogs::printWidget(QWidget *widget)
+{
+    if (!widget)
+        return {false, QStringLiteral("There is nothing to print.")};
+    QPrinter printer(QPrinter::HighResolution);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return {false, QStringLiteral("The printer could not be started.")};
+    // The widget is drawn again at the printer's resolution: its text stays sharp instead
+    // of being a screenshot blown up to the page.
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const double screenDpi = widget->logicalDpiX() > 0 ? widget->logicalDpiX() : 96.0;
+    double scale = printer.resolution() / screenDpi;
+    if (widget->width() * scale > page.width())
+        scale = page.width() / widget->width();
+    painter.scale(scale, scale);
+    widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    if (!painter.end())
+        return {false, QStringLiteral("The printer reported an error.")};
+    return {true, {}};
+}

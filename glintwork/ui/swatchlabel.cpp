@@ -1,0 +1,103 @@
+// Colour swatch: see swatchlabel.h.
+#include "swatchlabel.h"
+
+#include "colourref.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+SwatchLabel::SwatchLabel(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setCursor(Qt::PointingHandCursor);
+    // A side that grows with the text, so the mark stays readable with large fonts.
+    m_side = qMax(17, fontMetrics().height() + 2);
+    setToolTip(QStringLiteral("Click"));
+}
+
+void SwatchLabel::setColour(qint32 colour)
+{
+    m_colour = colour;
+    update();
+}
+
+void SwatchLabel::setBordered(bool bordered)
+{
+    m_bordered = bordered;
+    update();
+}
+
+QSize SwatchLabel::sizeHint() const
+{
+    return {m_side, m_side};
+}
+
+void SwatchLabel::mousePressEvent(QMouseEvent *event)
+{
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton:
+        button = 1;
+        break;
+    case Qt::RightButton:
+        button = 2;
+        break;
+    case Qt::MiddleButton:
+        button = 4;
+        break;
+    default:
+        break;
+    }
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+    if (button != 0)
+        emit mouseDown(button);
+}
+
+void SwatchLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (m_pressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        emit clicked();
+    m_pressed = false;
+}
+
+void SwatchLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
+void SwatchLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor fill = ColourRef::toQColor(m_colour);
+    painter.fillRect(rect(), isEnabled() ? fill : fill.lighter(110));
+    if (m_bordered) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(palette().color(QPalette::Window), 1));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    } else {
+        // A hairline keeps a white or grey swatch visible on a light window.
+        painter.setPen(QPen(fill.darker(140), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (!text().isEmpty()) {
+        // The mark stands out on any swatch colour.
+        painter.setPen(qGray(fill.rgb()) > 110 ? Qt::black : Qt::white);
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+}
+
+void SwatchLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        m_side = qMax(17, fontMetrics().height() + 2);
+        updateGeometry();
+    }
+}
