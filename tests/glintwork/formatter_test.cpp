@@ -1,0 +1,338 @@
+// The Refresh on the in-memory document: warnings, auto-selection, pieces, fonts, the
+// splice, the colour pass and the promise that the user's text comes out whole.
+#include "caps.h"
+#include "fakerefreshhost.h"
+#include "formatter.h"
+#include "progressstate.h"
+#include "randomsource.h"
+#include "recentcolours.h"
+#include "richdocument.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RefreshRun {
+    RandomSource random{12345};
+    RecentColours recent;
+    ProgressState progress;
+    Formatter formatter{random, recent, progress};
+    RichDocument box;
+    FakeRefreshHost host;
+
+    RefreshResult refresh(EffectSettings &s, OutputMode mode = OutputMode::Normal)
+    {
+        return formatter.refresh(s, mode, box, host);
+    }
+};
+
+EffectSettings withFonts(const QStringList &fonts, const QString &text)
+{
+    EffectSettings s;
+    s.setFonts(fonts);
+    s.text = text;
+    return s;
+}
+
+QString expectedPlain(const QString &capitalised)
+{
+    return RichDocument::normaliseLineBreaks(capitalised);
+}
+
+} // namespace
+
+TEST(LengthWarning, ThresholdsByNumberOfSelectedFonts)
+{
+    struct Case {
+        qsizetype n;
+        int selected;
+        LengthWarning warning;
+    };
+    const Case cases[] = {{360, 0, LengthWarning::None},      {361, 0, LengthWarning::Long},
+                          {712, 2, LengthWarning::Long},      {713, 0, LengthWarning::VeryLong},
+                          {713, 2, LengthWarning::VeryLong},  {1512, 1, LengthWarning::None},
+                          {1513, 1, LengthWarning::VeryLong}, {361, 1, LengthWarning::None}};
+    for (const Case &c : cases)
+        EXPECT_EQ(Formatter::lengthWarning(c.n, c.selected), c.warning) << c.n << " " << c.selected;
+}
+
+TEST(Refresh, CancelledWarningChangesNothing)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial"}, QString(361, QLatin1Char('a')));
+    run.box.setText(QStringLiteral("before"));
+    run.host.answers = {false};
+    const EffectSettings before = s;
+    const RefreshResult r = run.refresh(s);
+    EXPECT_FALSE(r.ran);
+    EXPECT_EQ(run.host.warnings, QStringList{Formatter::kLongWarning});
+    EXPECT_EQ(run.box.text(), QStringLiteral("before"));
+    EXPECT_TRUE(run.host.events.isEmpty());
+    EXPECT_EQ(s, before);
+}
+
+TEST(Refresh, EmptyInputStopsSilently)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial"}, QString());
+    EXPECT_FALSE(run.refresh(s).ran);
+    EXPECT_TRUE(run.host.events.isEmpty());
+    EXPECT_TRUE(run.host.warnings.isEmpty());
+}
+
+TEST(Refresh, VeryLongWarningWithOneFontOnlyAbove1512)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial", "Georgia"}, QString(1513, QLatin1Char('a')));
+    s.fontSelected[0] = true;
+    run.host.answers = {false};
+    run.refresh(s);
+    EXPECT_EQ(run.host.warnings, QStringList{Formatter::kVeryLongWarning});
+}
+
+TEST(Pieces, CharacterAndWordMode)
+{
+    EXPECT_EQ(Formatter::cutPieces("abcdefgh", false), QStringList({"abcdef", "gh"}));
+    EXPECT_EQ(Formatter::cutPieces(" ab cd", true), QStringList({" ab ", "cd"}));
+    EXPECT_EQ(Formatter::cutPieces("one two", true), QStringList({"one ", "two"}));
+    EXPECT_EQ(Formatter::cutPieces("a\r\nb", false), QStringList({"a\r\nb"}));
+    // A lone LF is dropped, a lone CR becomes CR LF, also across a piece boundary.
+    EXPECT_EQ(Formatter::cutPieces("a\nb\rc", false), QStringList({"ab\r\nc"}));
+    EXPECT_EQ(Formatter::cutPieces("abcde\r\nfg", false), QStringList({"abcde\r\n", "fg"}));
+    EXPECT_EQ(Formatter::cutPieces("x", true), QStringList({"x"}));
+}
+
+TEST(Pieces, SurrogatePairIsNeverCut)
+{
+    const QString clef = QString::fromUcs4(U"\U0001D11E");
+    const QString text = QStringLiteral("abcde") + clef + QStringLiteral("fg");
+    const QStringList pieces = Formatter::cutPieces(text, false);
+    ASSERT_EQ(pieces.size(), 2);
+    EXPECT_EQ(pieces[0], QStringLiteral("abcde") + clef);
+    EXPECT_EQ(pieces[1], QStringLiteral("fg"));
+}
+
+TEST(WordRanges, EachWordWithItsBlank)
+{
+    using R = QList<std::pair<int, int>>;
+    EXPECT_EQ(Formatter::wordRanges("ab cd ef"), (R{{0, 3}, {3, 3}, {6, 2}}));
+    EXPECT_EQ(Formatter::wordRanges("ab "), (R{{0, 3}}));
+    EXPECT_EQ(Formatter::wordRanges("  x"), (R{{0, 1}, {1, 1}, {2, 1}}));
+    EXPECT_EQ(Formatter::wordRanges(""), (R{{0, 0}}));
+}
+
+TEST(Refresh, AlternateFontsFollowThePoolInListOrder)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial", "Courier", "Impact"}, "abcde");
+    s.fontSelected = {true, false, true};
+    s.checkAF = 1;
+    run.refresh(s);
+    const QStringList expected = {"ARIAL", "IMPACT", "ARIAL", "IMPACT", "ARIAL"};
+    ASSERT_EQ(run.box.text(), QStringLiteral("abcde"));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(run.box.formatAt(i).face, expected[i]) << i;
+}
+
+TEST(Refresh, WordModeGivesEachWordOneFormat)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial", "Impact"}, "one two");
+    s.fontSelected = {true, true};
+    s.checkAF = 1;
+    s.mnuWW = true;
+    s.sizes = EffectSettings::SizesAlternate;
+    run.refresh(s);
+    ASSERT_EQ(run.box.text(), QStringLiteral("one two"));
+    for (int i = 1; i < 4; ++i)
+        EXPECT_EQ(run.box.formatAt(i).face, run.box.formatAt(0).face);
+    EXPECT_EQ(run.box.formatAt(0).face, QStringLiteral("ARIAL"));
+    EXPECT_EQ(run.box.formatAt(4).face, QStringLiteral("IMPACT"));
+    // Word 0 gets the small size of Alternate, word 1 the large one.
+    EXPECT_LT(run.box.formatAt(0).size, run.box.formatAt(4).size);
+}
+
+TEST(Refresh, AutoSelectionAbove20CharactersOnlyAndUndoneAfterwards)
+{
+    for (int n : {20, 21}) {
+        RefreshRun run;
+        QStringList fonts;
+        for (int i = 0; i < 30; ++i)
+            fonts << QStringLiteral("Font%1").arg(i);
+        fonts << "Wingdings";
+        EffectSettings s = withFonts(fonts, QString(n, QLatin1Char('x')));
+        const RefreshResult r = run.refresh(s);
+        EXPECT_EQ(r.autoSelected, n == 21);
+        if (n == 21) {
+            EXPECT_GE(run.host.selectedFonts.size(), 1);
+            EXPECT_LE(run.host.selectedFonts.size(), 14);
+            EXPECT_FALSE(run.host.selectedFonts.contains(30)); // never the symbol font
+            EXPECT_EQ(run.host.clears, 1);
+            // Every unit uses a font of the auto-selection.
+            QSet<QString> chosen;
+            for (int i : std::as_const(run.host.selectedFonts))
+                chosen.insert(fonts[i].toUpper());
+            for (int i = 0; i < n; ++i)
+                EXPECT_TRUE(chosen.contains(run.box.formatAt(i).face));
+        } else {
+            EXPECT_TRUE(run.host.selectedFonts.isEmpty());
+            EXPECT_EQ(run.host.clears, 0);
+        }
+        EXPECT_EQ(s.selectedFontCount(), 0);
+    }
+}
+
+TEST(Refresh, OnlySymbolFontsOrNoFontsKeepTheDefaultFace)
+{
+    for (const QStringList &fonts : {QStringList{"Wingdings", "Symbol"}, QStringList{}}) {
+        RefreshRun run;
+        EffectSettings s = withFonts(fonts, QStringLiteral("a long enough text to auto-select"));
+        run.refresh(s);
+        const QString face = run.box.defaultFormat().face;
+        for (int i = 0; i < run.box.length(); ++i)
+            ASSERT_EQ(run.box.formatAt(i).face, face);
+    }
+}
+
+TEST(Refresh, TextComesOutWholeWhateverItHolds)
+{
+    const QString astral = QString::fromUcs4(U"\U0001F600\U0001D11E");
+    const QStringList inputs = {
+        "inside",
+        "a\r\nb",
+        "\r\n\r\n\r\n",
+        "lone\rcarriage",
+        "{\\rtf1 braces} and \\par and <b>&amp;</b>",
+        QStringLiteral("emoji ") + astral + QStringLiteral(" end"),
+        "deftab720 \\par  $%^&",
+        QString(100, QLatin1Char(' ')),
+    };
+    for (bool words : {false, true}) {
+        for (int cap :
+             {EffectSettings::CapNone, EffectSettings::CapUpper, EffectSettings::CapFirstLetters}) {
+            for (const QString &input : inputs) {
+                RefreshRun run;
+                EffectSettings s = withFonts({"Arial", "Georgia"}, input);
+                s.mnuWW = words;
+                s.mnuCW = words;
+                s.cap = cap;
+                s.oc = EffectSettings::OCPredefined;
+                RandomSource capsRandom(1);
+                const RefreshResult r = run.refresh(s);
+                ASSERT_TRUE(r.ran);
+                EXPECT_EQ(run.box.text(), expectedPlain(Caps(input, cap, capsRandom)))
+                    << input.toStdString() << " words " << words << " cap " << cap;
+            }
+        }
+    }
+}
+
+TEST(Refresh, SurrogatePairSharesOneFormat)
+{
+    RefreshRun run;
+    const QString text = QStringLiteral("ab") + QString::fromUcs4(U"\U0001F600") + "cd";
+    EffectSettings s = withFonts({"Arial", "Georgia", "Impact"}, text);
+    s.fontSelected = {true, true, true};
+    s.checkAF = 1;
+    s.oc = EffectSettings::OCRandom;
+    run.refresh(s);
+    ASSERT_EQ(run.box.text(), text);
+    EXPECT_EQ(run.box.formatAt(2), run.box.formatAt(3));
+}
+
+TEST(Refresh, WordColouringUsesOneColourPerWordWithItsBlank)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial"}, "ab cd ef");
+    s.fontSelected = {true};
+    s.mnuCW = true;
+    s.oc = EffectSettings::OCAlternate;
+    const RefreshResult r = run.refresh(s);
+    const auto colour = [&](int i) { return run.box.formatAt(i).colour; };
+    EXPECT_EQ(colour(0), s.cl[0].colour);
+    EXPECT_EQ(colour(2), s.cl[0].colour); // the blank after "ab"
+    EXPECT_EQ(colour(3), s.cl[1].colour);
+    EXPECT_EQ(colour(5), s.cl[1].colour);
+    EXPECT_EQ(colour(6), s.cl[2].colour);
+    EXPECT_EQ(colour(7), s.cl[2].colour);
+    EXPECT_EQ(r.charColour.size(), 8);
+}
+
+TEST(Refresh, WordProcessorModeMapsTheSingleColourToAWindowsColour)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial"}, "abc");
+    s.fontSelected = {true};
+    s.oc = EffectSettings::OCSingle;
+    s.label1Col = 0x646464; // (100, 100, 100): olive is nearest
+    run.refresh(s, OutputMode::WordProcessor);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(run.box.formatAt(i).colour, 0x008080);
+}
+
+TEST(Refresh, RandomColoursAreVividAndNeverBlack)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial"}, "abcdefghij");
+    s.fontSelected = {true};
+    s.oc = EffectSettings::OCRandom;
+    run.refresh(s);
+    for (int i = 0; i < 4; ++i) {
+        const qint32 c = run.box.formatAt(i).colour;
+        EXPECT_GT(c & 0xFF, 50);
+        EXPECT_GT((c >> 8) & 0xFF, 50);
+        EXPECT_GT((c >> 16) & 0xFF, 50);
+    }
+}
+
+TEST(Refresh, SizesOffsetsAndBoldItalicReachTheDocument)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial"}, "abcdefghijkl");
+    s.fontSelected = {true};
+    s.sizes = EffectSettings::SizesNone;
+    s.pos = EffectSettings::PosCentre;
+    s.checkBI = 0;
+    const RefreshResult r = run.refresh(s);
+    ASSERT_TRUE(r.baseFontSize);
+    EXPECT_EQ(*r.baseFontSize, 20.0);
+    for (int i = 0; i < 12; ++i) {
+        const CharFormat f = run.box.formatAt(i);
+        EXPECT_EQ(f.size, 20.0);
+        EXPECT_EQ(f.offset, 40); // 201 - 8 * 20 = 41 twips, stored in half-points
+        EXPECT_FALSE(f.bold);
+        EXPECT_FALSE(f.italic);
+    }
+}
+
+TEST(Refresh, BusyStateProgressAndToolTip)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial"}, "abcdefgh");
+    s.fontSelected = {true};
+    run.refresh(s);
+    EXPECT_EQ(run.host.events.first(), QStringLiteral("hideList"));
+    EXPECT_EQ(run.host.events.last(), QStringLiteral("idle"));
+    EXPECT_EQ(run.host.events.indexOf("outputReady") + 1, run.host.events.indexOf("showOutput", 3));
+    EXPECT_EQ(run.host.toolTip, Formatter::kResultToolTip);
+    EXPECT_EQ(run.progress.max(), 16);
+    EXPECT_EQ(run.progress.value(), 16);
+    EXPECT_FALSE(run.progress.visible());
+    EXPECT_EQ(run.box.selStart(), 0);
+    EXPECT_EQ(run.box.selLength(), 0);
+
+    // Any other tooltip text is left alone.
+    run.host.toolTip = QString();
+    run.refresh(s);
+    EXPECT_EQ(run.host.toolTip, QString());
+}
+
+TEST(Splice, HeaderEndsAtDeftabDigitsAndFooterStartsAtPar)
+{
+    const QByteArray marker = "{\\rtf1\\ansi\\deftab720{\\fonttbl}$%^&\\par }";
+    const QByteArray spliced =
+        Formatter::splice(marker, {"{\\rtf1\\ansi\\deftab720{\\fonttbl A}ab\\par }",
+                                   "{\\rtf1\\ansi\\deftab720{\\fonttbl B}cd\\par }"});
+    EXPECT_EQ(spliced, QByteArray("{\\rtf1\\ansi\\deftab720{\\fonttbl A}ab{\\fonttbl B}cd\\par }"));
+}

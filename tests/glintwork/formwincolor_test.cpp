@@ -1,0 +1,120 @@
+// The sixteen-colour dialog: the swatch marked on first use, the choice carried over to the
+// next use, double-click, Enter, Escape and the window's close box.
+#include "formwincolor.h"
+#include "swatchlabel.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the dialog modally and acts on it once it is up.
+std::optional<qint32> runWith(FormWinColor &dialog, std::function<void()> act)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, act] {
+        if (!dialog.isVisible()) {
+            dialog.reject();
+            return;
+        }
+        act();
+    });
+    return dialog.run();
+}
+
+int borderedCount(const FormWinColor &dialog)
+{
+    int n = 0;
+    for (int i = 0; i < FormWinColor::kSwatches; ++i)
+        n += dialog.swatch(i)->bordered() ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+TEST(FormWinColor, FirstUseMarksWhiteAndEnterReturnsIt)
+{
+    FormWinColor dialog;
+    EXPECT_EQ(dialog.ChosenSwatch(), 0);
+    EXPECT_TRUE(dialog.swatch(0)->bordered());
+    EXPECT_EQ(borderedCount(dialog), 1);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select a color..."));
+    const auto chosen = runWith(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, 0xFFFFFF);
+}
+
+TEST(FormWinColor, NavyIsMarkedTheNextTime)
+{
+    FormWinColor dialog;
+    const auto first = runWith(dialog, [&] {
+        QTest::mouseClick(dialog.swatch(13), Qt::LeftButton);
+        dialog.okButton()->click();
+    });
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(*first, 0x800000);
+    EXPECT_EQ(dialog.ChosenSwatch(), 13);
+    EXPECT_TRUE(dialog.swatch(13)->bordered());
+    EXPECT_FALSE(dialog.swatch(0)->bordered());
+    EXPECT_EQ(borderedCount(dialog), 1);
+    const auto second = runWith(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Enter); });
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ(*second, 0x800000);
+}
+
+TEST(FormWinColor, DoubleClickReturnsTheSwatchAtOnce)
+{
+    FormWinColor dialog;
+    const auto chosen =
+        runWith(dialog, [&] { QTest::mouseDClick(dialog.swatch(9), Qt::LeftButton); });
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, 0x000080); // maroon
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+struct CancelCase {
+    const char *name;
+    std::function<void(FormWinColor &)> cancel;
+};
+
+class FormWinColorCancel : public ::testing::TestWithParam<CancelCase> {};
+
+TEST_P(FormWinColorCancel, ReturnsNothingAndKeepsTheMark)
+{
+    FormWinColor dialog;
+    // A colour chosen before must not come back when the next use is cancelled.
+    runWith(dialog, [&] { dialog.CL_DblClick(5); });
+    const auto chosen = runWith(dialog, [&] {
+        dialog.CL_Click(2);
+        GetParam().cancel(dialog);
+    });
+    EXPECT_FALSE(chosen.has_value());
+    EXPECT_EQ(dialog.ChosenColour(), -1);
+    EXPECT_EQ(dialog.ChosenSwatch(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, FormWinColorCancel,
+    ::testing::Values(
+        CancelCase{"CancelButton", [](FormWinColor &d) { d.cancelButton()->click(); }},
+        CancelCase{"Escape", [](FormWinColor &d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+        CancelCase{"CloseBox", [](FormWinColor &d) { d.close(); }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(FormWinColor, SwatchesShowTheSixteenColoursInTwoRows)
+{
+    FormWinColor dialog;
+    dialog.show();
+    QSet<qint32> colours;
+    for (int i = 0; i < FormWinColor::kSwatches; ++i)
+        colours.insert(dialog.swatch(i)->colour());
+    EXPECT_EQ(colours.size(), 16);
+    // Light colours above their dark counterparts: white over black, blue over navy.
+    EXPECT_LT(dialog.swatch(0)->y(), dialog.swatch(11)->y());
+    EXPECT_EQ(dialog.swatch(0)->x(), dialog.swatch(11)->x());
+    EXPECT_EQ(dialog.swatch(5)->x(), dialog.swatch(13)->x());
+    EXPECT_EQ(dialog.swatch(4)->y(), dialog.swatch(0)->y());
+    EXPECT_TRUE(dialog.okButton()->isDefault());
+}
