@@ -27,8 +27,11 @@ QString RichDocument::normaliseLineBreaks(QStringView text)
             out += u"\r\n";
             if (i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-        } else if (c == u'\n') {
+        } else if (c == u'\n' || c == QChar::ParagraphSeparator) {
             out += u"\r\n";
+        } else if (c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1) {
+            // Qt's frame markers: never text.
+            out += QChar(QChar::ReplacementCharacter);
         } else {
             out += c;
         }

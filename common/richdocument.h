@@ -79,7 +79,8 @@ public:
     // Replaces the whole content; a run's size of 0 means "no size of its own".
     void setRuns(const RichRuns &runs);
 
-    // Turns every CR LF, lone CR and lone LF into CR LF.
+    // Turns every CR LF, lone CR, lone LF and paragraph separator into CR LF (and Qt's
+    // frame markers into U+FFFD), so that both implementations count the same positions.
     static QString normaliseLineBreaks(QStringView text);
     // Whether a size is one the box accepts.
     static bool isValidSize(double points);

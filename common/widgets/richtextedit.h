@@ -1,0 +1,133 @@
+// The rich-text box on screen: a QTextEdit that implements RichTextBox, so that the
+// windows drive it exactly as the headless RichDocument is driven. It shows face, size,
+// colour, bold, italic and the raise or lowering (as a baseline offset, recomputed from
+// the twips whenever the size changes), and copies and pastes our RTF, never Qt's HTML.
+//
+// Positions: the box counts a line break as CR LF (two positions), Qt as one paragraph
+// separator; every operation translates at this boundary. A position between CR and LF
+// behaves as in RichDocument.
+//
+// Speed: the formatter and the exporters make thousands of single-character changes. Qt
+// lays out a changed paragraph at once, which makes such loops quadratic, so changes made
+// through this interface suspend the layout until the box is next shown, painted or
+// touched, and the on-screen cursor follows the selection at the same time.
+#pragma once
+
+#include "richrun.h"
+#include "richtextbox.h"
+
+#include <QTextCharFormat>
+#include <QTextEdit>
+
+class RichTextEdit : public QTextEdit, public RichTextBox {
+    Q_OBJECT
+public:
+    explicit RichTextEdit(QWidget *parent = nullptr);
+
+    QString text() const override;
+    void setText(const QString &text) override;
+    QByteArray rtf() const override;
+    void setRtf(const QByteArray &rtf) override;
+
+    int selStart() const override;
+    void setSelStart(int start) override;
+    int selLength() const override;
+    void setSelLength(int length) override;
+
+    QString selText() const override;
+    void setSelText(const QString &text) override;
+    QByteArray selRtf() const override;
+    void setSelRtf(const QByteArray &rtf) override;
+
+    QString selFontName() const override;
+    std::optional<double> selFontSize() const override;
+    std::optional<qint32> selColour() const override;
+    std::optional<bool> selBold() const override;
+    std::optional<bool> selItalic() const override;
+
+    void setSelFontName(const QString &face) override;
+    void setSelFontSize(double points) override;
+    void setSelColour(qint32 colour) override;
+    void setSelBold(bool bold) override;
+    void setSelItalic(bool italic) override;
+    void setSelCharOffset(int twips) override;
+
+    CharFormat formatAt(int position) const override;
+
+    void setBaseFontSize(double points) override;
+    CharFormat defaultFormat() const override;
+
+    // The box's own shown-or-hidden flag (not whether a parent hides it).
+    bool isVisible() const override { return !isHidden(); }
+    void setVisible(bool visible) override;
+    QString toolTip() const override { return QWidget::toolTip(); }
+    void setToolTip(const QString &text) override { QWidget::setToolTip(text); }
+
+    // Beyond the box's operations, as in RichDocument.
+    int length() const;
+    std::optional<int> selCharOffset() const;
+    RichRuns runs(int start, int length) const;
+    RichRuns runs() const { return runs(0, length()); }
+    void setRuns(const RichRuns &runs);
+    // Lays out whatever changes are pending (before measuring or printing).
+    void ensureLayout();
+
+    // Called whenever the content or its formatting changes.
+    std::function<void()> onChange;
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+    bool event(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    struct Range {
+        int start = 0; // Qt positions
+        int end = 0;
+    };
+    struct Piece {
+        int start = 0;
+        int end = 0;
+        QTextCharFormat format;
+        QString text; // line breaks as CR LF
+    };
+
+    int toQt(int position, bool *midBreak = nullptr) const;
+    int toModel(int qtPosition) const;
+    int modelSelStart() const;
+    int modelSelEnd() const;
+    Range changeRange() const;
+    QList<Piece> pieces(const Range &range) const;
+    QTextCharFormat qtFormat(const CharFormat &format) const;
+    CharFormat modelFormat(const QTextCharFormat &format) const;
+    QTextCharFormat insertionFormat(const Range &range) const;
+    template <typename Get>
+    auto shared(Get get) const -> std::optional<decltype(get(CharFormat()))>;
+    void applyToSelection(const std::function<void(QTextCharFormat &)> &change);
+    void replaceRange(const Range &range, const RichRuns &runs);
+    void setModelSelection(int start, int length);
+    void beginChange();
+    void endChange();
+    void pauseLayout();
+    void resumeLayout();
+    void syncCursor();
+    static int buttonCode(Qt::MouseButton button);
+
+    double m_baseSize = 12.0;
+    qint32 m_defaultColour = 0;
+    int m_selStart = 0; // the selection as the interface set it
+    int m_selLength = 0;
+    bool m_selFromModel = true; // false once the user moved the cursor
+    bool m_cursorPending = false;
+    bool m_layoutPaused = false;
+    bool m_resumeScheduled = false;
+    bool m_internal = false;
+    QSizeF m_savedPageSize;
+};
