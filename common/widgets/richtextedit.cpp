@@ -7,6 +7,7 @@
 #include "rtfwriter.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -709,4 +710,15 @@ void RichTextEdit::mouseReleaseEvent(QMouseEvent *event)
         onMouseUp(buttonCode(event->button()));
     if (event->button() == Qt::LeftButton && onClick)
         onClick();
+}
+
+void RichTextEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The viewport asks for the menu; the box's own policy decides, so that a window that
+    // pops up its own menu on the right button can switch this one off.
+    if (contextMenuPolicy() == Qt::NoContextMenu) {
+        event->ignore();
+        return;
+    }
+    QTextEdit::contextMenuEvent(event);
 }
