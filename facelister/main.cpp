@@ -1,14 +1,35 @@
-// Facelister: starts the application and shows the main window.
+// Facelister: starts the application, shows the main window and runs its start-up.
+#include "filelocations.h"
 #include "formfl.h"
+#include "qtbusypointer.h"
+#include "qtclipboard.h"
+#include "qtfontcatalog.h"
+#include "qtmessageservice.h"
+#include "qtsavefiledialog.h"
+#include "qtshell.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Facelister"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
-    FormFL window;
+
+    QtFontCatalog fonts;
+    QtClipboard clipboard;
+    QtMessageService messages;
+    QtShell shell;
+    QtBusyPointer busy;
+    SystemFileLocations files;
+    QtSaveFileDialog saveDialog;
+    FormFL window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+    messages.setParent(&window);
+    busy.setWindow(&window);
+    saveDialog.setParent(&window);
     window.show();
+    // Start-up runs once the main window is on the screen.
+    QTimer::singleShot(0, &window, [&window] { window.Form_Load(); });
     return app.exec();
 }

@@ -1,0 +1,520 @@
+// Facelister's window driven offscreen with injected fonts and services: start-up, the
+// list commands, the refresh and its indicator, the sample rule, menus and commands.
+#include "fakebusypointer.h"
+#include "fakeclipboard.h"
+#include "fakefilelocations.h"
+#include "fakefontcatalog.h"
+#include "fakemessageservice.h"
+#include "fakeshell.h"
+#include "formfl.h"
+#include "frmwait.h"
+#include "qtfontcatalog.h"
+#include "richtextedit.h"
+#include "savefiledialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class FakeSaveDialog : public SaveFileDialog {
+public:
+    QStringList answers; // used in turn; an empty string is a cancel
+    QStringList suggested;
+
+    QString saveFileName(const QString &, const QString &suggestedName,
+                         const QString &filter) override
+    {
+        suggested.append(suggestedName);
+        lastFilter = filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QString lastFilter;
+};
+
+const QStringList kFonts = {QStringLiteral("Verdana"),      QStringLiteral("Arial"),
+                            QStringLiteral("Courier"),      QStringLiteral("Courier New"),
+                            QStringLiteral("Cambria Math"), QStringLiteral("Slim Jim"),
+                            QStringLiteral("Tahoma")};
+
+class FormFLTest : public ::testing::Test {
+protected:
+    void SetUp() override { makeWindow(kFonts); }
+
+    void makeWindow(const QStringList &fonts)
+    {
+        form.reset();
+        catalog.setNames(fonts);
+        form = std::make_unique<FormFL>(
+            FacelisterServices{catalog, clipboard, messages, shell, busy, files, saveDialog});
+    }
+
+    template <typename T> T *child(const char *name) const
+    {
+        T *found = form->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction *action(const char *name) const { return child<QAction>(name); }
+    QTimer *timer(const char *name) const { return child<QTimer>(name); }
+
+    QStringList listed() const
+    {
+        QStringList names;
+        auto *list = child<QListWidget>("ListFonts");
+        for (int i = 0; i < list->count(); ++i)
+            names.append(list->item(i)->text());
+        return names;
+    }
+    QString selectedEntry() const
+    {
+        const auto items = child<QListWidget>("ListFonts")->selectedItems();
+        return items.isEmpty() ? QString() : items.first()->text();
+    }
+    // A click on the entry, as the user makes it.
+    void selectEntry(const QString &name)
+    {
+        auto *list = child<QListWidget>("ListFonts");
+        QListWidgetItem *item = list->item(int(listed().indexOf(name)));
+        ASSERT_NE(item, nullptr) << name.toStdString();
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+    }
+    bool indicatorBold() const { return child<QLineEdit>("TextRP")->font().bold(); }
+    QColor indicatorColour() const
+    {
+        return child<QLineEdit>("TextRP")->palette().color(QPalette::Text);
+    }
+
+    // Start-up up to the end of the first build (the tick of TimerRefresh), and the end
+    // of the flashing that the list build started.
+    void load()
+    {
+        form->show();
+        form->Form_Load();
+        ASSERT_TRUE(timer("TimerRefresh")->isActive());
+        form->TimerRefresh_Timer();
+        finishFlash();
+    }
+    void finishFlash()
+    {
+        for (int i = 0; i < 10 && timer("TimerFP")->isActive(); ++i)
+            form->TimerFP_Timer();
+    }
+
+    FakeFontCatalog catalog;
+    FakeClipboard clipboard;
+    FakeMessageService messages;
+    FakeShell shell;
+    FakeBusyPointer busy;
+    FakeFileLocations files;
+    FakeSaveDialog saveDialog;
+    std::unique_ptr<FormFL> form;
+};
+
+TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
+{
+    form->show();
+    form->Form_Load();
+    EXPECT_EQ(listed(), QStringList({QStringLiteral("Arial"), QStringLiteral("Courier New"),
+                                     QStringLiteral("SLIM JIM"), QStringLiteral("Tahoma"),
+                                     QStringLiteral("Verdana")}));
+    EXPECT_EQ(selectedEntry(), QStringLiteral("Arial"));
+    // Enabled in itself; the frame around it is disabled until the build ends.
+    EXPECT_TRUE(child<QPushButton>("CommandRemove")->isEnabledTo(child<QGroupBox>("Frame1")));
+    EXPECT_EQ(child<QLabel>("Label1")->text(), QStringLiteral("7 fonts available"));
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("5 fonts listed"));
+    // The bar stands at one fifth: the installed fonts out of five times their number.
+    EXPECT_EQ(form->progress().max(), 35);
+    EXPECT_EQ(form->progress().fillWidth(), 5385 / 5);
+    FrmWait *wait = form->waitWindow();
+    EXPECT_TRUE(wait->isVisible());
+    EXPECT_EQ(wait->status(), QStringLiteral("Creating preview..."));
+    EXPECT_EQ(wait->message(), QStringLiteral("Please wait while Facelister loads..."));
+    EXPECT_EQ(form->buildCount(), 0);
+    EXPECT_FALSE(child<QPushButton>("CommandPreview")->isEnabled());
+
+    form->TimerRefresh_Timer();
+    EXPECT_EQ(form->buildCount(), 1);
+    EXPECT_FALSE(timer("TimerRefresh")->isActive());
+    EXPECT_FALSE(wait->isVisible());
+    EXPECT_EQ(form->progress().value(), 0);
+    EXPECT_TRUE(form->preview()->text().startsWith(
+        QStringLiteral("Fonts\r\n\r\nArial - Bold, Italic\r\nCourier New - Bold, Italic\r\nSLIM "
+                       "JIM   BOLD  ITALIC")));
+    EXPECT_TRUE(form->preview()->isVisible());
+    EXPECT_TRUE(child<QPushButton>("CommandPreview")->isEnabled());
+    EXPECT_TRUE(child<QGroupBox>("Frame1")->isEnabled());
+    EXPECT_FALSE(indicatorBold());
+    EXPECT_FALSE(busy.windowBusy);
+    EXPECT_EQ(form->sampleChoice(), 1);
+}
+
+TEST_F(FormFLTest, TheRealTimerRunsTheBuildOnItsFirstTick)
+{
+    form->Form_Load();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return form->buildCount() == 1; }, 5000));
+    EXPECT_FALSE(timer("TimerRefresh")->isActive());
+}
+
+TEST_F(FormFLTest, SecondRefreshDuringABuildDoesNothing)
+{
+    load();
+    form->CommandPreview_Click();
+    form->CommandPreview_Click();
+    QTest::mouseClick(child<QLineEdit>("TextRP"), Qt::LeftButton);
+    EXPECT_EQ(form->waitWindow()->message(),
+              QStringLiteral("Please wait while preview is refreshed..."));
+    form->TimerRefresh_Timer();
+    EXPECT_EQ(form->buildCount(), 2);
+    EXPECT_FALSE(timer("TimerRefresh")->isActive());
+}
+
+TEST_F(FormFLTest, PressingTheIndicatorRefreshes)
+{
+    load();
+    QTest::mouseClick(child<QLineEdit>("TextRP"), Qt::LeftButton);
+    EXPECT_TRUE(timer("TimerRefresh")->isActive());
+}
+
+TEST_F(FormFLTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDate)
+{
+    load();
+    auto *symbols = child<QCheckBox>("CheckSF");
+    symbols->setChecked(true);
+    form->CheckSF_Click();
+    EXPECT_TRUE(indicatorBold());
+    EXPECT_FALSE(listed().contains(QStringLiteral("Cambria Math")));
+
+    form->CommandPreview_Click();
+    EXPECT_TRUE(listed().contains(QStringLiteral("Cambria Math")));
+    EXPECT_EQ(listed().count(QStringLiteral("Slim Jim")), 1);
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("7 fonts listed"));
+    form->TimerRefresh_Timer();
+    EXPECT_TRUE(form->preview()->text().contains(QStringLiteral("Cambria Math - Bold, Italic")));
+    EXPECT_FALSE(indicatorBold());
+}
+
+TEST_F(FormFLTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
+{
+    load();
+    auto *system = child<QCheckBox>("CheckSYS");
+    const QStringList before = listed();
+    system->setChecked(true);
+    form->CheckSYS_Click();
+    EXPECT_TRUE(timer("TimerFP")->isActive());
+    for (int i = 0; i < 3; ++i)
+        form->TimerFP_Timer();
+    EXPECT_FALSE(timer("TimerFP")->isActive());
+    system->setChecked(false);
+    form->CheckSYS_Click();
+    EXPECT_FALSE(timer("TimerFP")->isActive());
+    EXPECT_EQ(listed(), before);
+}
+
+TEST_F(FormFLTest, FlashTurnsRedBlackRedBlackAndStaysBold)
+{
+    load();
+    EXPECT_EQ(indicatorColour(), QColor(Qt::black));
+    form->FlashPreview();
+    EXPECT_TRUE(indicatorBold());
+    EXPECT_TRUE(timer("TimerFP")->isActive());
+    QList<QColor> seen{indicatorColour()};
+    form->FlashPreview(); // while flashing: only bold again
+    EXPECT_EQ(indicatorColour(), seen.first());
+    for (int i = 0; i < 3; ++i) {
+        form->TimerFP_Timer();
+        seen.append(indicatorColour());
+    }
+    EXPECT_EQ(seen, QList<QColor>({QColor(255, 0, 0), Qt::black, QColor(255, 0, 0), Qt::black}));
+    EXPECT_FALSE(timer("TimerFP")->isActive());
+    EXPECT_TRUE(indicatorBold());
+    EXPECT_EQ(timer("TimerFP")->interval(), 200);
+}
+
+TEST_F(FormFLTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
+{
+    load();
+    auto *size = child<QComboBox>("ComboFS");
+    auto *samples = child<QCheckBox>("CheckBI");
+    size->setCurrentText(QStringLiteral("23"));
+    EXPECT_FALSE(samples->isEnabled());
+    EXPECT_FALSE(samples->isChecked());
+    EXPECT_TRUE(indicatorBold());
+    size->setCurrentText(QStringLiteral("22"));
+    EXPECT_TRUE(samples->isEnabled());
+    EXPECT_TRUE(samples->isChecked());
+
+    QTest::mouseClick(samples, Qt::LeftButton);
+    EXPECT_FALSE(samples->isChecked());
+    EXPECT_EQ(form->sampleChoice(), 0);
+    size->setCurrentText(QStringLiteral("36"));
+    size->setCurrentText(QStringLiteral("22.5"));
+    EXPECT_TRUE(samples->isEnabled());
+    EXPECT_FALSE(samples->isChecked());
+}
+
+TEST_F(FormFLTest, BuildNormalisesTheSizeText)
+{
+    load();
+    auto *size = child<QComboBox>("ComboFS");
+    size->setCurrentText(QStringLiteral("7"));
+    form->CommandPreview_Click();
+    form->TimerRefresh_Timer();
+    EXPECT_EQ(size->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(form->preview()->formatAt(12).size, 8.0);
+}
+
+TEST_F(FormFLTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
+{
+    load();
+    auto *remove = child<QPushButton>("CommandRemove");
+    selectEntry(QStringLiteral("Verdana"));
+    form->CommandRemove_Click();
+    EXPECT_EQ(selectedEntry(), QStringLiteral("Tahoma"));
+    selectEntry(QStringLiteral("Courier New"));
+    form->CommandRemove_Click();
+    EXPECT_EQ(selectedEntry(), QStringLiteral("SLIM JIM"));
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("3 fonts listed"));
+    EXPECT_TRUE(indicatorBold());
+    form->CommandRemove_Click();
+    form->CommandRemove_Click();
+    EXPECT_EQ(listed(), QStringList{QStringLiteral("Arial")});
+    EXPECT_FALSE(remove->isEnabled());
+    selectEntry(QStringLiteral("Arial"));
+    EXPECT_TRUE(remove->isEnabled());
+    form->CommandRemove_Click();
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("0 fonts listed"));
+    form->mnuEdit_Click();
+    EXPECT_FALSE(action("mnuCPlainText")->isEnabled());
+}
+
+TEST_F(FormFLTest, CapitalisingArialKeepsItsPlaceAndTheCount)
+{
+    load();
+    selectEntry(QStringLiteral("Arial"));
+    form->CommandCap_Click();
+    EXPECT_EQ(listed().first(), QStringLiteral("ARIAL"));
+    EXPECT_EQ(listed().size(), 5);
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("5 fonts listed"));
+    EXPECT_TRUE(indicatorBold());
+    form->CommandPreview_Click();
+    form->TimerRefresh_Timer();
+    EXPECT_TRUE(form->preview()->text().contains(QStringLiteral("ARIAL   BOLD  ITALIC")));
+}
+
+TEST_F(FormFLTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
+{
+    load();
+    form->CommandRL_Click(); // a reset leaves nothing selected
+    const QStringList before = listed();
+    form->CommandRemove_Click();
+    form->CommandCap_Click();
+    EXPECT_EQ(listed(), before);
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("5 fonts listed"));
+}
+
+TEST_F(FormFLTest, ClickInThePreviewSelectsThatFontInTheList)
+{
+    load();
+    RichTextEdit *preview = form->preview();
+    const int tahoma = int(preview->text().indexOf(QStringLiteral("Tahoma")));
+    preview->select(tahoma + 1, 2);
+    form->R_MouseUp();
+    form->R_Click();
+    EXPECT_EQ(selectedEntry(), QStringLiteral("Tahoma"));
+    EXPECT_TRUE(child<QPushButton>("CommandCap")->isEnabled());
+
+    preview->select(tahoma, 25); // on into the line break's face
+    form->R_KeyUp();
+    EXPECT_EQ(selectedEntry(), QString());
+    EXPECT_FALSE(child<QPushButton>("CommandCap")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("CommandRemove")->isEnabled());
+}
+
+TEST_F(FormFLTest, MenusFollowThePreviewAndTheList)
+{
+    form->mnuFile_Click();
+    form->mnuEdit_Click();
+    EXPECT_FALSE(action("mnuSave")->isEnabled());
+    EXPECT_FALSE(action("mnuPrint")->isEnabled());
+    EXPECT_FALSE(action("mnuCopy")->isEnabled());
+    EXPECT_FALSE(action("mnuCPlainText")->isEnabled());
+    load();
+    form->mnuFile_Click();
+    form->mnuEdit_Click();
+    EXPECT_TRUE(action("mnuSave")->isEnabled());
+    EXPECT_TRUE(action("mnuPrint")->isEnabled());
+    EXPECT_TRUE(action("mnuCopy")->isEnabled());
+    EXPECT_TRUE(action("mnuCPlainText")->isEnabled());
+    EXPECT_EQ(action("mnuOHelp")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(FormFLTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
+{
+    makeWindow({});
+    load();
+    EXPECT_EQ(form->preview()->text(), QStringLiteral("Fonts\r\n\r\n"));
+    EXPECT_EQ(child<QLabel>("Label1")->text(), QStringLiteral("0 fonts available"));
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("0 fonts listed"));
+    form->mnuEdit_Click();
+    EXPECT_TRUE(action("mnuCopy")->isEnabled());
+    EXPECT_FALSE(action("mnuCPlainText")->isEnabled());
+}
+
+TEST_F(FormFLTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
+{
+    load();
+    form->mnuCopy_Click();
+    ASSERT_TRUE(clipboard.rich.has_value());
+    EXPECT_TRUE(clipboard.rich->startsWith("{\\rtf"));
+    EXPECT_TRUE(clipboard.rich->contains("Courier New"));
+    form->mnuCPlainText_Click();
+    EXPECT_EQ(clipboard.text(),
+              QStringLiteral("Arial\r\nCourier New\r\nSLIM JIM\r\nTahoma\r\nVerdana\r\n"));
+    EXPECT_EQ(clipboard.clears, 2);
+}
+
+TEST_F(FormFLTest, SaveAsWritesRtfAndCancelWritesNothing)
+{
+    load();
+    const QString path = QDir(files.userDataFolder()).filePath(QStringLiteral("fonts.rtf"));
+    saveDialog.answers = {path};
+    form->mnuSave_Click();
+    EXPECT_EQ(saveDialog.lastFilter, QStringLiteral("Rich Text format (*.rtf)"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    file.close();
+    EXPECT_EQ(saved, form->preview()->rtf() + "\r\n");
+
+    // The dialog offers the earlier name again; cancelling must not overwrite that file.
+    selectEntry(QStringLiteral("Arial"));
+    form->CommandRemove_Click();
+    form->CommandPreview_Click();
+    form->TimerRefresh_Timer();
+    saveDialog.answers = {QString()};
+    form->mnuSave_Click();
+    EXPECT_EQ(saveDialog.suggested.last(), path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), saved);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(FormFLTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
+{
+    load();
+    files.setProgramFolderWritable(false); // the program folder is now a plain file
+    const QString path = QDir(files.programFolder()).filePath(QStringLiteral("fonts.rtf"));
+    saveDialog.answers = {path};
+    form->mnuSave_Click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.first().text.contains(QDir::toNativeSeparators(path)));
+    EXPECT_EQ(messages.shown.first().title, QStringLiteral("Facelister"));
+}
+
+TEST_F(FormFLTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
+{
+    load();
+    messages.answers = {MessageService::Answer::Cancel};
+    form->mnuPrint_Click();
+    EXPECT_TRUE(shell.documents.isEmpty());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().title, QStringLiteral("Print font list"));
+
+    form->mnuPrint_Click();
+    const QString path = QDir(files.programFolder()).filePath(QStringLiteral("Font_List.htm"));
+    ASSERT_EQ(shell.documents, QStringList{path});
+    EXPECT_EQ(shell.workingFolders, QStringList{QDir(files.programFolder()).absolutePath()});
+    QFile page(path);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    EXPECT_TRUE(html.startsWith("<!--List all the fonts on your computer with Facelister"));
+    EXPECT_TRUE(html.contains("<font face=\"tahoma\">Tahoma - <b>Bold,</b> <i>Italic"));
+    EXPECT_TRUE(html.endsWith("-->\r\n\r\n"));
+    EXPECT_TRUE(form->preview()->isVisible());
+    EXPECT_EQ(form->preview()->selStart(), 0);
+    EXPECT_FALSE(busy.windowBusy);
+}
+
+TEST_F(FormFLTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
+{
+    load();
+    files.setProgramFolderWritable(false);
+    form->mnuPrint_Click();
+    ASSERT_EQ(shell.documents.size(), 1);
+    EXPECT_EQ(shell.documents.first(),
+              QDir(files.userDataFolder()).filePath(QStringLiteral("Font_List.htm")));
+    EXPECT_TRUE(QFile::exists(shell.documents.first()));
+}
+
+TEST_F(FormFLTest, PrintWithEmptyPreviewDoesNothing)
+{
+    form->mnuPrint_Click();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(shell.documents.isEmpty());
+}
+
+TEST_F(FormFLTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
+{
+    form->mnuOHelp_Click();
+    QTest::mouseClick(child<QPushButton>("CommandHelp"), Qt::LeftButton);
+    ASSERT_EQ(shell.addresses.size(), 2);
+    EXPECT_TRUE(shell.addresses.first().endsWith(QStringLiteral("facelister.html")));
+    form->mnuAbout_Click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().title, QStringLiteral("Facelister"));
+    EXPECT_TRUE(messages.shown.first().text.startsWith(QStringLiteral("\n")));
+    EXPECT_TRUE(messages.shown.first().text.contains(
+        QStringLiteral("We are always looking for suggestions for how to improve our software")));
+}
+
+TEST_F(FormFLTest, ExitClosesTheWindows)
+{
+    form->show();
+    form->Form_Load();
+    form->mnuX_Click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->waitWindow()->isVisible());
+    EXPECT_FALSE(timer("TimerRefresh")->isActive());
+}
+
+TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
+{
+    QtFontCatalog catalog;
+    FakeClipboard clipboard;
+    FakeMessageService messages;
+    FakeShell shell;
+    FakeBusyPointer busy;
+    FakeFileLocations files;
+    FakeSaveDialog saveDialog;
+    FormFL form({catalog, clipboard, messages, shell, busy, files, saveDialog});
+    form.show();
+    form.Form_Load();
+    form.TimerRefresh_Timer();
+    const FontList &list = form.fontList();
+    EXPECT_TRUE(list.entries().contains(QStringLiteral("DejaVu Sans")));
+    EXPECT_FALSE(list.entries().contains(QStringLiteral("Standard Symbols PS")));
+    EXPECT_TRUE(form.preview()->text().contains(QStringLiteral("DejaVu Serif - Bold, Italic")));
+    const int line = int(form.preview()->text().indexOf(QStringLiteral("DejaVu Serif")));
+    EXPECT_EQ(form.preview()->formatAt(line).face, QStringLiteral("DejaVu Serif"));
+
+    const QString shot = QDir::temp().filePath(QStringLiteral("facelister-window.png"));
+    EXPECT_TRUE(form.grab().save(shot));
+}
+
+} // namespace
