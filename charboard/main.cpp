@@ -1,5 +1,10 @@
 // Charboard: starts the application and shows the main window.
 #include "charactermap.h"
+#include "filelocations.h"
+#include "qtbusypointer.h"
+#include "qtclipboard.h"
+#include "qtfontcatalog.h"
+#include "qtshell.h"
 
 #include <QApplication>
 
@@ -8,7 +13,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Charboard"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
-    CharacterMap window;
+    QtFontCatalog fonts;
+    QtClipboard clipboard;
+    QtShell shell;
+    QtBusyPointer busy;
+    SystemFileLocations locations;
+    CharacterMap window({fonts, clipboard, shell, busy, locations});
+    busy.setWindow(&window);
     window.show();
+    window.Form_Load();
     return app.exec();
 }

@@ -4,6 +4,11 @@
 #include "flexgridmodel.h"
 #include "symbolfont.h"
 
+#include <QApplication>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QRawFont>
+
 void FlexGridDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
@@ -14,4 +19,53 @@ void FlexGridDelegate::initStyleOption(QStyleOptionViewItem *option, const QMode
     option->font = SymbolFont::drawingFont(font);
     option->fontMetrics = QFontMetrics(option->font);
     option->text = SymbolFont::displayText(font.family(), option->text);
+}
+
+void FlexGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                             const QModelIndex &index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    if (!SymbolFont::isSymbolEncoded(opt.font.family()) || opt.text.isEmpty()) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // A symbol font's glyphs are drawn by their index: laid out as text, a code such as 0xAD
+    // (the soft hyphen) would be hidden or drawn as the font's hyphen glyph.
+    const QString text = opt.text;
+    opt.text.clear();
+    const QWidget *widget = opt.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+    const QRawFont raw = QRawFont::fromFont(opt.font);
+    if (!raw.isValid())
+        return;
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
+    QList<QPointF> positions;
+    qreal width = 0;
+    for (const QPointF &advance : advances) {
+        positions.append(QPointF(width, 0));
+        width += advance.x();
+    }
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+
+    const QRectF cell = opt.rect;
+    qreal x = cell.left();
+    if (opt.displayAlignment & Qt::AlignHCenter)
+        x = cell.center().x() - width / 2;
+    else if (opt.displayAlignment & Qt::AlignRight)
+        x = cell.right() - width;
+    const qreal lineHeight = raw.ascent() + raw.descent();
+    const qreal baseline = cell.top() + (cell.height() - lineHeight) / 2 + raw.ascent();
+    const bool selected = opt.state & QStyle::State_Selected;
+    painter->save();
+    painter->setClipRect(opt.rect);
+    painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawGlyphRun(QPointF(x, baseline), run);
+    painter->restore();
 }

@@ -1,0 +1,206 @@
+// Charboard's window driven offscreen with fake services: start-up, fitting, the keypad hint,
+// collecting and copying, help and the default button.
+#include "charactermap.h"
+#include "fakebusypointer.h"
+#include "fakeclipboard.h"
+#include "fakefilelocations.h"
+#include "fakefontcatalog.h"
+#include "fakeshell.h"
+#include "flexgrid.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CharacterMapTest : public ::testing::Test {
+protected:
+    FakeFontCatalog fonts{{"DejaVu Sans", "Arial", "D050000L", "Liberation Serif", "bravo"}};
+    FakeClipboard clipboard;
+    FakeShell shell;
+    FakeBusyPointer busy;
+    FakeFileLocations locations;
+    std::unique_ptr<CharacterMap> window;
+
+    void start()
+    {
+        window = std::make_unique<CharacterMap>(
+            CharacterMapServices{fonts, clipboard, shell, busy, locations});
+        window->show();
+        window->Form_Load();
+    }
+    template <typename T> T *child(const char *name)
+    {
+        T *widget = window->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    FlexGrid *grid() { return child<FlexGrid>("Grid"); }
+    QLineEdit *textCopy() { return child<QLineEdit>("TextCopy"); }
+    QLabel *labelAlt() { return child<QLabel>("LabelAlt"); }
+    QListWidget *fontList() { return child<QListWidget>("Fonts"); }
+    void chooseFont(const QString &name)
+    {
+        fontList()->setCurrentItem(fontList()->findItems(name, Qt::MatchExactly).value(0));
+        window->Fonts_MouseUp();
+    }
+};
+
+TEST_F(CharacterMapTest, StartsOnArialWithTheBlankSelected)
+{
+    start();
+    EXPECT_EQ(window->windowTitle(), "Charboard - Arial");
+    EXPECT_EQ(fontList()->item(0)->text(), "Arial");
+    EXPECT_EQ(fontList()->item(1)->text(), "bravo");
+    EXPECT_EQ(grid()->row(), 0);
+    EXPECT_EQ(grid()->col(), 0);
+    EXPECT_EQ(grid()->text(0, 0), " ");
+    EXPECT_EQ(grid()->text(2, 0), "@");
+    EXPECT_EQ(grid()->text(13, 15), QString(QChar(0x00FF)));
+    EXPECT_EQ(child<QLineEdit>("SampleText")->text(), " ");
+    EXPECT_EQ(labelAlt()->text(), "Alt + 32");
+    EXPECT_TRUE(labelAlt()->toolTip().contains("press 3, then 2 on the KEYPAD"));
+    EXPECT_FALSE(child<QPushButton>("CCopy")->isEnabled());
+    EXPECT_FALSE(busy.windowBusy);
+    const QStringList menus = {window->menuBar()->actions().value(0)->text(),
+                               window->menuBar()->actions().value(1)->text()};
+    EXPECT_EQ(menus, (QStringList{"(Blank)", "Help"}));
+}
+
+TEST_F(CharacterMapTest, WithoutArialTheFirstFontIsShown)
+{
+    fonts.setNames({"Zeta", "bravo", "Alpha Sans"});
+    start();
+    EXPECT_EQ(window->windowTitle(), "Charboard - Alpha Sans");
+}
+
+TEST_F(CharacterMapTest, FittingKeepsCellsSquareAndRowsInsideTheGrid)
+{
+    start();
+    FlexGrid *g = grid();
+    EXPECT_LT(g->fontSize(), 31);
+    EXPECT_GT(g->fontSize(), 1);
+    EXPECT_GT(g->gridHeight(), g->rowHeight(0) * 14);
+    // One point more would not have fitted.
+    EXPECT_EQ(g->grid().columnWidth(0), g->rowHeight(0));
+    EXPECT_EQ(g->grid().columnWidth(15), g->rowHeight(0));
+    EXPECT_EQ(window->lastFitSteps(), int(32 - g->fontSize()));
+    EXPECT_FALSE(g->gridFont().bold());
+}
+
+TEST_F(CharacterMapTest, ChoosingAFontRefitsAndNamesIt)
+{
+    start();
+    chooseFont("D050000L");
+    EXPECT_EQ(window->windowTitle(), "Charboard - D050000L");
+    EXPECT_EQ(grid()->gridFont().family(), "D050000L");
+    EXPECT_EQ(child<QLineEdit>("SampleText")->font().family(), "D050000L");
+    fontList()->setCurrentRow(fontList()->currentRow() + 1);
+    QTest::keyRelease(fontList(), Qt::Key_Down);
+    EXPECT_EQ(window->windowTitle(), "Charboard - DejaVu Sans");
+}
+
+TEST_F(CharacterMapTest, EnteringACellShowsItsKeypadCode)
+{
+    start();
+    grid()->setCurrentCell(6, 0); // code 128
+    EXPECT_EQ(child<QLineEdit>("SampleText")->text(), QString(QChar(0x20AC)));
+    EXPECT_EQ(labelAlt()->text(), "Alt + 0128");
+    EXPECT_TRUE(labelAlt()->toolTip().contains("press 0, then 1, then 2, then 8 on the KEYPAD"));
+    grid()->setCurrentCell(5, 15); // code 127
+    EXPECT_EQ(labelAlt()->text(), "Alt + 127");
+    QTest::keyClick(grid(), Qt::Key_Down);
+    EXPECT_EQ(labelAlt()->text(), "Alt + 0143");
+}
+
+TEST_F(CharacterMapTest, DoubleClickEnterAndSelectEachAppendOneCharacter)
+{
+    start();
+    grid()->setCurrentCell(2, 1); // A
+    textCopy()->setText("x");
+    textCopy()->setCursorPosition(0);
+    const QRect cell = grid()->visualRect(grid()->model()->index(2, 1));
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(textCopy()->text(), "xA");
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(textCopy()->text(), "xAA");
+    QTest::keyClick(grid(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(textCopy()->text(), "xAAA");
+    child<QPushButton>("CSelect")->click();
+    EXPECT_EQ(textCopy()->text(), "xAAAA");
+}
+
+TEST_F(CharacterMapTest, EnterElsewherePressesSelect)
+{
+    start();
+    grid()->setCurrentCell(3, 2); // R
+    QTest::keyClick(textCopy(), Qt::Key_Return);
+    EXPECT_EQ(textCopy()->text(), "R");
+    QTest::keyClick(fontList(), Qt::Key_Return);
+    EXPECT_EQ(textCopy()->text(), "RR");
+}
+
+TEST_F(CharacterMapTest, TypingLettersInTheGridDoesNothing)
+{
+    start();
+    grid()->setCurrentCell(1, 1);
+    QTest::keyClicks(grid(), "Zq7");
+    EXPECT_EQ(grid()->row(), 1);
+    EXPECT_EQ(grid()->col(), 1);
+    EXPECT_EQ(textCopy()->text(), "");
+}
+
+TEST_F(CharacterMapTest, CopyFollowsTheTextAndCopiesPlainText)
+{
+    start();
+    QPushButton *copy = child<QPushButton>("CCopy");
+    QTest::keyClicks(textCopy(), "ab");
+    EXPECT_TRUE(copy->isEnabled());
+    copy->click();
+    EXPECT_EQ(clipboard.clears, 1);
+    EXPECT_EQ(clipboard.text(), "ab");
+    EXPECT_FALSE(clipboard.hasRtf());
+    QTest::keyClick(textCopy(), Qt::Key_Backspace);
+    QTest::keyClick(textCopy(), Qt::Key_Backspace);
+    EXPECT_FALSE(copy->isEnabled());
+}
+
+TEST_F(CharacterMapTest, HelpOpensTheBundledPageOnce)
+{
+    start();
+    QAction *help = window->findChild<QAction *>("mnuHelp");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->shortcut(), QKeySequence(Qt::Key_F1));
+    help->trigger();
+    ASSERT_EQ(shell.addresses.size(), 1);
+    EXPECT_TRUE(shell.addresses[0].endsWith("/charboard.html"));
+    // Releasing F1 in the font list re-fits without opening help a second time.
+    QTest::keyRelease(fontList(), Qt::Key_F1);
+    EXPECT_EQ(shell.addresses.size(), 1);
+}
+
+TEST_F(CharacterMapTest, Screenshots)
+{
+    QDir().mkpath(QDir::tempPath() + "/kerncraft-screenshots");
+    start();
+    grid()->setCurrentCell(2, 1);
+    window->CSelect_Click();
+    const auto shot = [&](const QString &font, const char *file) {
+        chooseFont(font);
+        const QImage image = window->grab().toImage();
+        EXPECT_FALSE(image.isNull());
+        EXPECT_TRUE(image.save(QDir::tempPath() + "/kerncraft-screenshots/" + file));
+    };
+    shot("DejaVu Sans", "charboard-text.png");
+    shot("D050000L", "charboard-dingbats.png");
+}
+
+} // namespace
