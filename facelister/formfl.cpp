@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -585,11 +586,18 @@ void FormFL::mnuPrint_Click()
     m_services.busy.setBusy(false);
 }
 
-void FormFL::mnuX_Click()
+void FormFL::closeEvent(QCloseEvent *event)
 {
+    // A build still waiting for its tick must not run behind a closed window, and the
+    // please-wait window must not keep the program alive.
     TimerRefresh->stop();
     TimerFP->stop();
     m_wait->unload();
+    QMainWindow::closeEvent(event);
+}
+
+void FormFL::mnuX_Click()
+{
     close();
     QCoreApplication::quit();
 }

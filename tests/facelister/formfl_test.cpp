@@ -13,6 +13,7 @@
 #include "savefiledialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -181,6 +182,14 @@ TEST_F(FormFLTest, SecondRefreshDuringABuildDoesNothing)
     form->TimerRefresh_Timer();
     EXPECT_EQ(form->buildCount(), 2);
     EXPECT_FALSE(timer("TimerRefresh")->isActive());
+}
+
+TEST_F(FormFLTest, IndicatorPassesTheFocusOnToTheRefreshButton)
+{
+    load();
+    QApplication::setActiveWindow(form.get());
+    child<QLineEdit>("TextRP")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), child<QPushButton>("CommandPreview"));
 }
 
 TEST_F(FormFLTest, PressingTheIndicatorRefreshes)
@@ -505,6 +514,8 @@ TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
     FormFL form({catalog, clipboard, messages, shell, busy, files, saveDialog});
     form.show();
     form.Form_Load();
+    EXPECT_TRUE(form.waitWindow()->grab().save(
+        QDir::temp().filePath(QStringLiteral("facelister-wait.png"))));
     form.TimerRefresh_Timer();
     const FontList &list = form.fontList();
     EXPECT_TRUE(list.entries().contains(QStringLiteral("DejaVu Sans")));
