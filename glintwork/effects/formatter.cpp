@@ -80,7 +80,26 @@ QByteArray Formatter::splice(const QByteArray &marker, const QList<QByteArray> &
     for (const QByteArray &piece : pieces)
         total += piece.size();
     result.reserve(total);
-    for (QByteArray piece : pieces) {
+    for (const QByteArray &document : pieces) {
+        // The usual piece holds the header once at its start and the footer once at its
+        // end; anything else takes the general removal.
+        QByteArrayView rest(document);
+        bool usual = true;
+        if (!header.isEmpty()) {
+            usual = rest.startsWith(header) && rest.indexOf(header, header.size()) < 0;
+            if (usual)
+                rest = rest.sliced(header.size());
+        }
+        if (usual && !footer.isEmpty()) {
+            usual = rest.indexOf(footer) == rest.size() - footer.size();
+            if (usual)
+                rest.chop(footer.size());
+        }
+        if (usual) {
+            result += rest;
+            continue;
+        }
+        QByteArray piece = document;
         if (!header.isEmpty())
             piece.replace(header, QByteArray());
         if (!footer.isEmpty())

@@ -19,26 +19,30 @@ qint32 RecentColours::NewColour(bool vivid, bool dark, RandomSource &random)
     int b = 0;
     // Each component can always avoid the comparison colour by more than 50 (0 or 255
     // does), and a vivid candidate exists for every comparison colour, so the loop ends.
+    // A candidate is rejected as soon as one component is too close: the components not
+    // yet drawn cannot save it, so the accepted colours are distributed as if all three
+    // had been drawn, at a fraction of the draws.
     for (;;) {
-        const float pick = random.next();
-        if (!dark || pick > 0.7f) {
-            r = int(std::floor(double(random.next()) * 256));
-            g = int(std::floor(double(random.next()) * 256));
-            b = int(std::floor(double(random.next()) * 256));
-        } else {
-            auto darkPart = [&random] {
-                const double a = random.next();
-                return int(std::floor(a * double(random.next()) * 200));
-            };
-            r = darkPart();
-            g = darkPart();
-            b = darkPart();
-        }
-        const bool tooClose =
-            std::abs(r - r2) <= 50 || std::abs(g - g2) <= 50 || std::abs(b - b2) <= 50;
+        const bool darkCandidate = dark && !(random.next() > 0.7f);
+        auto component = [&random, darkCandidate] {
+            if (!darkCandidate)
+                return int(std::floor(double(random.next()) * 256));
+            const double a = random.next();
+            return int(std::floor(a * double(random.next()) * 200));
+        };
+        r = component();
+        if (std::abs(r - r2) <= 50)
+            continue;
+        g = component();
+        if (std::abs(g - g2) <= 50)
+            continue;
+        b = component();
+        if (std::abs(b - b2) <= 50)
+            continue;
         const bool dull = std::max({r, g, b}) <= 150 || std::min({r, g, b}) >= 90;
-        if (!tooClose && !(vivid && dull))
-            break;
+        if (vivid && dull)
+            continue;
+        break;
     }
     const qint32 c = Colours::rgb(r, g, b);
     std::rotate(m_recent.rbegin(), m_recent.rbegin() + 1, m_recent.rend());
