@@ -11,6 +11,7 @@
 #include "qtsavefiledialog.h"
 #include "qtshell.h"
 #include "richdocument.h"
+#include "richtextedit.h"
 
 #include <QCoreApplication>
 
@@ -49,6 +50,19 @@ static void BM_FontPreview(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FontPreview)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// The same preview built in the on-screen editor the window uses, laid out at the end.
+static void BM_FontPreviewEditor(benchmark::State &state)
+{
+    const QStringList names = syntheticFontNames(int(state.range(0)));
+    for (auto _ : state) {
+        RichTextEdit edit;
+        PreviewBuilder::build(edit, names, 22, true);
+        edit.ensureLayout();
+        benchmark::DoNotOptimize(edit.length());
+    }
+}
+BENCHMARK(BM_FontPreviewEditor)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 static void BM_FontListHtml(benchmark::State &state)
 {
