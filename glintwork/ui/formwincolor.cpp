@@ -1,6 +1,7 @@
 // The sixteen-colour dialog: see formwincolor.h.
 #include "formwincolor.h"
 
+#include "colours.h"
 #include "swatchlabel.h"
 
 #include <QGridLayout>
@@ -9,26 +10,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The colour of each swatch, by the index the palette gives it.
-constexpr qint32 kPalette[FormWinColor::kSwatches] = {
-    0xFFFFFF, // 0 white
-    0xC0C0C0, // 1 silver
-    0x0000FF, // 2 red
-    0x00FFFF, // 3 yellow
-    0xFF00FF, // 4 fuchsia
-    0xFF0000, // 5 blue
-    0xFFFF00, // 6 aqua
-    0x00FF00, // 7 lime
-    0x008080, // 8 olive
-    0x000080, // 9 maroon
-    0x808080, // 10 gray
-    0x000000, // 11 black
-    0x800080, // 12 purple
-    0x800000, // 13 navy
-    0x808000, // 14 teal
-    0x008000, // 15 green
-};
 
 // Light colours above their dark counterparts.
 constexpr int kTopRow[8] = {0, 1, 2, 3, 7, 6, 5, 4};
@@ -45,7 +26,7 @@ FormWinColor::FormWinColor(QWidget *parent) : QDialog(parent)
 
 qint32 FormWinColor::paletteColour(int swatch)
 {
-    return swatch >= 0 && swatch < kSwatches ? kPalette[swatch] : 0;
+    return swatch >= 0 && swatch < kSwatches ? Colours::WindowsPalette()[swatch] : 0;
 }
 
 void FormWinColor::setupControls()
@@ -57,7 +38,7 @@ void FormWinColor::setupControls()
     for (int i = 0; i < kSwatches; ++i) {
         auto *swatch = new SwatchLabel(this);
         swatch->setObjectName(QStringLiteral("CL%1").arg(i));
-        swatch->setColour(kPalette[i]);
+        swatch->setColour(paletteColour(i));
         swatch->setToolTip(QString());
         const int side = qMax(24, swatch->sizeHint().width() + 6);
         swatch->setFixedSize(side, side);

@@ -16,6 +16,12 @@ QString withoutMnemonic(QString text)
     text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
     return text;
 }
+// The width a control asks for, within the limits set on it.
+int wantedWidth(const QWidget *widget)
+{
+    return qBound(widget->minimumWidth(), widget->sizeHint().width(), widget->maximumWidth());
+}
+
 } // namespace
 
 GapLabel::GapLabel(const QString &caption, QWidget *parent) : QLabel(caption, parent)
@@ -59,7 +65,7 @@ int GapLabel::gapWidth(int gap, int blanks) const
     QWidget *widget = m_gapWidgets.value(gap);
     if (!widget)
         return blankWidth;
-    return qMax(blankWidth, widget->sizeHint().width() + 2 * kGapMargin);
+    return qMax(blankWidth, wantedWidth(widget) + 2 * kGapMargin);
 }
 
 QSize GapLabel::sizeHint() const
@@ -103,7 +109,9 @@ void GapLabel::placeChildren()
     auto place = [this](int gap, int x, int w) {
         if (QWidget *widget = m_gapWidgets.value(gap)) {
             const int wh = qMin(height(), widget->sizeHint().height());
-            widget->setGeometry(x + kGapMargin, (height() - wh) / 2, w - 2 * kGapMargin, wh);
+            const int ww = qMin(w - 2 * kGapMargin, wantedWidth(widget));
+            // Centred in a gap wider than the control needs.
+            widget->setGeometry(x + (w - ww) / 2, (height() - wh) / 2, ww, wh);
         }
     };
     int x = 0;

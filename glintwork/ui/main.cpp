@@ -1,5 +1,14 @@
-// Glintwork: starts the application and shows the main window.
+// Glintwork: starts the application, shows the main window at once and loads the
+// settings into it.
+#include "filelocations.h"
 #include "formgw.h"
+#include "qtbusypointer.h"
+#include "qtclipboard.h"
+#include "qtfontcatalog.h"
+#include "qtglintworkdialogs.h"
+#include "qtmessageservice.h"
+#include "qtshell.h"
+#include "randomsource.h"
 
 #include <QApplication>
 
@@ -8,7 +17,23 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glintwork"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
-    FormGW window;
+
+    QtFontCatalog fonts;
+    QtMessageService messages;
+    QtClipboard clipboard;
+    QtShell shell;
+    QtBusyPointer busy;
+    SystemFileLocations files;
+    QtGlintworkDialogs dialogs;
+    RandomSource random;
+    FormGWServices services{&fonts, &messages, &clipboard, &shell,
+                            &busy,  &files,    &dialogs,   &random};
+
+    FormGW window(services);
+    messages.setParent(&window);
+    busy.setWindow(&window);
+    dialogs.setParent(&window);
     window.show();
+    window.Form_Load();
     return app.exec();
 }

@@ -1,0 +1,70 @@
+// The real main window on the offscreen platform, with fake services: a known font list,
+// scripted message boxes and dialogs, an in-memory clipboard and its own settings folder.
+#pragma once
+
+#include "fakebusypointer.h"
+#include "fakeclipboard.h"
+#include "fakefilelocations.h"
+#include "fakefontcatalog.h"
+#include "fakeglintworkdialogs.h"
+#include "fakemessageservice.h"
+#include "fakeshell.h"
+#include "formgw.h"
+#include "randomsource.h"
+
+#include <QStringList>
+#include <memory>
+
+class FormGWFixture {
+public:
+    // Installed test fonts, in the order the platform lists them, and two web fonts.
+    static QStringList fontNames()
+    {
+        return {QStringLiteral("Arial"),
+                QStringLiteral("C059"),
+                QStringLiteral("D050000L"),
+                QStringLiteral("DejaVu Sans"),
+                QStringLiteral("DejaVu Sans Mono"),
+                QStringLiteral("DejaVu Serif"),
+                QStringLiteral("Georgia"),
+                QStringLiteral("Liberation Mono"),
+                QStringLiteral("Liberation Sans"),
+                QStringLiteral("Liberation Serif"),
+                QStringLiteral("Nimbus Roman"),
+                QStringLiteral("Nimbus Sans"),
+                QStringLiteral("P052"),
+                QStringLiteral("Standard Symbols PS"),
+                QStringLiteral("URW Bookman"),
+                QStringLiteral("URW Gothic"),
+                QStringLiteral("Verdana"),
+                QStringLiteral("Z003")};
+    }
+
+    explicit FormGWFixture(QStringList names = fontNames(), quint32 seed = 7)
+        : fonts(std::move(names)), random(seed)
+    {}
+
+    FormGWServices services()
+    {
+        return {&fonts, &messages, &clipboard, &shell, &busy, &files, &dialogs, &random};
+    }
+
+    // Builds, shows and loads the window, as the program does.
+    FormGW &start()
+    {
+        window = std::make_unique<FormGW>(services());
+        window->show();
+        window->Form_Load();
+        return *window;
+    }
+
+    FakeFontCatalog fonts;
+    FakeMessageService messages;
+    FakeClipboard clipboard;
+    FakeShell shell;
+    FakeBusyPointer busy;
+    FakeFileLocations files;
+    FakeGlintworkDialogs dialogs;
+    RandomSource random;
+    std::unique_ptr<FormGW> window;
+};
