@@ -12,6 +12,17 @@ qsizetype position(const QString &upperName, const QString &word)
     return upperName.indexOf(word) + 1;
 }
 
+// A control character in a name (a line break above all) would split the preview's line
+// and shift every position after it; a blank takes its place.
+QString cleanName(QString name)
+{
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u' ';
+    }
+    return name;
+}
+
 } // namespace
 
 const QStringList &FontList::symbolWords()
@@ -86,7 +97,7 @@ void FontList::build(const FontCatalog &catalog, bool includeSymbol, bool includ
     // them; one stable sort at the end gives the same list, faster.
     m_building = true;
     for (int i = 0; i < m_installed; ++i) {
-        const QString name = catalog.name(i);
+        const QString name = cleanName(catalog.name(i));
         // isNormal runs for every name, whatever the check box says: it lists the
         // caps-only fonts in capitals.
         const bool normal = isNormal(name);

@@ -120,6 +120,14 @@ TEST(FontListTest, EmptyCatalogGivesEmptyListAndZeroCounts)
     EXPECT_EQ(list.plainText(), QString());
 }
 
+TEST(FontListTest, ControlCharactersInNamesBecomeBlanks)
+{
+    FakeFontCatalog catalog({QStringLiteral("Odd\r\nName\t1")});
+    FontList list;
+    list.build(catalog, false, false);
+    EXPECT_EQ(list.entries(), QStringList{QStringLiteral("Odd  Name 1")});
+}
+
 TEST(FontListTest, RebuildDiscardsHandMadeChanges)
 {
     FakeFontCatalog catalog({QStringLiteral("Arial"), QStringLiteral("Verdana")});
