@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -484,6 +485,9 @@ TEST_F(FormFLTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
     QTest::mouseClick(child<QPushButton>("CommandHelp"), Qt::LeftButton);
     ASSERT_EQ(shell.addresses.size(), 2);
     EXPECT_TRUE(shell.addresses.first().endsWith(QStringLiteral("facelister.html")));
+    // The build puts the page where the programs find it.
+    const QUrl bundled(FormFL::helpAddress(QCoreApplication::applicationDirPath()));
+    EXPECT_TRUE(QFile::exists(bundled.toLocalFile())) << bundled.toString().toStdString();
     form->mnuAbout_Click();
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown.first().title, QStringLiteral("Facelister"));
