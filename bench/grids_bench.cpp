@@ -1,0 +1,57 @@
+// Benchmarks of Glyphmatch's page and Charboard's font fitting (the work behind a Print and
+// behind every key release in the font list).
+#include "flexgrid.h"
+#include "fontfitter.h"
+#include "glyphpage.h"
+#include "keyboardtable.h"
+
+#include <benchmark/benchmark.h>
+
+static void BM_GlyphmatchPage(benchmark::State &state)
+{
+    GlyphPageInput input;
+    input.textFont = QStringLiteral("Verdana");
+    input.symbolFont = QStringLiteral("Wingdings");
+    input.sizeText = QStringLiteral("24");
+    for (int r = 0; r < KeyboardTable::gridRows; ++r) {
+        QList<GlyphPageCell> row;
+        for (int c = 0; c < KeyboardTable::gridCols; ++c)
+            row.append({QString(KeyboardTable::character(c / 3, r)), input.textFont, 544, 555});
+        input.rows.append(row);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GlyphPage::fileBytes(GlyphPage::html(input)));
+}
+BENCHMARK(BM_GlyphmatchPage);
+
+namespace {
+class GridTarget : public FitTarget {
+public:
+    explicit GridTarget(FlexGrid &grid) : m_grid(grid) {}
+    void setFontSize(double points) override { m_grid.setFontSize(points); }
+    double fontSize() const override { return m_grid.fontSize(); }
+    int rowHeight() const override { return m_grid.rowHeight(0); }
+    void setColumnWidths(int twips) override
+    {
+        for (int c = 0; c < m_grid.cols(); ++c)
+            m_grid.setColWidth(c, twips);
+    }
+    int gridHeight() const override { return m_grid.gridHeight(); }
+
+private:
+    FlexGrid &m_grid;
+};
+} // namespace
+
+static void BM_CharboardFitFont(benchmark::State &state)
+{
+    FlexGrid grid;
+    grid.setRows(14);
+    grid.setCols(16);
+    grid.setFixedSize(644, 564);
+    grid.setFontName(QStringLiteral("DejaVu Sans"));
+    GridTarget target(grid);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FontFitter::fit(target, 14).steps);
+}
+BENCHMARK(BM_CharboardFitFont);
