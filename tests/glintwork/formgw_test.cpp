@@ -1,13 +1,31 @@
-// The main window driven offscreen with fake services.
+// The main window driven offscreen with fake services: enabling rules, the font list and
+// its status line, tooltips, colour swatches, the reset, the output modes, the editing and
+// size commands, printing, saving, the help commands, start-up and closing.
 #include "formgwfixture.h"
 #include "richtextbox.h"
+#include "settingsfile.h"
 
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
+
+const QString kDefaultText = QStringLiteral("Type something here and click Refresh...");
 
 QString artefactFolder()
 {
@@ -16,7 +34,898 @@ QString artefactFolder()
     return folder;
 }
 
+template <typename T> T *child(FormGW &w, const QString &name)
+{
+    T *found = w.findChild<T *>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+QRadioButton *option(FormGW &w, const char *group, int index)
+{
+    return child<QRadioButton>(w, QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index));
+}
+
+QAction *action(FormGW &w, const QString &name)
+{
+    return child<QAction>(w, name);
+}
+
+QListWidget *fontList(FormGW &w)
+{
+    return child<QListWidget>(w, QStringLiteral("ListFonts"));
+}
+
+QStringList listEntries(QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names.append(list->item(i)->text());
+    return names;
+}
+
+QStringList selectedEntries(QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            names.append(list->item(i)->text());
+    return names;
+}
+
+// Output text whose characters carry the given sizes.
+void fillOutput(FormGW &w, const QString &text, const QList<double> &sizes)
+{
+    RichTextBox &box = w.output();
+    box.setText(text);
+    for (int i = 0; i < sizes.size(); ++i) {
+        box.select(i, 1);
+        box.setSelFontSize(sizes[i]);
+    }
+    box.select(0, 0);
+}
+
+QList<double> outputSizes(FormGW &w)
+{
+    QList<double> sizes;
+    for (int i = 0; i < w.output().text().size(); ++i)
+        sizes.append(w.output().formatAt(i).size);
+    return sizes;
+}
+
+QStringList manyFonts(int n)
+{
+    QStringList names;
+    for (int i = 0; i < n; ++i)
+        names.append(QStringLiteral("Face %1").arg(i, 2, 10, QLatin1Char('0')));
+    return names;
+}
+
 } // namespace
+
+// ---------------------------------------------------------------------------------------
+// Start-up, settings file and closing
+
+TEST(FormGWStartUp, WithoutAFileWritesTheDefaults)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    const QString path = QDir(f.files.programFolder()).filePath(QStringLiteral("Glintwork.ini"));
+    EXPECT_EQ(w.settingsPath(), path);
+    ASSERT_TRUE(QFile::exists(path));
+    const auto lines = TextFile::readLines(path);
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(lines->value(0), QStringLiteral(" 0 "));
+    EXPECT_TRUE(lines->contains(kDefaultText));
+    EXPECT_EQ(w.inputText(), kDefaultText);
+    EXPECT_EQ(w.outputMode(), OutputMode::Normal);
+    EXPECT_TRUE(action(w, QStringLiteral("mnuTT"))->isChecked());
+    EXPECT_TRUE(action(w, QStringLiteral("mnuMode_0"))->isChecked());
+    EXPECT_EQ(listEntries(fontList(w)), FormGWFixture::fontNames());
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboS"))->currentText(), QStringLiteral("20"));
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboB"))->currentText(), QStringLiteral("32"));
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboPC"))->count(), 14);
+    // The busy pointer ends where it started.
+    EXPECT_FALSE(f.busy.screenBusy);
+    EXPECT_FALSE(f.busy.windowBusy);
+    EXPECT_EQ(f.busy.screenChanges.value(0), true);
+}
+
+TEST(FormGWStartUp, ADamagedFileIsKeptAndTheDefaultsApply)
+{
+    FormGWFixture f;
+    const QString folder = f.files.programFolder();
+    const QByteArray damaged = " 7 \r\nmy own text\r\n\xff\xfe garbage";
+    {
+        QFile file(QDir(folder).filePath(QStringLiteral("Glintwork.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+    }
+    FormGW &w = f.start();
+    QFile backup(QDir(folder).filePath(QStringLiteral("Glintwork.ini.bak")));
+    ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+    EXPECT_EQ(backup.readAll(), damaged);
+    EXPECT_EQ(w.inputText(), kDefaultText);
+    EXPECT_TRUE(action(w, QStringLiteral("mnuTT"))->isChecked());
+    const auto lines = TextFile::readLines(w.settingsPath());
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(lines->value(0), QStringLiteral(" 0 "));
+    // The automatic reset does not ask.
+    EXPECT_TRUE(f.messages.shown.isEmpty());
+}
+
+TEST(FormGWStartUp, SettingsGoToTheUserFolderWhenTheProgramFolderIsReadOnly)
+{
+    FormGWFixture f;
+    f.files.setProgramFolderWritable(false);
+    FormGW &w = f.start();
+    EXPECT_EQ(QDir(w.settingsFolder()).canonicalPath(),
+              QDir(f.files.userConfigFolder()).canonicalPath());
+    EXPECT_TRUE(QFile::exists(w.settingsPath()));
+}
+
+TEST(FormGWStartUp, ClosingSavesWhatTheUserChangedAndTheNextStartRestoresIt)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.setInputText(QStringLiteral("first line\r\nsecond line"));
+    option(w, "Sizes", 6)->click();
+    option(w, "Cap", 4)->click();
+    w.CL_MouseDown(4, 2);
+    fontList(w)->item(3)->setSelected(true);
+    fontList(w)->item(5)->setSelected(true);
+    child<QComboBox>(w, QStringLiteral("ComboS"))->setEditText(QStringLiteral("22"));
+    action(w, QStringLiteral("mnuWW"))->trigger();
+    action(w, QStringLiteral("mnuTT"))->trigger();
+    const EffectSettings before = w.currentSettings();
+    EXPECT_FALSE(before.mnuTT);
+    w.mnuX_Click();
+    EXPECT_FALSE(w.isVisible());
+
+    FormGWFixture again;
+    // The second run reads the first run's file.
+    QFile::copy(w.settingsPath(),
+                QDir(again.files.programFolder()).filePath(QStringLiteral("Glintwork.ini")));
+    FormGW &w2 = again.start();
+    const EffectSettings after = w2.currentSettings();
+    EXPECT_EQ(after.text, before.text);
+    EXPECT_EQ(after.sizes, EffectSettings::SizesWave);
+    EXPECT_EQ(after.cap, EffectSettings::CapFirstLetters);
+    EXPECT_EQ(after.cl, before.cl);
+    EXPECT_EQ(selectedEntries(fontList(w2)),
+              QStringList({FormGWFixture::fontNames()[3], FormGWFixture::fontNames()[5]}));
+    // A typed size is no list item: it comes back as no item and no text.
+    EXPECT_EQ(after.comboSIndex, -1);
+    EXPECT_TRUE(after.mnuWW);
+    EXPECT_FALSE(after.mnuTT);
+    EXPECT_TRUE(child<QPlainTextEdit>(w2, QStringLiteral("Text"))->toolTip().isEmpty());
+}
+
+// ---------------------------------------------------------------------------------------
+// Enabling rules
+
+TEST(FormGWEnabling, SizeAndPositionOptionsFollowEachOther)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    auto *textWL = child<QLineEdit>(w, QStringLiteral("TextWL"));
+    auto *label2 = child<QLabel>(w, QStringLiteral("Label2"));
+    EXPECT_FALSE(textWL->isEnabled());
+    option(w, "Sizes", 6)->click();
+    EXPECT_TRUE(textWL->isEnabled());
+    EXPECT_TRUE(label2->isEnabled());
+    option(w, "Pos", 2)->click();
+    option(w, "Sizes", 0)->click();
+    EXPECT_TRUE(option(w, "Pos", 0)->isChecked());
+    EXPECT_FALSE(option(w, "Pos", 2)->isEnabled());
+    EXPECT_FALSE(textWL->isEnabled());
+    option(w, "Sizes", 1)->click();
+    EXPECT_TRUE(option(w, "Pos", 2)->isEnabled());
+    EXPECT_FALSE(option(w, "Pos", 2)->isChecked());
+}
+
+TEST(FormGWEnabling, ColourOptionsEnableTheirControls)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    auto *random = child<QCheckBox>(w, QStringLiteral("CheckRandom"));
+    auto *blend = child<QLineEdit>(w, QStringLiteral("TextBL"));
+    auto *label4 = child<QLabel>(w, QStringLiteral("Label4"));
+    auto *schemes = child<QComboBox>(w, QStringLiteral("ComboPC"));
+    struct Case {
+        int oc;
+        bool random, blend, schemes;
+    };
+    for (const Case c :
+         {Case{0, false, false, false}, Case{2, true, false, false}, Case{3, false, true, false},
+          Case{4, false, false, true}, Case{1, false, false, false}}) {
+        option(w, "OC", c.oc)->click();
+        EXPECT_EQ(random->isEnabled(), c.random) << c.oc;
+        EXPECT_EQ(blend->isEnabled(), c.blend) << c.oc;
+        EXPECT_EQ(label4->isEnabled(), c.blend) << c.oc;
+        EXPECT_EQ(schemes->isEnabled(), c.schemes) << c.oc;
+    }
+}
+
+TEST(FormGWEnabling, RefreshNeedsTextAndTheTintDeepensWithLength)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    auto *refresh = child<QPushButton>(w, QStringLiteral("cmdP"));
+    auto *text = child<QPlainTextEdit>(w, QStringLiteral("Text"));
+    struct Case {
+        QString text;
+        int red;
+    };
+    for (const Case &c :
+         {Case{QString(), 0}, Case{QStringLiteral("abc"), 0},
+          Case{QString(1023, QLatin1Char('a')), 255}, Case{QString(1024, QLatin1Char('a')), 255},
+          Case{QString(400, QLatin1Char('a')), 100},
+          // 99 characters and one line break, counted as CR LF: 101 / 4.
+          Case{QString(99, QLatin1Char('a')) + QStringLiteral("\r\n"), 25}}) {
+        w.setInputText(c.text);
+        EXPECT_EQ(refresh->isEnabled(), !c.text.isEmpty());
+        EXPECT_EQ(text->palette().color(QPalette::Text), QColor(c.red, 0, 0)) << c.text.size();
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Font list and status line
+
+TEST(FormGWFonts, StatusLineAndTheTwentyFontLimit)
+{
+    FormGWFixture f(manyFonts(25));
+    FormGW &w = f.start();
+    QListWidget *list = fontList(w);
+    auto *status = child<QLabel>(w, QStringLiteral("LabelS"));
+    auto *clear = child<QPushButton>(w, QStringLiteral("CommandCA"));
+    auto *alternate = child<QCheckBox>(w, QStringLiteral("CheckAF"));
+    EXPECT_EQ(status->text(), QStringLiteral(" All fonts selected."));
+    EXPECT_FALSE(clear->isEnabled());
+
+    list->setCurrentItem(list->item(0), QItemSelectionModel::Select);
+    EXPECT_EQ(status->text(), QStringLiteral(" 1 fonts selected."));
+    EXPECT_TRUE(clear->isEnabled());
+    EXPECT_FALSE(alternate->isEnabled());
+    list->setCurrentItem(list->item(1), QItemSelectionModel::Select);
+    EXPECT_TRUE(alternate->isEnabled());
+    for (int i = 2; i < 20; ++i)
+        list->setCurrentItem(list->item(i), QItemSelectionModel::Select);
+    EXPECT_EQ(status->text(), QStringLiteral(" 20 fonts selected."));
+    EXPECT_EQ(f.messages.beeps, 0);
+
+    list->setCurrentItem(list->item(22), QItemSelectionModel::Select);
+    EXPECT_EQ(f.messages.beeps, 1);
+    EXPECT_FALSE(list->item(22)->isSelected());
+    EXPECT_EQ(status->text(), QStringLiteral(" 20 fonts selected."));
+
+    clear->click();
+    EXPECT_EQ(status->text(), QStringLiteral(" All fonts selected."));
+    EXPECT_FALSE(clear->isEnabled());
+    EXPECT_FALSE(alternate->isEnabled());
+    EXPECT_EQ(list->currentItem(), nullptr);
+}
+
+TEST(FormGWFonts, AutoSelectionIsShownDuringTheRunAndClearedAfter)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    QListWidget *list = fontList(w);
+    qsizetype most = 0;
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list,
+                     [&] { most = qMax(most, list->selectedItems().size()); });
+    w.setInputText(QStringLiteral("More than twenty characters of text."));
+    w.cmdP_Click();
+    EXPECT_GT(most, 0);
+    EXPECT_LE(most, 14);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(w.outputWidget()->isVisible());
+    EXPECT_TRUE(child<QPushButton>(w, QStringLiteral("cmdP"))->isEnabled());
+    EXPECT_FALSE(w.progress().visible());
+    EXPECT_EQ(w.output().text(), QStringLiteral("More than twenty characters of text."));
+    EXPECT_FALSE(f.busy.screenBusy);
+    // The run went busy and came back.
+    EXPECT_GE(f.busy.screenChanges.count(true), 2);
+}
+
+TEST(FormGWFonts, LongTextWarningCancelledChangesNothing)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.setInputText(QString(361, QLatin1Char('x')));
+    f.messages.answers = {MessageService::Answer::Cancel};
+    w.cmdP_Click();
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    EXPECT_EQ(f.messages.shown[0].title, QStringLiteral("Warning!"));
+    EXPECT_EQ(f.messages.shown[0].buttons, MessageService::Buttons::OkCancel);
+    EXPECT_TRUE(w.output().text().isEmpty());
+}
+
+// ---------------------------------------------------------------------------------------
+// Tooltips
+
+TEST(FormGWToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    auto *refresh = child<QPushButton>(w, QStringLiteral("cmdP"));
+    EXPECT_EQ(w.outputWidget()->toolTip(), FormGW::kFirstToolTipR);
+    w.cmdP_Click();
+    EXPECT_EQ(w.outputWidget()->toolTip(),
+              QStringLiteral("This is the formatted text - copy and paste, save, or print it, or "
+                             "change settings and click 'Refresh...' again."));
+    w.mnuTT_Click();
+    EXPECT_TRUE(w.outputWidget()->toolTip().isEmpty());
+    EXPECT_TRUE(refresh->toolTip().isEmpty());
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("CL_3"))->toolTip(), QStringLiteral("Click"));
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1Col"))->toolTip(), QStringLiteral("Click"));
+    w.mnuTT_Click();
+    EXPECT_EQ(w.outputWidget()->toolTip(), FormGW::kFirstToolTipR);
+    EXPECT_EQ(refresh->toolTip(),
+              QStringLiteral("Click here to format the text above.  Not sure what to do? - just "
+                             "click and see what happens!"));
+    EXPECT_EQ(option(w, "Sizes", 5)->toolTip(),
+              QStringLiteral("Vary character sizes to make the text smaller in the middle, bigger "
+                             "towards the ends (try it and see what it does)"));
+}
+
+// ---------------------------------------------------------------------------------------
+// Colour swatches
+
+TEST(FormGWColours, RightClicksExcludeAndRestoreRuns)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.CL_MouseDown(3, 2);
+    EffectSettings s = w.currentSettings();
+    EXPECT_EQ(s.oc, EffectSettings::OCAlternate);
+    for (int k = 3; k < 9; ++k) {
+        EXPECT_EQ(s.cl[k].mark, QStringLiteral("X")) << k;
+        EXPECT_EQ(s.cl[k].colour, 0xBBBBBB) << k;
+    }
+    EXPECT_TRUE(s.cl[2].inUse());
+    w.CL_MouseDown(5, 2);
+    s = w.currentSettings();
+    EXPECT_EQ(s.cl[5].colour, 0xFF0000); // its own colour again
+    EXPECT_TRUE(s.cl[5].inUse());
+    EXPECT_EQ(s.cl[6].mark, QStringLiteral("X"));
+    // Swatch 0 is never excluded: the click selects "Single Color:".
+    const auto rowBefore = w.currentSettings().cb;
+    w.CB_MouseDown(0, 2);
+    EXPECT_EQ(w.currentSettings().oc, EffectSettings::OCSingle);
+    EXPECT_EQ(w.currentSettings().cb, rowBefore);
+    EXPECT_TRUE(child<QCheckBox>(w, QStringLiteral("CheckRandom"))->isEnabled() == false);
+}
+
+TEST(FormGWColours, LeftClickRestoresThenAsksAndCancelKeepsTheRestore)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    f.dialogs.colours = {std::nullopt, 0x123456};
+    w.CL_MouseDown(8, 1);
+    EffectSettings s = w.currentSettings();
+    EXPECT_EQ(f.dialogs.colourPresets.size(), 1);
+    for (int k = 1; k < 9; ++k)
+        EXPECT_TRUE(s.cl[k].inUse()) << k;
+    EXPECT_EQ(s.cl[8].colour, 0xC0C0C0);
+    w.CB_MouseDown(2, 1);
+    s = w.currentSettings();
+    EXPECT_EQ(s.cb[2].colour, 0x123456);
+    EXPECT_EQ(s.cb[2].tag, QStringLiteral("1193046"));
+    EXPECT_EQ(s.oc, EffectSettings::OCBlend);
+}
+
+TEST(FormGWColours, WordProcessorModeUsesTheSixteenColours)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.mnuMode_Click(2);
+    f.dialogs.windowsColours = {0x800000};
+    w.Label1Col_Click();
+    EXPECT_EQ(f.dialogs.windowsColourCalls, 1);
+    EXPECT_TRUE(f.dialogs.colourPresets.isEmpty());
+    EXPECT_EQ(w.currentSettings().label1Col, 0x800000);
+    // Only the platform dialog selects "Single Color:".
+    EXPECT_EQ(w.currentSettings().oc, EffectSettings::OCRandom);
+    w.mnuMode_Click(0);
+    f.dialogs.colours = {0x00FF00};
+    w.Label1Col_Click();
+    EXPECT_EQ(w.currentSettings().oc, EffectSettings::OCSingle);
+}
+
+TEST(FormGWColours, RecolourWithoutSelectionColoursAllAndLeavesNoSelection)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.output().setText(QStringLiteral("abc"));
+    w.output().select(0, 3);
+    w.output().setSelColour(0x0000FF);
+    w.output().select(0, 0);
+    f.dialogs.colours = {0x00FF00};
+    w.mnuColour_Click();
+    ASSERT_EQ(f.dialogs.colourPresets.size(), 1);
+    EXPECT_EQ(f.dialogs.colourPresets[0], std::optional<qint32>(0x0000FF));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(w.output().formatAt(i).colour, 0x00FF00);
+    EXPECT_EQ(w.output().selLength(), 0);
+    EXPECT_EQ(w.output().selStart(), 0);
+}
+
+// ---------------------------------------------------------------------------------------
+// Reset and output modes
+
+TEST(FormGWReset, NoLeavesEverythingAndYesRestoresTheDefaultsFromHtmlMode)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.mnuMode_Click(1);
+    w.CL_MouseDown(2, 2);
+    w.CB_MouseDown(2, 2);
+    w.CL_MouseDown(8, 2); // brings 1 to 8 back: 7 and 8 in use
+    option(w, "Cap", 3)->click();
+    w.setInputText(QStringLiteral("mine"));
+    w.output().setText(QStringLiteral("output"));
+    const EffectSettings before = w.currentSettings();
+    const QByteArray fileBefore = TextFile::readAll(w.settingsPath()).value_or(QByteArray());
+
+    f.messages.answers = {MessageService::Answer::No};
+    w.mnuDS_Click();
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    EXPECT_EQ(f.messages.shown[0].text,
+              QStringLiteral("Are you sure you want to reset all settings?"));
+    EXPECT_EQ(f.messages.shown[0].buttons, MessageService::Buttons::YesNo);
+    EXPECT_EQ(w.currentSettings(), before);
+    EXPECT_EQ(w.output().text(), QStringLiteral("output"));
+    EXPECT_EQ(TextFile::readAll(w.settingsPath()).value_or(QByteArray()), fileBefore);
+
+    f.messages.answers = {MessageService::Answer::Yes};
+    w.mnuDS_Click();
+    const EffectSettings after = w.currentSettings();
+    EXPECT_EQ(w.outputMode(), OutputMode::Normal);
+    EXPECT_EQ(after.comboS, QStringLiteral("20"));
+    EXPECT_EQ(after.comboB, QStringLiteral("32"));
+    EXPECT_EQ(after.cl, EffectSettings::defaultAlternateLabels());
+    EXPECT_EQ(after.cb, EffectSettings::defaultBlendLabels());
+    EXPECT_EQ(after.oc, EffectSettings::OCRandom);
+    EXPECT_EQ(after.cap, EffectSettings::CapNone);
+    EXPECT_EQ(after.text, kDefaultText);
+    EXPECT_EQ(after.selectedFontCount(), 0);
+    EXPECT_EQ(listEntries(fontList(w)), FormGWFixture::fontNames());
+    EXPECT_TRUE(w.output().text().isEmpty());
+    EXPECT_FALSE(action(w, QStringLiteral("mnuHTML"))->isVisible());
+    EXPECT_NE(TextFile::readAll(w.settingsPath()).value_or(QByteArray()), fileBefore);
+}
+
+TEST(FormGWModes, NormalToHtmlAndBack)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    QListWidget *list = fontList(w);
+    list->item(4)->setSelected(true);
+    option(w, "Pos", 2)->click();
+    w.mnuMode_Click(1);
+    EXPECT_EQ(listEntries(list), QStringList({QStringLiteral("Arial"), QStringLiteral("Georgia"),
+                                              QStringLiteral("Verdana")}));
+    EXPECT_EQ(selectedEntries(list),
+              QStringList({QStringLiteral("Arial"), QStringLiteral("Verdana")}));
+    EXPECT_TRUE(option(w, "Pos", 0)->isChecked());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(option(w, "Pos", i)->isEnabled());
+    EXPECT_FALSE(child<QWidget>(w, QStringLiteral("FrameVA"))->isEnabled());
+    EXPECT_TRUE(action(w, QStringLiteral("mnuHTML"))->isVisible());
+    EXPECT_TRUE(action(w, QStringLiteral("mnuMode_1"))->isChecked());
+    EXPECT_FALSE(action(w, QStringLiteral("mnuMode_0"))->isChecked());
+    EXPECT_FALSE(action(w, QStringLiteral("mnuFS_2"))->isEnabled());
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboS"))->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboB"))->currentText(), QStringLiteral("6"));
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboB"))->count(), 6);
+
+    w.mnuMode_Click(0);
+    EXPECT_EQ(listEntries(list), FormGWFixture::fontNames());
+    EXPECT_TRUE(selectedEntries(list).isEmpty());
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboS"))->currentText(), QStringLiteral("20"));
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboB"))->currentText(), QStringLiteral("32"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(option(w, "Pos", i)->isEnabled());
+    EXPECT_TRUE(option(w, "Pos", 0)->isChecked());
+    EXPECT_FALSE(action(w, QStringLiteral("mnuHTML"))->isVisible());
+    EXPECT_TRUE(f.messages.shown.isEmpty());
+}
+
+TEST(FormGWModes, WordProcessorModeTellsAndKeepsTheFonts)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    fontList(w)->item(4)->setSelected(true);
+    f.busy.screenChanges.clear();
+    w.mnuMode_Click(0); // already Normal: nothing, not even the pointer
+    EXPECT_TRUE(f.busy.screenChanges.isEmpty());
+    w.mnuMode_Click(2);
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    EXPECT_EQ(f.messages.shown[0].icon, MessageService::Icon::Information);
+    EXPECT_EQ(selectedEntries(fontList(w)), QStringList({FormGWFixture::fontNames()[4]}));
+    EXPECT_TRUE(action(w, QStringLiteral("mnuMode_2"))->isChecked());
+}
+
+// ---------------------------------------------------------------------------------------
+// Editing commands
+
+TEST(FormGWEditing, SizeStepsKeepFiveToNineHundredNinetyNine)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    fillOutput(w, QStringLiteral("abcd"), {5, 9, 10, 999});
+    w.mnuFS_Click(3); // -5
+    EXPECT_EQ(outputSizes(w), QList<double>({5, 9, 5, 994}));
+    fillOutput(w, QStringLiteral("abcd"), {5, 9, 10, 999});
+    w.mnuFS_Click(0); // +1
+    EXPECT_EQ(outputSizes(w), QList<double>({6, 10, 11, 999}));
+    fillOutput(w, QStringLiteral("ab"), {5, 6});
+    w.mnuFS_Click(1); // -1
+    EXPECT_EQ(outputSizes(w), QList<double>({5, 5}));
+    EXPECT_FALSE(w.progress().visible());
+    EXPECT_TRUE(w.outputWidget()->isVisible());
+    EXPECT_EQ(w.output().selLength(), 0);
+}
+
+TEST(FormGWEditing, SizeShortcutWinsOverTheLineEditAndDoesNothingOnAnEmptyBox)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    QApplication::setActiveWindow(&w);
+    auto *wave = child<QLineEdit>(w, QStringLiteral("TextWL"));
+    option(w, "Sizes", 6)->click();
+    wave->setText(QStringLiteral("7"));
+    wave->setFocus();
+    QTest::keyClick(wave, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(wave->text(), QStringLiteral("7"));
+    EXPECT_TRUE(w.output().text().isEmpty());
+
+    w.cmdP_Click();
+    fillOutput(w, QStringLiteral("ab"), {10, 20});
+    wave->setFocus();
+    QTest::keyClick(wave, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(outputSizes(w), QList<double>({15, 25}));
+    EXPECT_EQ(wave->text(), QStringLiteral("7"));
+}
+
+TEST(FormGWEditing, CopyAndCutTakeTheSelectionOrEverything)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.output().setText(QStringLiteral("hello world"));
+    w.output().select(0, 0);
+    w.mnuCopy_Click();
+    ASSERT_TRUE(f.clipboard.hasRtf());
+    EXPECT_FALSE(f.clipboard.hasText()); // RTF only
+    EXPECT_TRUE(f.clipboard.rtf().contains("hello world"));
+
+    w.output().select(6, 5);
+    w.mnuCut_Click();
+    EXPECT_TRUE(f.clipboard.rtf().contains("world"));
+    EXPECT_FALSE(f.clipboard.rtf().contains("hello"));
+    EXPECT_EQ(w.output().text(), QStringLiteral("hello "));
+
+    w.output().select(0, 0);
+    w.mnuCut_Click();
+    EXPECT_TRUE(w.output().text().isEmpty());
+    EXPECT_TRUE(f.clipboard.rtf().contains("hello"));
+}
+
+TEST(FormGWEditing, PasteFormattedTextOrPlainTextWhenThatIsAll)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.output().setText(QStringLiteral("ab"));
+    w.output().select(0, 1);
+    w.output().setSelBold(true);
+    w.output().select(0, 2);
+    w.mnuCopy_Click();
+    w.output().setText(QStringLiteral("XY"));
+    w.output().select(1, 0);
+    w.mnuPRTF_Click();
+    EXPECT_EQ(w.output().text(), QStringLiteral("XabY"));
+    EXPECT_TRUE(w.output().formatAt(1).bold);
+    EXPECT_FALSE(w.output().formatAt(2).bold);
+    EXPECT_EQ(w.output().selLength(), 0);
+
+    f.clipboard.clear();
+    f.clipboard.setText(QStringLiteral("plain\nline"));
+    w.output().select(0, 4);
+    w.mnuPRTF_Click();
+    EXPECT_EQ(w.output().text(), QStringLiteral("plain\r\nline"));
+}
+
+TEST(FormGWEditing, PasteTextGoesIntoTheInputBoxAsPlainText)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.setInputText(QStringLiteral("one three"));
+    auto *text = child<QPlainTextEdit>(w, QStringLiteral("Text"));
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(9, QTextCursor::KeepAnchor);
+    text->setTextCursor(cursor);
+    f.clipboard.setText(QStringLiteral("two\r\nthree"));
+    w.mnuPaste_Click();
+    EXPECT_EQ(w.inputText(), QStringLiteral("one two\r\nthree"));
+    EXPECT_EQ(w.output().text(), QString());
+}
+
+TEST(FormGWEditing, ClearTakesTheSelectionOrEverything)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.output().setText(QStringLiteral("abcdef"));
+    w.output().select(1, 2);
+    w.mnuClear_Click();
+    EXPECT_EQ(w.output().text(), QStringLiteral("adef"));
+    w.output().select(0, 0);
+    w.mnuClear_Click();
+    EXPECT_TRUE(w.output().text().isEmpty());
+}
+
+TEST(FormGWEditing, FontDialogCancelChangesNothingAndOkApplies)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.output().setText(QStringLiteral("ab"));
+    w.output().select(0, 1);
+    w.output().setSelBold(true);
+    w.output().select(0, 0);
+    const CharFormat a = w.output().formatAt(0);
+    const CharFormat b = w.output().formatAt(1);
+    w.mnuFont_Click(); // cancelled: no answer scripted
+    ASSERT_EQ(f.dialogs.fontPresets.size(), 1);
+    EXPECT_FALSE(f.dialogs.fontPresets[0].bold.has_value()); // mixed
+    EXPECT_EQ(w.output().formatAt(0), a);
+    EXPECT_EQ(w.output().formatAt(1), b);
+    EXPECT_EQ(w.output().selLength(), 0);
+
+    f.dialogs.fonts = {FontChoice{QStringLiteral("DejaVu Serif"), 1000, false, true}};
+    w.mnuFont_Click();
+    EXPECT_EQ(w.output().formatAt(0).face, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(w.output().formatAt(1).size, b.size); // 1000 is refused
+    EXPECT_TRUE(w.output().formatAt(1).italic);
+    EXPECT_FALSE(w.output().formatAt(0).bold);
+}
+
+TEST(FormGWEditing, MenuRulesAndDoubleSpacing)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.output().setText(QString());
+    w.mnufile_Open();
+    w.mnuTools_Open();
+    EXPECT_FALSE(action(w, QStringLiteral("mnuSave"))->isEnabled());
+    EXPECT_FALSE(action(w, QStringLiteral("mnuPrint"))->isEnabled());
+    EXPECT_FALSE(action(w, QStringLiteral("mnuFS_0"))->isEnabled());
+    w.mnuEdit_Open();
+    EXPECT_FALSE(action(w, QStringLiteral("mnuPRTF"))->isEnabled());
+    f.clipboard.setText(QStringLiteral("x"));
+    w.mnuEdit_Open();
+    EXPECT_TRUE(action(w, QStringLiteral("mnuPaste"))->isEnabled());
+
+    w.setInputText(QStringLiteral("one line"));
+    w.mnuTools_Open();
+    EXPECT_FALSE(action(w, QStringLiteral("mnuDoubleS"))->isEnabled());
+    w.setInputText(QStringLiteral("\r\nstarts with a break"));
+    w.mnuTools_Open();
+    EXPECT_FALSE(action(w, QStringLiteral("mnuDoubleS"))->isEnabled());
+    w.setInputText(QStringLiteral("one\r\ntwo"));
+    w.mnuTools_Open();
+    EXPECT_TRUE(action(w, QStringLiteral("mnuDoubleS"))->isEnabled());
+    w.mnuDoubleS_Click();
+    w.mnuDoubleS_Click();
+    EXPECT_EQ(w.inputText(), QStringLiteral("one\r\n\r\n\r\n\r\ntwo"));
+}
+
+TEST(FormGWEditing, RightClickMenuOmitsPasteTextAndNotInHtmlMode)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    auto *edit = child<QMenu>(w, QStringLiteral("mnuEdit"));
+    QStringList offered;
+    int pops = 0;
+    auto watch = [&] {
+        QTimer::singleShot(0, edit, [&] {
+            ++pops;
+            for (QAction *a : edit->actions())
+                if (a->isVisible() && !a->isSeparator())
+                    offered.append(a->objectName());
+            edit->close();
+        });
+    };
+    watch();
+    w.R_MouseDown(2);
+    EXPECT_EQ(pops, 1);
+    EXPECT_FALSE(offered.contains(QStringLiteral("mnuPaste")));
+    EXPECT_TRUE(offered.contains(QStringLiteral("mnuPRTF")));
+    EXPECT_TRUE(action(w, QStringLiteral("mnuPaste"))->isVisible());
+
+    w.mnuMode_Click(1);
+    watch();
+    w.R_MouseDown(2);
+    QTest::qWait(20);
+    EXPECT_EQ(pops, 1);
+    w.R_MouseDown(1);
+}
+
+// ---------------------------------------------------------------------------------------
+// Printing
+
+struct PrintCase {
+    const char *name;
+    int inputLength;
+    int lineBreaks;
+    bool printer;
+    std::optional<MessageService::Answer> answer;
+    bool printOk;
+    bool asks;
+    int prints;
+    int messagesAfter; // messages besides the question
+};
+
+class FormGWPrint : public ::testing::TestWithParam<PrintCase> {};
+
+TEST_P(FormGWPrint, RestoresTheWindowWhateverHappens)
+{
+    const PrintCase &c = GetParam();
+    FormGWFixture f;
+    FormGW &w = f.start();
+    QString text(c.inputLength - 2 * c.lineBreaks, QLatin1Char('a'));
+    for (int i = 0; i < c.lineBreaks; ++i)
+        text.insert(i + 1, QStringLiteral("\r\n"));
+    ASSERT_EQ(text.size(), c.inputLength);
+    w.setInputText(text);
+    w.output().setText(QStringLiteral("printed text"));
+    f.dialogs.printerInstalled = c.printer;
+    f.dialogs.printResult = {c.printOk, c.printOk ? QString() : QStringLiteral("Paper jam.")};
+    if (c.answer)
+        f.messages.answers = {*c.answer};
+    QRect enlarged;
+    f.dialogs.whilePrinting = [&](QWidget *widget) { enlarged = widget->geometry(); };
+    QTest::qWait(10);
+    const QRect boxBefore = w.outputWidget()->geometry();
+    const int heightBefore = w.height();
+
+    w.mnuPrint_Click();
+
+    EXPECT_EQ(f.dialogs.prints, c.prints);
+    EXPECT_EQ(w.outputWidget()->geometry(), boxBefore);
+    EXPECT_EQ(w.height(), heightBefore);
+    const bool asked =
+        !f.messages.shown.isEmpty() && f.messages.shown[0].title == QStringLiteral("Print Preview");
+    EXPECT_EQ(asked, c.asks);
+    EXPECT_EQ(f.messages.shown.size(), (c.asks ? 1 : 0) + c.messagesAfter);
+    if (c.prints > 0) {
+        EXPECT_EQ(enlarged.topLeft(), QPoint(0, 0));
+        EXPECT_GT(enlarged.height(), boxBefore.height());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, FormGWPrint,
+    ::testing::Values(
+        PrintCase{"ShortTextPrintsWithoutAsking", 360, 10, true, {}, true, false, 1, 0},
+        PrintCase{"LongTextAsksAndYesPrints", 361, 0, true, MessageService::Answer::Yes, true, true,
+                  1, 0},
+        PrintCase{"ElevenBreaksAskAndNoDeclines", 40, 11, true, MessageService::Answer::No, true,
+                  true, 0, 0},
+        PrintCase{"FailureIsReported", 20, 0, true, {}, false, false, 1, 1},
+        PrintCase{"NoPrinterSaysSo", 20, 0, false, {}, true, false, 0, 1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------
+// Saving and HTML
+
+TEST(FormGWSave, RtfAndHtmlAndTheWrongEnding)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.setInputText(QStringLiteral("a<b & c"));
+    w.cmdP_Click();
+    const QDir folder(f.files.userDataFolder());
+    const QString rtf = folder.filePath(QStringLiteral("out.RTF"));
+    const QString html = folder.filePath(QStringLiteral("page.Html"));
+    f.dialogs.fileNames = {folder.filePath(QStringLiteral("notes.txt")), rtf};
+    w.mnuSave_Click();
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    EXPECT_TRUE(f.messages.shown[0].text.startsWith(QStringLiteral("Please save files in RTF")));
+    const auto rtfBytes = TextFile::readAll(rtf);
+    ASSERT_TRUE(rtfBytes.has_value());
+    EXPECT_TRUE(rtfBytes->startsWith("{\\rtf"));
+    EXPECT_TRUE(rtfBytes->endsWith("\r\n"));
+
+    f.dialogs.fileNames = {html};
+    f.messages.inputs = {QStringLiteral("My page")};
+    w.mnuSave_Click();
+    const auto htmlBytes = TextFile::readAll(html);
+    ASSERT_TRUE(htmlBytes.has_value());
+    EXPECT_TRUE(htmlBytes->contains("<title>My page</title>"));
+    EXPECT_TRUE(htmlBytes->contains("&lt;"));
+    EXPECT_EQ(f.messages.prompts, QStringList({QStringLiteral("Please enter a title:")}));
+    EXPECT_TRUE(w.outputWidget()->isVisible());
+    EXPECT_FALSE(w.progress().visible());
+}
+
+TEST(FormGWSave, AFailedWriteSaysSoAndKeepsTheOldFile)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.cmdP_Click();
+    const QDir folder(f.files.userDataFolder());
+    // A name that is a folder cannot be written.
+    const QString dirName = folder.filePath(QStringLiteral("taken.rtf"));
+    ASSERT_TRUE(QDir().mkpath(dirName));
+    f.dialogs.fileNames = {dirName};
+    w.mnuSave_Click();
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    EXPECT_TRUE(f.messages.shown[0].text.contains(QDir::toNativeSeparators(dirName)));
+    EXPECT_TRUE(QFileInfo(dirName).isDir());
+
+    // A folder that does not exist: the reason is named, no file appears.
+    const QString missing = folder.filePath(QStringLiteral("no/such/folder/out.htm"));
+    f.dialogs.fileNames = {missing};
+    w.mnuSave_Click();
+    ASSERT_EQ(f.messages.shown.size(), 2);
+    EXPECT_TRUE(f.messages.shown[1].text.contains(QStringLiteral("out.htm")));
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_TRUE(w.outputWidget()->isVisible());
+}
+
+TEST(FormGWSave, CopyHtmlPutsTheSourceOnTheClipboard)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.mnuMode_Click(1);
+    w.setInputText(QStringLiteral("one\r\ntwo"));
+    w.cmdP_Click();
+    w.mnuHTML_Click();
+    ASSERT_TRUE(f.clipboard.hasText());
+    const QString html = f.clipboard.text();
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<!--Shimmer FX created by Kerncraft")));
+    EXPECT_EQ(html.count(QStringLiteral("<br>")), 1);
+    EXPECT_TRUE(w.outputWidget()->isVisible());
+}
+
+// ---------------------------------------------------------------------------------------
+// Help
+
+TEST(FormGWHelp, HelpAboutAndFonts)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.mnuOH_Click();
+    // Without a configured address and without a bundled page beside the fake program
+    // nothing is opened; with a page, its address.
+    QDir(f.files.programFolder()).mkpath(QStringLiteral("../help"));
+    QFile page(QDir(f.files.programFolder()).filePath(QStringLiteral("../help/glintwork.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html></html>");
+    page.close();
+    w.mnuOH_Click();
+    ASSERT_FALSE(f.shell.addresses.isEmpty());
+    EXPECT_TRUE(f.shell.addresses.last().startsWith(QStringLiteral("file:")));
+    EXPECT_TRUE(f.shell.addresses.last().endsWith(QStringLiteral("/help/glintwork.html")));
+
+    w.mnuAbout_Click();
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    const QStringList lines = f.messages.shown[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].isEmpty());
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("Glintwork")));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("We are always looking for suggestions")));
+    EXPECT_EQ(f.messages.shown[0].title, QStringLiteral("Glintwork"));
+
+    w.mnuDLFonts_Click();
+    EXPECT_EQ(f.messages.shown[1].title, QStringLiteral("Sites with cool fonts to download"));
+    EXPECT_EQ(f.messages.shown[1].icon, MessageService::Icon::Information);
+}
+
+// ---------------------------------------------------------------------------------------
+// Screenshots (artefacts to look at)
 
 TEST(FormGWScreens, AfterRefreshInEachMode)
 {

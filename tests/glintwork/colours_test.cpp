@@ -1,0 +1,208 @@
+// The colour procedures, random colours and the colour assignment of the five options.
+#include "charcolours.h"
+#include "colours.h"
+#include "randomsource.h"
+#include "recentcolours.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+qint32 rgb(int r, int g, int b)
+{
+    return Colours::rgb(r, g, b);
+}
+
+// A source that replays fixed numbers, then repeats the last one.
+class ScriptedRandom : public RandomSource {
+public:
+    explicit ScriptedRandom(QList<float> values) : m_values(std::move(values)) {}
+    float next() override
+    {
+        const float v = m_values.value(m_at, m_values.isEmpty() ? 0.0f : m_values.last());
+        ++m_at;
+        return v;
+    }
+
+private:
+    QList<float> m_values;
+    qsizetype m_at = 0;
+};
+
+} // namespace
+
+TEST(Colours, HexDistanceInverse)
+{
+    EXPECT_EQ(cHex(0), QStringLiteral("000000"));
+    EXPECT_EQ(cHex(0xFFFFFF), QStringLiteral("FFFFFF"));
+    EXPECT_EQ(cHex(rgb(18, 52, 86)), QStringLiteral("123456"));
+    EXPECT_EQ(cHex(0x0080FF), QStringLiteral("FF8000"));
+    EXPECT_EQ(ColDist(0x000000, 0xFFFFFF), 765);
+    EXPECT_EQ(ColDist(0x123456, 0x123456), 0);
+    EXPECT_EQ(InvCol(Colours::RainbowColours()[0]), 0xFFFF00);
+}
+
+TEST(Colours, WinColPicksTheWeightedNearest)
+{
+    struct Case {
+        qint32 colour;
+        bool xWC;
+        qint32 expected;
+    };
+    const Case cases[] = {
+        {rgb(255, 255, 0), false, 0x00FFFF},
+        {0xFFFFFF, false, 0x00FFFF},
+        {0xFFFFFF, true, 0x00FFFF},
+        {rgb(10, 10, 10), false, 0x000000},
+        {rgb(100, 100, 100), false, 0x008080},
+        {rgb(200, 200, 200), false, 0xC0C0C0},
+        {rgb(200, 200, 200), true, 0x00FFFF},
+        {rgb(0, 0, 130), false, 0x800000},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(WinCol(c.colour, c.xWC), c.expected) << std::hex << c.colour;
+}
+
+TEST(Colours, IntColInDoublePrecision)
+{
+    EXPECT_EQ(IntCol(0x0000FF, 0xFF0000, 0.5), rgb(127, 0, 127));
+    // 204 - 204 * (7 / 12) is exactly 85, but the double product lands a hair below it.
+    EXPECT_EQ(IntCol(rgb(204, 0, 0), 0, 7.0 / 12.0), rgb(84, 0, 0));
+    EXPECT_EQ(IntCol(0x123456, 0xABCDEF, 0.0), 0x123456);
+}
+
+TEST(Colours, InverseRainbowScheme)
+{
+    RandomSource random(1);
+    const QList<qint32> expected = {0xFFFF00, rgb(0, 127, 255), 0xFF0000,        0xFF00FF,
+                                    0x0000FF, 0x00FFFF,         rgb(63, 255, 63)};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(CharColours::schemeColour(1, i, random), expected[i]) << i;
+}
+
+TEST(NewColour, FirstFourAreVividAndFarFromBlackThenComparedWithTheOldest)
+{
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        RandomSource random(seed);
+        RecentColours recent;
+        QList<qint32> got;
+        for (int k = 0; k < 12; ++k)
+            got.append(recent.NewColour(true, true, random));
+        for (int k = 0; k < 12; ++k) {
+            const qint32 c = got[k];
+            const qint32 against = k < 4 ? 0 : got[k - 4];
+            const int parts[3] = {Colours::red(c), Colours::green(c), Colours::blue(c)};
+            const int others[3] = {Colours::red(against), Colours::green(against),
+                                   Colours::blue(against)};
+            bool high = false;
+            bool low = false;
+            for (int j = 0; j < 3; ++j) {
+                EXPECT_GT(std::abs(parts[j] - others[j]), 50);
+                high |= parts[j] > 150;
+                low |= parts[j] < 90;
+            }
+            EXPECT_TRUE(high && low) << std::hex << c;
+        }
+        EXPECT_EQ(recent.colours()[0], got[11]);
+        EXPECT_EQ(recent.colours()[3], got[8]);
+    }
+}
+
+TEST(NewColour, DarkCandidatesComeFromTheDarkRange)
+{
+    // 0.5 is not above 0.7, so the candidate is dark: Int(0.75 * 0.75 * 200) = 112 per part.
+    ScriptedRandom dark({0.5f, 0.75f});
+    RecentColours recent;
+    EXPECT_EQ(recent.NewColour(false, true, dark), rgb(112, 112, 112));
+    // 0.8 is above 0.7: Int(0.75 * 256) = 192 per part.
+    ScriptedRandom light({0.8f, 0.75f});
+    EXPECT_EQ(recent.NewColour(false, true, light), rgb(192, 192, 192));
+}
+
+TEST(AssignCharColours, SingleAndRandomLeaveBlack)
+{
+    RandomSource random(3);
+    for (int oc : {EffectSettings::OCSingle, EffectSettings::OCRandom}) {
+        EffectSettings s;
+        s.oc = oc;
+        EXPECT_EQ(AssignCharColours(s, 4, random), QList<qint32>(4, 0));
+    }
+}
+
+TEST(AssignCharColours, AlternateCyclesTheSwatchesInUse)
+{
+    RandomSource random(3);
+    EffectSettings s;
+    s.oc = EffectSettings::OCAlternate;
+    for (int k = 3; k < 9; ++k)
+        s.cl[k].mark = QStringLiteral("X");
+    const QList<qint32> got = AssignCharColours(s, 4, random);
+    EXPECT_EQ(got, QList<qint32>({s.cl[0].colour, s.cl[1].colour, s.cl[2].colour, s.cl[0].colour}));
+
+    s.checkRandom = 1;
+    const QSet<qint32> allowed = {s.cl[0].colour, s.cl[1].colour, s.cl[2].colour};
+    for (qint32 c : AssignCharColours(s, 200, random))
+        EXPECT_TRUE(allowed.contains(c));
+}
+
+TEST(AssignCharColours, BlendPaletteAndLength)
+{
+    RandomSource random(3);
+    EffectSettings s;
+    s.oc = EffectSettings::OCBlend;
+    s.textBL = QStringLiteral("2");
+    const QList<qint32> got = AssignCharColours(s, 8, random);
+    const QList<qint32> palette = {0x0000FF, rgb(127, 127, 0), 0x00FF00, rgb(0, 127, 127),
+                                   0xFF0000, rgb(127, 0, 127), 0x0000FF};
+    EXPECT_EQ(got.mid(0, 7), palette);
+    EXPECT_EQ(got[7], 0x0000FF);
+
+    struct Case {
+        QString text;
+        int length;
+    };
+    const Case cases[] = {{"abc", 5},  {"0", 5},     {"-3", 1}, {"2.9", 2},
+                          {"-0.5", 1}, {"99999", 5}, {"", 5},   {"  7x", 7}};
+    for (const Case &c : cases) {
+        s.textBL = c.text;
+        AssignCharColours(s, 1, random);
+        EXPECT_EQ(s.textBL, QString::number(c.length)) << c.text.toStdString();
+    }
+
+    for (int k = 1; k < 4; ++k)
+        s.cb[k].mark = QStringLiteral("X");
+    s.textBL = QStringLiteral("5");
+    EXPECT_EQ(AssignCharColours(s, 3, random), QList<qint32>(3, s.cb[0].colour));
+}
+
+TEST(AssignCharColours, PredefinedSchemesStayInTheirRanges)
+{
+    RandomSource random(11);
+    const QSet<qint32> windowsNoWhite = {0x000000, 0xC0C0C0, 0x808080, 0x800000, 0x008000,
+                                         0x000080, 0x008080, 0x800080, 0x808000, 0x00FFFF,
+                                         0xFF00FF, 0xFFFF00, 0x0000FF, 0x00FF00, 0xFF0000};
+    for (int i = 0; i < 500; ++i) {
+        const qint32 fifteen = CharColours::schemeColour(2, i, random);
+        EXPECT_TRUE(windowsNoWhite.contains(fifteen));
+        const qint32 twelve = CharColours::schemeColour(3, i, random);
+        EXPECT_TRUE(windowsNoWhite.contains(twelve));
+        EXPECT_NE(twelve, 0x000000);
+        EXPECT_NE(twelve, 0xC0C0C0);
+        EXPECT_NE(twelve, 0x808080);
+        const qint32 grey = CharColours::schemeColour(4, i, random);
+        EXPECT_EQ(Colours::red(grey), Colours::green(grey));
+        EXPECT_EQ(Colours::red(grey), Colours::blue(grey));
+        EXPECT_GE(Colours::red(grey), 10);
+        EXPECT_LE(Colours::red(grey), 219);
+        const qint32 red = CharColours::schemeColour(5, i, random);
+        EXPECT_GE(Colours::red(red), 176);
+        EXPECT_LE(Colours::green(red), 79);
+        const qint32 yellow = CharColours::schemeColour(6, i, random);
+        EXPECT_GE(Colours::green(yellow), 206);
+        EXPECT_LE(Colours::blue(yellow), 49);
+        const qint32 mixed = CharColours::schemeColour(13, i, random);
+        EXPECT_TRUE(Colours::red(mixed) >= 176 || Colours::blue(mixed) >= 176);
+        EXPECT_LE(Colours::green(mixed), 79);
+    }
+}
