@@ -96,9 +96,9 @@ void FormIF::setupControls()
         button->setAutoDefault(true);
 
     m_grid = named(new FlexGrid(central), "Grid");
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setRows(KeyboardTable::gridRows);
     m_grid->setCols(KeyboardTable::gridCols);
-    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->hide();
 
     auto *controls = new QGridLayout;

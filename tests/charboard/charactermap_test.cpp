@@ -185,6 +185,14 @@ TEST_F(CharacterMapTest, HelpOpensTheBundledPageOnce)
     // Releasing F1 in the font list re-fits without opening help a second time.
     QTest::keyRelease(fontList(), Qt::Key_F1);
     EXPECT_EQ(shell.addresses.size(), 1);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (QWidget *target : {static_cast<QWidget *>(fontList()), static_cast<QWidget *>(grid()),
+                            static_cast<QWidget *>(textCopy())}) {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_F1);
+    }
+    EXPECT_EQ(shell.addresses.size(), 4);
 }
 
 TEST_F(CharacterMapTest, Screenshots)

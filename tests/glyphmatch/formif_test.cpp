@@ -108,6 +108,7 @@ TEST_F(FormIFTest, GridHoldsTheTableInTheChosenFonts)
     EXPECT_EQ(g->grid().columnWidth(2), 200);
     EXPECT_EQ(g->grid().columnWidth(22), 544);
     EXPECT_TRUE(g->grid().columnCentred(2));
+    EXPECT_TRUE(g->selectionModel()->selectedIndexes().isEmpty()); // no cell is highlighted
 }
 
 TEST_F(FormIFTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed)
