@@ -264,8 +264,6 @@ void FormFL::Form_Load()
     m_biRemembered = CheckBI->isChecked() ? 1 : 0;
 }
 
-// ---- The list ----
-
 void FormFL::CommandRL_Click()
 {
     rebuildList(true);
@@ -363,8 +361,6 @@ void FormFL::mnuCPlainText_Click()
     m_services.clipboard.clear();
     m_services.clipboard.setText(m_list.plainText());
 }
-
-// ---- The preview ----
 
 void FormFL::setBuildControlsEnabled(bool enabled)
 {
@@ -511,8 +507,6 @@ bool FormFL::eventFilter(QObject *watched, QEvent *event)
     }
     return QMainWindow::eventFilter(watched, event);
 }
-
-// ---- Menus and commands ----
 
 void FormFL::mnuFile_Click()
 {
