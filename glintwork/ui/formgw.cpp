@@ -209,7 +209,10 @@ QWidget *FormGW::setupLeftColumn()
     Text = new QPlainTextEdit(column);
     Text->setObjectName(QStringLiteral("Text"));
     Text->setTabChangesFocus(true);
-    Text->setMinimumHeight(60);
+    // The boxes of the left column share the height of the frames beside them; the
+    // output box below takes any further room.
+    Text->setMinimumHeight(73);
+    Text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     layout->addWidget(Text, 1);
 
     cmdP = new QPushButton(QStringLiteral("&Refresh..."), column);
@@ -220,7 +223,8 @@ QWidget *FormGW::setupLeftColumn()
     ListFonts = new QListWidget(column);
     ListFonts->setObjectName(QStringLiteral("ListFonts"));
     ListFonts->setSelectionMode(QAbstractItemView::MultiSelection);
-    ListFonts->setMinimumHeight(80);
+    ListFonts->setMinimumHeight(94);
+    ListFonts->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     ListFonts->setUniformItemSizes(true);
     layout->addWidget(ListFonts, 2);
 
@@ -560,17 +564,20 @@ void FormGW::setupConnections()
 
 bool FormGW::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ShortcutOverride) {
+    if (watched == R && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        placeProgress();
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(key->keyCombination());
         const QList<QAction *> actions = findChildren<QAction *>();
         for (QAction *a : actions) {
-            if (!a->shortcut().isEmpty() && a->shortcut() == pressed) {
-                // Left unaccepted, the override lets the shortcut run instead of the
-                // box's own binding.
-                event->ignore();
-                return true;
-            }
+            if (a->shortcut().isEmpty() || a->shortcut() != pressed)
+                continue;
+            // Left unaccepted, the override lets the shortcut run instead of the box's own
+            // binding. A key press only arrives when the command is disabled: it then does
+            // nothing at all.
+            event->ignore();
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -922,7 +929,7 @@ void FormGW::mnuCW_Click() {}
 
 void FormGW::mnuTT_Click()
 {
-    // The check mark was toggled by the caller; the texts follow it.
+    mnuTT->setChecked(!mnuTT->isChecked());
     applyToolTips(mnuTT->isChecked());
 }
 

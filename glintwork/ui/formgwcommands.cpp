@@ -356,8 +356,10 @@ void FormGW::mnuPrint_Click()
 
     // 5: print what the box shows.
     PrintResult result{true, {}};
-    if (print)
+    if (print) {
+        m_edit->ensureLayout();
         result = m_services.dialogs->printWidget(R);
+    }
 
     // 6: restore, whatever happened.
     resize(width(), windowHeight);

@@ -485,7 +485,14 @@ TEST(FormGWReset, NoLeavesEverythingAndYesRestoresTheDefaultsFromHtmlMode)
     EXPECT_EQ(w.outputMode(), OutputMode::Normal);
     EXPECT_EQ(after.comboS, QStringLiteral("20"));
     EXPECT_EQ(after.comboB, QStringLiteral("32"));
-    EXPECT_EQ(after.cl, EffectSettings::defaultAlternateLabels());
+    // CL 7 and 8 were in use: the toggle at 7 excludes both (7 shows grey), then 8 takes
+    // its default silver again.
+    const auto alternate = EffectSettings::defaultAlternateLabels();
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(after.cl[k].mark, alternate[k].mark) << k;
+        EXPECT_EQ(after.cl[k].tag, alternate[k].tag) << k;
+        EXPECT_EQ(after.cl[k].colour, k == 7 ? 0xBBBBBB : alternate[k].colour) << k;
+    }
     EXPECT_EQ(after.cb, EffectSettings::defaultBlendLabels());
     EXPECT_EQ(after.oc, EffectSettings::OCRandom);
     EXPECT_EQ(after.cap, EffectSettings::CapNone);
@@ -730,6 +737,8 @@ TEST(FormGWEditing, RightClickMenuOmitsPasteTextAndNotInHtmlMode)
     int pops = 0;
     auto watch = [&] {
         QTimer::singleShot(0, edit, [&] {
+            if (!edit->isVisible())
+                return;
             ++pops;
             for (QAction *a : edit->actions())
                 if (a->isVisible() && !a->isSeparator())
@@ -776,7 +785,7 @@ TEST_P(FormGWPrint, RestoresTheWindowWhateverHappens)
     FormGW &w = f.start();
     QString text(c.inputLength - 2 * c.lineBreaks, QLatin1Char('a'));
     for (int i = 0; i < c.lineBreaks; ++i)
-        text.insert(i + 1, QStringLiteral("\r\n"));
+        text.insert(3 * i + 1, QStringLiteral("\r\n"));
     ASSERT_EQ(text.size(), c.inputLength);
     w.setInputText(text);
     w.output().setText(QStringLiteral("printed text"));
@@ -941,4 +950,16 @@ TEST(FormGWScreens, AfterRefreshInEachMode)
             QDir(artefactFolder()).filePath(QStringLiteral("formgw-mode%1.png").arg(mode));
         EXPECT_TRUE(w.grab().save(path));
     }
+    // The progress bar over the bottom of the output box, as a long command shows it.
+    w.progress().setMax(100);
+    w.progress().setValue(0);
+    w.progress().setVisible(true);
+    w.progress().setValue(40);
+    auto *bar = child<QWidget>(w, QStringLiteral("LabelPB"));
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->geometry().bottom(), w.outputWidget()->geometry().bottom());
+    EXPECT_EQ(bar->width(), w.outputWidget()->width());
+    EXPECT_TRUE(
+        w.grab().save(QDir(artefactFolder()).filePath(QStringLiteral("formgw-progress.png"))));
+    w.progress().setVisible(false);
 }
