@@ -1,7 +1,7 @@
 // The settings file: see settingsfile.h.
 #include "settingsfile.h"
 
-#include "colourlabels.h"
+#include "cp1252.h"
 #include "modetables.h"
 #include "numbers.h"
 
@@ -236,6 +236,18 @@ std::optional<LoadedSettings> parse(const QStringList &lines,
     return r;
 }
 
+std::optional<LoadedSettings> parseBytes(const QByteArray &bytes,
+                                         const std::function<int(OutputMode)> &fontCount)
+{
+    static const QByteArray kBom("\xEF\xBB\xBF");
+    const bool utf8 = bytes.startsWith(kBom);
+    const QByteArray body = utf8 ? bytes.mid(kBom.size()) : bytes;
+    QStringList lines;
+    for (const QByteArray &line : TextFile::splitLines(body))
+        lines.append(utf8 ? QString::fromUtf8(line) : Cp1252::decode(line));
+    return parse(lines, fontCount);
+}
+
 } // namespace SettingsFile
 
 void LoadedSettings::applyTo(EffectSettings &s) const
@@ -287,8 +299,8 @@ WriteResult SaveSettings(const QString &folder, const EffectSettings &settings)
 std::optional<LoadedSettings> GetSettings(const QString &folder,
                                           const std::function<int(OutputMode)> &fontCount)
 {
-    const auto lines = TextFile::readLines(SettingsFile::path(folder));
-    if (!lines)
+    const auto bytes = TextFile::readAll(SettingsFile::path(folder));
+    if (!bytes)
         return std::nullopt;
-    return SettingsFile::parse(*lines, fontCount);
+    return SettingsFile::parseBytes(*bytes, fontCount);
 }

@@ -61,6 +61,11 @@ QStringList lines(const EffectSettings &settings);
 std::optional<LoadedSettings> parse(const QStringList &lines,
                                     const std::function<int(OutputMode)> &fontCount);
 
+// Decodes the bytes of a file (UTF-8 after a byte-order mark, otherwise Windows-1252) and
+// parses its lines.
+std::optional<LoadedSettings> parseBytes(const QByteArray &bytes,
+                                         const std::function<int(OutputMode)> &fontCount);
+
 } // namespace SettingsFile
 
 // Writes the file atomically into the folder: a failure leaves the previous file intact.
