@@ -127,25 +127,24 @@ QList<std::pair<int, int>> Formatter::wordRanges(const QString &t)
     return ranges;
 }
 
-Formatter::Unit Formatter::unitAttributes(const EffectSettings &s, const QStringList &pool,
-                                          qsizetype g) const
+Formatter::Unit Formatter::unitAttributes(const EffectSettings &s, qsizetype g) const
 {
     Unit unit;
-    if (pool.isEmpty()) {
+    if (m_pool.isEmpty()) {
         // Without a selection any normal installed font will do; a list of symbol fonts
         // only (or none at all) leaves the box's default face.
-        const int count = int(s.fonts.size());
+        const int count = int(m_upperFonts.size());
         for (int draw = 0; count > 0 && draw < kMaxFontDraws; ++draw) {
-            const QString name = s.fonts[m_random.below(count)].toUpper();
-            if (IsNormal(name)) {
-                unit.face = name;
+            const int i = m_random.below(count);
+            if (m_normalFonts[i]) {
+                unit.face = m_upperFonts[i];
                 break;
             }
         }
     } else if (s.checkAF) {
-        unit.face = pool[g % pool.size()].toUpper();
+        unit.face = m_pool[g % m_pool.size()];
     } else {
-        unit.face = pool[m_random.below(int(pool.size()))].toUpper();
+        unit.face = m_pool[m_random.below(int(m_pool.size()))];
     }
     unit.size = SizeRules::unitSize(s.sizes, m_limits, m_charSize, g);
     if (unit.size) {
@@ -248,7 +247,15 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichTextBox
     }
 
     m_limits = SizeRules::normaliseLimits(s, mode);
-    const QStringList pool = s.selectedFontNames();
+    m_pool.clear();
+    for (const QString &name : s.selectedFontNames())
+        m_pool.append(name.toUpper());
+    m_upperFonts.clear();
+    m_normalFonts.clear();
+    for (const QString &name : std::as_const(s.fonts)) {
+        m_upperFonts.append(name.toUpper());
+        m_normalFonts.append(IsNormal(m_upperFonts.last()));
+    }
     const QString work = Caps(input, s.cap, m_random);
     const QStringList pieces = cutPieces(work, s.mnuWW);
 
@@ -269,7 +276,7 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichTextBox
         box.setText(piece);
         if (s.mnuWW) {
             box.select(0, int(piece.size()));
-            apply(box, unitAttributes(s, pool, g));
+            apply(box, unitAttributes(s, g));
             ++g;
         } else {
             const int len = int(piece.size());
@@ -278,7 +285,7 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichTextBox
                 // as a unit.
                 const bool pair = startsPair(piece, k);
                 box.select(k, pair ? 2 : 1);
-                apply(box, unitAttributes(s, pool, g));
+                apply(box, unitAttributes(s, g));
                 m_progress.setValue(double(g));
                 ++g;
                 if (pair) {

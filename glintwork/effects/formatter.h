@@ -102,7 +102,7 @@ private:
         std::optional<bool> italic;
     };
 
-    Unit unitAttributes(const EffectSettings &s, const QStringList &pool, qsizetype g) const;
+    Unit unitAttributes(const EffectSettings &s, qsizetype g) const;
     static void apply(RichTextBox &box, const Unit &unit);
     std::optional<qint32> unitColour(const EffectSettings &s, OutputMode mode, qsizetype u) const;
     void autoSelect(EffectSettings &s, RefreshHost &host);
@@ -114,4 +114,9 @@ private:
     SizeLimits m_limits;
     QList<float> m_charSize;
     QList<qint32> m_charColour;
+    // The font pool and the whole list in upper case, and which list entries are normal
+    // text fonts, worked out once per run rather than once per unit.
+    QStringList m_pool;
+    QStringList m_upperFonts;
+    QList<bool> m_normalFonts;
 };

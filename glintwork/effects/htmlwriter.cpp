@@ -7,6 +7,8 @@
 #include "progressstate.h"
 #include "richtextbox.h"
 
+#include <QHash>
+
 namespace HtmlWriter {
 
 namespace {
@@ -59,6 +61,17 @@ qsizetype appendEscaped(QString &out, const QString &text, qsizetype i, bool quo
     return 1;
 }
 
+// cHex without a temporary string.
+void appendHex(QString &out, qint32 colour)
+{
+    static const char16_t kDigits[] = u"0123456789ABCDEF";
+    const int parts[3] = {Colours::red(colour), Colours::green(colour), Colours::blue(colour)};
+    for (int part : parts) {
+        out += QChar(kDigits[part / 16]);
+        out += QChar(kDigits[part % 16]);
+    }
+}
+
 QString comment(const QString &lead, const QString &address)
 {
     return lead + address + QStringLiteral("-->");
@@ -80,7 +93,10 @@ QString body(const RichTextBox &box, ProgressState *progress)
     const QString text = box.text();
     const qsizetype n = text.size();
     QString out;
-    out.reserve(n * 4);
+    // A tag per character is the common case with random effects.
+    out.reserve(n * 48);
+    // Each face is lower-cased and escaped once, not at every tag.
+    QHash<QString, QString> faceAttributes;
     QString prevFace;
     int prevSize = 0;
     qint32 prevColour = -1;
@@ -105,19 +121,23 @@ QString body(const RichTextBox &box, ProgressState *progress)
         out += QStringLiteral("<font");
         bool changed = false;
         if (f.face != prevFace) {
-            out += QStringLiteral(" face=\"");
-            out += escaped(f.face.toLower(), true);
-            out += QLatin1Char('"');
+            auto it = faceAttributes.constFind(f.face);
+            if (it == faceAttributes.cend()) {
+                it = faceAttributes.insert(f.face, QStringLiteral(" face=\"") +
+                                                       escaped(f.face.toLower(), true) +
+                                                       QLatin1Char('"'));
+            }
+            out += *it;
             changed = true;
         }
         if (h != prevSize) {
             out += QStringLiteral(" size=");
-            out += QString::number(h);
+            out += QChar(u'0' + h); // 1 .. 7
             changed = true;
         }
         if (f.colour != prevColour) {
             out += QStringLiteral(" color=");
-            out += cHex(f.colour);
+            appendHex(out, f.colour);
             changed = true;
         }
         if (changed)
