@@ -9,7 +9,7 @@
 #include "enablingrules.h"
 #include "filelocations.h"
 #include "gaplabel.h"
-#include "helpaddresses.h"
+#include "helppage.h"
 #include "messageservice.h"
 #include "progressindicator.h"
 #include "richtextedit.h"
@@ -938,20 +938,20 @@ void FormGW::mnuTT_Click()
 
 QString FormGW::helpAddress() const
 {
-    return HelpAddresses::resolve(QStringLiteral(KERNCRAFT_HELP_URL_GLINTWORK),
-                                  m_services.files->programFolder(), kHelpPage);
+    return HelpPage::address(QStringLiteral(KERNCRAFT_HELP_URL_GLINTWORK),
+                             m_services.files->programFolder(), kHelpPage);
 }
 
 QString FormGW::fontsAddress() const
 {
-    return HelpAddresses::resolve(QStringLiteral(KERNCRAFT_FONTS_URL),
-                                  m_services.files->programFolder(), kHelpPage);
+    return HelpPage::address(QStringLiteral(KERNCRAFT_FONTS_URL), m_services.files->programFolder(),
+                             kHelpPage);
 }
 
 QString FormGW::aboutAddress() const
 {
-    return HelpAddresses::resolve(QStringLiteral(KERNCRAFT_ABOUT_URL),
-                                  m_services.files->programFolder(), kHelpPage);
+    return HelpPage::address(QStringLiteral(KERNCRAFT_ABOUT_URL), m_services.files->programFolder(),
+                             kHelpPage);
 }
 
 void FormGW::mnuOH_Click()

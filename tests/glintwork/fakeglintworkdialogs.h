@@ -60,7 +60,7 @@ private:
     {
         if (queue.empty())
             return std::nullopt;
-        std::optional<T> value = queue.front();
+        std::optional<T> value = std::move(queue.front());
         queue.pop_front();
         return value;
     }
