@@ -74,6 +74,17 @@ static void BM_FontListHtml(benchmark::State &state)
 }
 BENCHMARK(BM_FontListHtml)->Arg(3000)->Unit(benchmark::kMillisecond);
 
+// The HTML font list read from the on-screen editor, as the print command reads it.
+static void BM_FontListHtmlEditor(benchmark::State &state)
+{
+    RichTextEdit edit;
+    PreviewBuilder::build(edit, syntheticFontNames(int(state.range(0))), 22, true);
+    const QString address = QStringLiteral("https://example.org/download");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FontListHtml::pageBytes(edit, address));
+}
+BENCHMARK(BM_FontListHtmlEditor)->Arg(3000)->Unit(benchmark::kMillisecond);
+
 // Start-up of the real window with this machine's fonts, until the first preview is built.
 // Argument 0 runs the build at once; 1 waits for TimerRefresh as the program does, so it
 // includes the timer's delay that lets the windows paint first.
