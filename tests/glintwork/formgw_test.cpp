@@ -329,6 +329,53 @@ TEST(FormGWFonts, AutoSelectionIsShownDuringTheRunAndClearedAfter)
     EXPECT_GE(f.busy.screenChanges.count(true), 2);
 }
 
+TEST(FormGWFonts, RefreshShowsItsBusyStateAndMovesTheBar)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    fontList(w)->item(3)->setSelected(true);
+    w.setInputText(QString(300, QLatin1Char('w')));
+    struct Seen {
+        bool refreshEnabled, listVisible, outputVisible, barVisible;
+    };
+    QList<Seen> seen;
+    f.busy.onChange = [&](bool busy, BusyPointer::Scope scope) {
+        if (busy && scope == BusyPointer::Scope::Screen)
+            seen.append({child<QPushButton>(w, QStringLiteral("cmdP"))->isEnabled(),
+                         fontList(w)->isVisible(), w.outputWidget()->isVisible(),
+                         w.progress().visible()});
+    };
+    const int redrawsBefore = w.progress().redrawCount();
+    w.cmdP_Click();
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_FALSE(seen[0].refreshEnabled);
+    EXPECT_FALSE(seen[0].listVisible);
+    EXPECT_FALSE(seen[0].outputVisible);
+    EXPECT_TRUE(seen[0].barVisible);
+    // The bar moved many times, in steps of at least 25 twips.
+    EXPECT_GT(w.progress().redrawCount() - redrawsBefore, 10);
+    EXPECT_FALSE(w.progress().visible());
+    EXPECT_EQ(w.output().text().size(), 300);
+    // The single selected font is kept.
+    EXPECT_EQ(selectedEntries(fontList(w)), QStringList({FormGWFixture::fontNames()[3]}));
+}
+
+TEST(FormGWFonts, TypedSizesAreNotAddedToTheLists)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    auto *combo = child<QComboBox>(w, QStringLiteral("ComboS"));
+    const int items = combo->count();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("22"));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(combo->count(), items);
+    EXPECT_EQ(w.currentSettings().comboSIndex, -1);
+    EXPECT_EQ(w.currentSettings().comboS, QStringLiteral("22"));
+    combo->setEditText(QStringLiteral("24"));
+    EXPECT_EQ(w.currentSettings().comboSIndex, 6);
+}
+
 TEST(FormGWFonts, LongTextWarningCancelledChangesNothing)
 {
     FormGWFixture f;

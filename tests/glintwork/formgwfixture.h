@@ -13,7 +13,20 @@
 #include "randomsource.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
+
+// A busy pointer that also lets a test look at the window whenever the pointer changes.
+class SpyBusyPointer : public FakeBusyPointer {
+public:
+    std::function<void(bool busy, Scope scope)> onChange;
+    void setBusy(bool busy, Scope scope) override
+    {
+        FakeBusyPointer::setBusy(busy, scope);
+        if (onChange)
+            onChange(busy, scope);
+    }
+};
 
 class FormGWFixture {
 public:
@@ -62,7 +75,7 @@ public:
     FakeMessageService messages;
     FakeClipboard clipboard;
     FakeShell shell;
-    FakeBusyPointer busy;
+    SpyBusyPointer busy;
     FakeFileLocations files;
     FakeGlintworkDialogs dialogs;
     RandomSource random;

@@ -1,0 +1,132 @@
+// Benchmark of Glintwork's Refresh through the real main window (offscreen): the engine
+// formats on the in-memory document and the window shows the result once.
+#include "busypointer.h"
+#include "clipboardservice.h"
+#include "filelocations.h"
+#include "fontcatalog.h"
+#include "formgw.h"
+#include "messageservice.h"
+#include "randomsource.h"
+#include "richtextbox.h"
+#include "shellservice.h"
+
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Services that answer at once: every warning is accepted, nothing is shown.
+class BenchFonts : public FontCatalog {
+public:
+    int count() const override { return int(m_names.size()); }
+    QString name(int index) const override { return m_names.value(index); }
+
+private:
+    QStringList m_names = {
+        QStringLiteral("C059"),
+        QStringLiteral("DejaVu Sans"),
+        QStringLiteral("DejaVu Sans Mono"),
+        QStringLiteral("DejaVu Serif"),
+        QStringLiteral("Liberation Mono"),
+        QStringLiteral("Liberation Sans"),
+        QStringLiteral("Liberation Serif"),
+        QStringLiteral("Nimbus Mono PS"),
+        QStringLiteral("Nimbus Roman"),
+        QStringLiteral("Nimbus Sans"),
+        QStringLiteral("Nimbus Sans Narrow"),
+        QStringLiteral("P052"),
+        QStringLiteral("URW Bookman"),
+        QStringLiteral("URW Gothic"),
+        QStringLiteral("Z003"),
+    };
+};
+
+class BenchMessages : public MessageService {
+public:
+    Answer message(const QString &, const QString &, Buttons buttons, Icon) override
+    {
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    std::optional<QString> input(const QString &, const QString &, const QString &d) override
+    {
+        return d;
+    }
+    void beep() override {}
+};
+
+class BenchClipboard : public ClipboardService {
+public:
+    void clear() override {}
+    void setText(const QString &) override {}
+    QString text() const override { return {}; }
+    bool hasText() const override { return false; }
+    void setRtf(const QByteArray &) override {}
+    void setRtfAndText(const QByteArray &, const QString &) override {}
+    QByteArray rtf() const override { return {}; }
+    bool hasRtf() const override { return false; }
+};
+
+class BenchShell : public ShellService {
+public:
+    bool openAddress(const QString &) override { return true; }
+    bool openDocument(const QString &, const QString &) override { return true; }
+};
+
+class BenchBusy : public BusyPointer {
+public:
+    void setBusy(bool, Scope) override {}
+};
+
+class BenchFolders : public FileLocations {
+public:
+    QString programFolder() const override { return m_dir.path(); }
+    QString userDataFolder() const override { return m_dir.path(); }
+    QString userConfigFolder() const override { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Ordinary prose with a line break after every sentence or so.
+QString prose(qsizetype n)
+{
+    static const QString kLine = QStringLiteral(
+        "The quick brown fox jumps over the lazy dog, and then it rests in the warm sun.\r\n");
+    QString text;
+    while (text.size() < n)
+        text += kLine;
+    text.truncate(n);
+    // Never end between CR and LF.
+    if (text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+static void BM_WindowRefresh(benchmark::State &state)
+{
+    BenchFonts fonts;
+    BenchMessages messages;
+    BenchClipboard clipboard;
+    BenchShell shell;
+    BenchBusy busy;
+    BenchFolders folders;
+    RandomSource random(1234);
+    FormGW window({&fonts, &messages, &clipboard, &shell, &busy, &folders, nullptr, &random});
+    window.show();
+    window.Form_Load();
+    // Character mode, Random sizes, positions and colours, bold/italic: the defaults,
+    // with 14 fonts selected.
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("ListFonts"));
+    for (int i = 0; i < 14 && list && i < list->count(); ++i)
+        list->item(i)->setSelected(true);
+    window.setInputText(prose(state.range(0)));
+    for (auto _ : state) {
+        window.cmdP_Click();
+        benchmark::DoNotOptimize(window.output().text().size());
+    }
+    state.counters["chars"] = double(window.output().text().size());
+}
+BENCHMARK(BM_WindowRefresh)->Arg(1512)->Arg(20000)->Unit(benchmark::kMillisecond);
