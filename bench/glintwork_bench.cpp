@@ -86,3 +86,14 @@ static void BM_HtmlBody(benchmark::State &state)
         benchmark::DoNotOptimize(HtmlWriter::body(box, &progress));
 }
 BENCHMARK(BM_HtmlBody)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+static void BM_NewColour(benchmark::State &state)
+{
+    RandomSource random(7);
+    RecentColours recent;
+    for (auto _ : state) {
+        for (int i = 0; i < state.range(0); ++i)
+            benchmark::DoNotOptimize(recent.NewColour(true, true, random));
+    }
+}
+BENCHMARK(BM_NewColour)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,50 +1,188 @@
 // Random colours: see recentcolours.h.
+//
+// The candidate of the definition is redrawn while any component lies within 50 of the
+// comparison colour's, or while it is dull and a vivid colour was asked for; that loop
+// wastes a hundred draws per colour. The same distribution is drawn here without
+// rejection: each component falls in one of three bands (below 90, 90 to 150, above 150),
+// the probability of every kind of candidate (uniform or dark) and every combination of
+// bands, limited to the values far enough from the comparison colour, is worked out, one
+// of them is chosen by its weight, and each component is drawn inside its band.
 #include "recentcolours.h"
 
 #include "colours.h"
 #include "randomsource.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstdlib>
+
+namespace {
+
+// Cumulative distribution of one component: cdf[v] = P(component < v), v = 0 .. 256.
+using Cdf = std::array<double, 257>;
+
+const Cdf &uniformCdf()
+{
+    static const Cdf cdf = [] {
+        Cdf c{};
+        for (int v = 0; v <= 256; ++v)
+            c[v] = v / 256.0;
+        return c;
+    }();
+    return cdf;
+}
+
+// A dark component is Int(a * b * 200) for two uniform draws; P(a * b < x) = x (1 - ln x).
+const Cdf &darkCdf()
+{
+    static const Cdf cdf = [] {
+        Cdf c{};
+        for (int v = 0; v <= 256; ++v) {
+            const double x = std::min(v, 200) / 200.0;
+            c[v] = x <= 0 ? 0.0 : x * (1 - std::log(x));
+        }
+        c[256] = 1.0;
+        return c;
+    }();
+    return cdf;
+}
+
+// Half-open value ranges [from, to) of one component.
+struct Span {
+    int from = 0;
+    int to = 0;
+};
+
+struct Spans {
+    std::array<Span, 2> span;
+    int count = 0;
+
+    void add(int from, int to)
+    {
+        if (from < to)
+            span[count++] = {from, to};
+    }
+};
+
+// The values of the band [lo, hi) more than 50 away from c.
+Spans allowedIn(int c, int lo, int hi)
+{
+    Spans s;
+    s.add(lo, std::min(hi, c - 50));
+    s.add(std::max(lo, c + 51), hi);
+    return s;
+}
+
+double mass(const Cdf &cdf, const Spans &s)
+{
+    double m = 0;
+    for (int i = 0; i < s.count; ++i)
+        m += cdf[s.span[i].to] - cdf[s.span[i].from];
+    return m;
+}
+
+// A value of the spans, drawn by the distribution limited to them.
+int drawIn(const Cdf &cdf, const Spans &s, double total, RandomSource &random)
+{
+    double u = double(random.next()) * total;
+    for (int i = 0; i < s.count; ++i) {
+        const Span &sp = s.span[i];
+        const double m = cdf[sp.to] - cdf[sp.from];
+        if (u < m || i == s.count - 1) {
+            const double target = cdf[sp.from] + u;
+            const int v = int(std::upper_bound(cdf.begin(), cdf.end(), target) - cdf.begin()) - 1;
+            // Rounding at the edges must not leave the span.
+            return std::clamp(v, sp.from, sp.to - 1);
+        }
+        u -= m;
+    }
+    return 0;
+}
+
+constexpr int kBands[4] = {0, 90, 151, 256}; // below 90, 90 .. 150, above 150
+
+} // namespace
 
 qint32 RecentColours::NewColour(bool vivid, bool dark, RandomSource &random)
 {
     const qint32 comparison = m_recent[3];
-    const int r2 = Colours::red(comparison);
-    const int g2 = Colours::green(comparison);
-    const int b2 = Colours::blue(comparison);
-    int r = 0;
-    int g = 0;
-    int b = 0;
-    // Each component can always avoid the comparison colour by more than 50 (0 or 255
-    // does), and a vivid candidate exists for every comparison colour, so the loop ends.
-    // A candidate is rejected as soon as one component is too close: the components not
-    // yet drawn cannot save it, so the accepted colours are distributed as if all three
-    // had been drawn, at a fraction of the draws.
-    for (;;) {
-        const bool darkCandidate = dark && !(random.next() > 0.7f);
-        auto component = [&random, darkCandidate] {
-            if (!darkCandidate)
-                return int(std::floor(double(random.next()) * 256));
-            const double a = random.next();
-            return int(std::floor(a * double(random.next()) * 200));
-        };
-        r = component();
-        if (std::abs(r - r2) <= 50)
+    const int against[3] = {Colours::red(comparison), Colours::green(comparison),
+                            Colours::blue(comparison)};
+    struct Kind {
+        const Cdf *cdf;
+        double share;
+    };
+    // Without `dark` every candidate is uniform; with it, 30 % are.
+    const Kind kinds[2] = {{&uniformCdf(), dark ? 0.3 : 1.0}, {&darkCdf(), dark ? 0.7 : 0.0}};
+
+    struct Choice {
+        int kind;
+        int band[3];
+        double weight;
+    };
+    std::array<Choice, 54> choices;
+    int count = 0;
+    double total = 0;
+    Spans spans[2][3][3];
+    double masses[2][3][3];
+    for (int kind = 0; kind < 2; ++kind) {
+        if (kinds[kind].share <= 0)
             continue;
-        g = component();
-        if (std::abs(g - g2) <= 50)
-            continue;
-        b = component();
-        if (std::abs(b - b2) <= 50)
-            continue;
-        const bool dull = std::max({r, g, b}) <= 150 || std::min({r, g, b}) >= 90;
-        if (vivid && dull)
-            continue;
-        break;
+        for (int k = 0; k < 3; ++k) {
+            for (int b = 0; b < 3; ++b) {
+                spans[kind][k][b] = allowedIn(against[k], kBands[b], kBands[b + 1]);
+                masses[kind][k][b] = mass(*kinds[kind].cdf, spans[kind][k][b]);
+            }
+        }
     }
-    const qint32 c = Colours::rgb(r, g, b);
+    // Vivid: some component above 150 and some below 90. Should no vivid colour be
+    // possible (only a dull comparison colour of a non-vivid call can cause that), the
+    // vivid condition is dropped rather than looping for ever.
+    for (bool requireVivid : {vivid, false}) {
+        count = 0;
+        total = 0;
+        for (int kind = 0; kind < 2; ++kind) {
+            if (kinds[kind].share <= 0)
+                continue;
+            for (int b0 = 0; b0 < 3; ++b0) {
+                for (int b1 = 0; b1 < 3; ++b1) {
+                    for (int b2 = 0; b2 < 3; ++b2) {
+                        const bool high = b0 == 2 || b1 == 2 || b2 == 2;
+                        const bool low = b0 == 0 || b1 == 0 || b2 == 0;
+                        if (requireVivid && !(high && low))
+                            continue;
+                        const double w = kinds[kind].share * masses[kind][0][b0] *
+                                         masses[kind][1][b1] * masses[kind][2][b2];
+                        if (w <= 0)
+                            continue;
+                        choices[count++] = {kind, {b0, b1, b2}, w};
+                        total += w;
+                    }
+                }
+            }
+        }
+        if (total > 0)
+            break;
+    }
+
+    int pick = count - 1;
+    double u = double(random.next()) * total;
+    for (int i = 0; i < count; ++i) {
+        if (u < choices[i].weight) {
+            pick = i;
+            break;
+        }
+        u -= choices[i].weight;
+    }
+    int parts[3] = {0, 0, 0};
+    if (pick >= 0) {
+        const Choice &c = choices[pick];
+        for (int k = 0; k < 3; ++k) {
+            parts[k] = drawIn(*kinds[c.kind].cdf, spans[c.kind][k][c.band[k]],
+                              masses[c.kind][k][c.band[k]], random);
+        }
+    }
+    const qint32 c = Colours::rgb(parts[0], parts[1], parts[2]);
     std::rotate(m_recent.rbegin(), m_recent.rbegin() + 1, m_recent.rend());
     m_recent[0] = c;
     return c;

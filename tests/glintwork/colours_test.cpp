@@ -5,6 +5,8 @@
 #include "recentcolours.h"
 
 #include <QSet>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,13 +113,42 @@ TEST(NewColour, FirstFourAreVividAndFarFromBlackThenComparedWithTheOldest)
 
 TEST(NewColour, DarkCandidatesComeFromTheDarkRange)
 {
-    // 0.5 is not above 0.7, so the candidate is dark: Int(0.75 * 0.75 * 200) = 112 per part.
-    ScriptedRandom dark({0.5f, 0.75f});
-    RecentColours recent;
-    EXPECT_EQ(recent.NewColour(false, true, dark), rgb(112, 112, 112));
-    // 0.8 is above 0.7: Int(0.75 * 256) = 192 per part.
-    ScriptedRandom light({0.8f, 0.75f});
-    EXPECT_EQ(recent.NewColour(false, true, light), rgb(192, 192, 192));
+    // A dark component is Int(a * b * 200): at most 199 and weighted towards 0. About 70 %
+    // of the candidates are dark, so with `Dark` most colours stay below 200 in every part.
+    RandomSource random(17);
+    RecentColours dark;
+    RecentColours light;
+    int darkBelow200 = 0;
+    int lightBelow200 = 0;
+    const int n = 4000;
+    for (int i = 0; i < n; ++i) {
+        auto below = [](qint32 c) {
+            return Colours::red(c) < 200 && Colours::green(c) < 200 && Colours::blue(c) < 200;
+        };
+        darkBelow200 += below(dark.NewColour(false, true, random));
+        lightBelow200 += below(light.NewColour(false, false, random));
+    }
+    EXPECT_GT(darkBelow200, n * 6 / 10);
+    EXPECT_LT(lightBelow200, n * 6 / 10);
+}
+
+TEST(NewColour, ComponentsAvoidTheComparisonColourWithoutBias)
+{
+    // Against black every part lies in 51 .. 255; uniform candidates fill that range
+    // evenly, so each half of it gets about half of the light parts.
+    RandomSource random(23);
+    int upperHalf = 0;
+    int parts = 0;
+    for (int i = 0; i < 3000; ++i) {
+        RecentColours fresh; // compared with black every time
+        const qint32 c = fresh.NewColour(false, false, random);
+        for (int v : {Colours::red(c), Colours::green(c), Colours::blue(c)}) {
+            ASSERT_GE(v, 51);
+            upperHalf += v >= 153;
+            ++parts;
+        }
+    }
+    EXPECT_NEAR(double(upperHalf) / parts, 103.0 / 205.0, 0.03);
 }
 
 TEST(AssignCharColours, SingleAndRandomLeaveBlack)
@@ -205,4 +236,49 @@ TEST(AssignCharColours, PredefinedSchemesStayInTheirRanges)
         EXPECT_TRUE(Colours::red(mixed) >= 176 || Colours::blue(mixed) >= 176);
         EXPECT_LE(Colours::green(mixed), 79);
     }
+}
+
+TEST(NewColour, MatchesThePlainRedrawLoopInDistribution)
+{
+    // The definition: draw a candidate (dark 70 % of the time), redraw while a part is
+    // within 50 of the comparison colour's (black here) or the colour is dull.
+    RandomSource plain(31);
+    auto reference = [&plain] {
+        for (;;) {
+            const bool darkCandidate = !(plain.next() > 0.7f);
+            int p[3];
+            for (int &v : p) {
+                if (darkCandidate) {
+                    const double a = plain.next();
+                    v = int(std::floor(a * double(plain.next()) * 200));
+                } else {
+                    v = int(std::floor(double(plain.next()) * 256));
+                }
+            }
+            if (p[0] <= 50 || p[1] <= 50 || p[2] <= 50)
+                continue;
+            const int high = std::max({p[0], p[1], p[2]});
+            const int low = std::min({p[0], p[1], p[2]});
+            if (high <= 150 || low >= 90)
+                continue;
+            return Colours::rgb(p[0], p[1], p[2]);
+        }
+    };
+    RandomSource random(37);
+    const int n = 20000;
+    double meanPlain = 0;
+    double meanFast = 0;
+    int darkPlain = 0;
+    int darkFast = 0;
+    for (int i = 0; i < n; ++i) {
+        const qint32 a = reference();
+        RecentColours fresh;
+        const qint32 b = fresh.NewColour(true, true, random);
+        meanPlain += Colours::red(a) + Colours::green(a) + Colours::blue(a);
+        meanFast += Colours::red(b) + Colours::green(b) + Colours::blue(b);
+        darkPlain += Colours::red(a) < 90;
+        darkFast += Colours::red(b) < 90;
+    }
+    EXPECT_NEAR(meanPlain / n, meanFast / n, 4.0);
+    EXPECT_NEAR(double(darkPlain) / n, double(darkFast) / n, 0.02);
 }
