@@ -1,6 +1,7 @@
 // Capitalisation rules.
 #include "caps.h"
 #include "effectsettings.h"
+#include "isnormal.h"
 #include "randomsource.h"
 
 #include <gtest/gtest.h>
@@ -47,4 +48,14 @@ TEST(Caps, RandomChangesOnlyTheCase)
         lowerSeen |= out[4] == QLatin1Char('q');
     }
     EXPECT_TRUE(upperSeen && lowerSeen);
+}
+
+TEST(IsNormal, SymbolWordsAnywhereInTheName)
+{
+    for (const char *name :
+         {"Wingdings", "Webdings", "Marlett", "Symbol", "MT Extra", "Fixedsys",
+          "MS Reference Sans Serif", "Cambria Math", "Symbolic Sans", "Opus Special Std"})
+        EXPECT_FALSE(IsNormal(QString::fromLatin1(name))) << name;
+    for (const char *name : {"Arial", "Lucida Sans Unicode", "", "DejaVu Sans"})
+        EXPECT_TRUE(IsNormal(QString::fromLatin1(name))) << name;
 }

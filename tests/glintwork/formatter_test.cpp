@@ -336,3 +336,50 @@ TEST(Splice, HeaderEndsAtDeftabDigitsAndFooterStartsAtPar)
                                    "{\\rtf1\\ansi\\deftab720{\\fonttbl B}cd\\par }"});
     EXPECT_EQ(spliced, QByteArray("{\\rtf1\\ansi\\deftab720{\\fonttbl A}ab{\\fonttbl B}cd\\par }"));
 }
+
+TEST(Splice, UnusualPiecesLoseEveryHeaderAndFooter)
+{
+    const QByteArray marker = "{\\rtf1\\deftab720 M\\par }";
+    // A piece without the header, and one holding header and footer twice.
+    const QByteArray spliced = Formatter::splice(
+        marker, {"x\\par }", "{\\rtf1\\deftab720 y\\par }{\\rtf1\\deftab720 z\\par }"});
+    EXPECT_EQ(spliced, QByteArray("{\\rtf1\\deftab720x y z\\par }"));
+    // Nothing to cut by: the pieces are joined as they are.
+    EXPECT_EQ(Formatter::splice("plain", {"a", "b"}), QByteArray("ab"));
+}
+
+TEST(Refresh, AMillionCharactersInWordMode)
+{
+    RefreshRun run;
+    QString text;
+    text.reserve(1000000);
+    while (text.size() < 1000000)
+        text += QStringLiteral("word\r\nanother line\r\n <&> ");
+    text.truncate(1000000);
+    EffectSettings s = withFonts({"Arial", "Georgia"}, text);
+    s.mnuWW = true;
+    s.mnuCW = true;
+    s.sizes = EffectSettings::SizesBalloon;
+    const RefreshResult r = run.refresh(s);
+    ASSERT_TRUE(r.ran);
+    EXPECT_EQ(run.box.text(), text);
+}
+
+TEST(Refresh, OnlyLineBreaksAndLoneLineFeeds)
+{
+    for (const QString &text : {QStringLiteral("\r\n\r\n"), QStringLiteral("\n"),
+                                QStringLiteral("\r"), QStringLiteral("\n\n\r")}) {
+        for (bool words : {false, true}) {
+            RefreshRun run;
+            EffectSettings s = withFonts({"Arial"}, text);
+            s.mnuWW = words;
+            s.mnuCW = words;
+            s.oc = EffectSettings::OCBlend;
+            ASSERT_TRUE(run.refresh(s).ran);
+            QString expected = text;
+            expected.remove(QLatin1Char('\n'));
+            expected.replace(QLatin1Char('\r'), QStringLiteral("\r\n"));
+            EXPECT_EQ(run.box.text(), expected);
+        }
+    }
+}
