@@ -89,6 +89,8 @@ void CharacterMap::setupControls()
 
     m_grid = named(new FlexGrid(central), "Grid");
     m_grid->setToolTip(QStringLiteral("Select a character to preview or copy"));
+    // The cells lie on the view's viewport, which shows its own tooltip.
+    m_grid->viewport()->setToolTip(m_grid->toolTip());
     m_grid->setRows(CharCodes::rows);
     m_grid->setCols(CharCodes::cols);
     m_grid->setEnterHandled(true);

@@ -157,6 +157,8 @@ TEST_F(FormIFTest, PrintWritesThePageAndOpensIt)
               QDir(locations.programFolder()).absolutePath());
     const QByteArray bytes = page();
     ASSERT_FALSE(bytes.isEmpty());
+    EXPECT_TRUE(bytes.startsWith(
+        "<!--Created by the Glyphmatch tool from Kerncraft v1.0 - download from http"));
     EXPECT_TRUE(bytes.contains("<title>Wingdings</title>"));
     EXPECT_TRUE(bytes.contains("<font face='Wingdings' size=7>\xA4</td>"));
     EXPECT_TRUE(bytes.contains("<font face='Arial' size=7>&lt;</td>"));
