@@ -38,7 +38,7 @@ void FlexGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     QStyle *style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
-    const QRawFont raw = QRawFont::fromFont(opt.font);
+    const QRawFont raw = rawFont(opt.font);
     if (!raw.isValid())
         return;
     const QList<quint32> glyphs = raw.glyphIndexesForString(text);
@@ -68,4 +68,13 @@ void FlexGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawGlyphRun(QPointF(x, baseline), run);
     painter->restore();
+}
+
+QRawFont FlexGridDelegate::rawFont(const QFont &font) const
+{
+    const QString key = font.key();
+    auto found = m_rawFonts.constFind(key);
+    if (found == m_rawFonts.constEnd())
+        found = m_rawFonts.insert(key, QRawFont::fromFont(font));
+    return *found;
 }

@@ -2,6 +2,8 @@
 // symbol-encoded face the font's own glyph for each code (never another font's letter).
 #pragma once
 
+#include <QHash>
+#include <QRawFont>
 #include <QStyledItemDelegate>
 
 class FlexGridDelegate : public QStyledItemDelegate {
@@ -14,4 +16,10 @@ public:
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+private:
+    QRawFont rawFont(const QFont &font) const;
+
+    // Raw fonts by QFont::key(): a grid repaints many cells in few fonts.
+    mutable QHash<QString, QRawFont> m_rawFonts;
 };
