@@ -89,6 +89,8 @@ void FormGW::informWordProcessorMode()
 
 std::optional<qint32> FormGW::pickColour(std::optional<qint32> preset)
 {
+    if (!m_services.dialogs)
+        return std::nullopt;
     if (m_outputMode == OutputMode::WordProcessor)
         return m_services.dialogs->chooseWindowsColour();
     return m_services.dialogs->chooseColour(preset);
@@ -251,7 +253,8 @@ void FormGW::mnuFont_Click()
     preset.size = box.selFontSize();
     preset.bold = box.selBold();
     preset.italic = box.selItalic();
-    const std::optional<FontChoice> choice = m_services.dialogs->chooseFont(preset);
+    const std::optional<FontChoice> choice =
+        m_services.dialogs ? m_services.dialogs->chooseFont(preset) : std::nullopt;
     // Cancel changes nothing: applying the preset would strip bold and italic from a
     // mixed selection.
     if (choice) {
@@ -323,7 +326,7 @@ void FormGW::mnuX_Click()
 
 void FormGW::mnuPrint_Click()
 {
-    if (m_box->text().isEmpty())
+    if (m_box->text().isEmpty() || !m_services.dialogs)
         return;
     if (!m_services.dialogs->hasPrinter()) {
         m_services.messages->message(kNoPrinter, kTitle, MessageService::Buttons::Ok,
@@ -398,7 +401,7 @@ bool FormGW::writeOutputFile(const QString &path, const QByteArray &bytes)
 
 void FormGW::mnuSave_Click()
 {
-    if (m_box->text().isEmpty())
+    if (m_box->text().isEmpty() || !m_services.dialogs)
         return;
     for (;;) {
         const std::optional<QString> name =

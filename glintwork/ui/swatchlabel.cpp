@@ -11,6 +11,8 @@ SwatchLabel::SwatchLabel(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignCenter);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
+    // The right button toggles a swatch; no menu may open on it.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     // A side that grows with the text, so the mark stays readable with large fonts.
     m_side = qMax(17, fontMetrics().height() + 2);
     setToolTip(QStringLiteral("Click"));

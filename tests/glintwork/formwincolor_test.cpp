@@ -3,6 +3,7 @@
 #include "formwincolor.h"
 #include "swatchlabel.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -117,4 +118,9 @@ TEST(FormWinColor, SwatchesShowTheSixteenColoursInTwoRows)
     EXPECT_EQ(dialog.swatch(5)->x(), dialog.swatch(13)->x());
     EXPECT_EQ(dialog.swatch(4)->y(), dialog.swatch(0)->y());
     EXPECT_TRUE(dialog.okButton()->isDefault());
+    // An artefact to look at.
+    const QString folder = QDir::temp().filePath(QStringLiteral("glintwork-screens"));
+    QDir().mkpath(folder);
+    dialog.CL_Click(13);
+    EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath(QStringLiteral("formwincolor.png"))));
 }
