@@ -198,6 +198,7 @@ TEST_F(CharacterMapTest, HelpOpensTheBundledPageOnce)
 TEST_F(CharacterMapTest, Screenshots)
 {
     QDir().mkpath(QDir::tempPath() + "/kerncraft-screenshots");
+    fonts.setNames({"DejaVu Sans", "D050000L", "Standard Symbols PS"});
     start();
     grid()->setCurrentCell(2, 1);
     window->CSelect_Click();
@@ -209,6 +210,8 @@ TEST_F(CharacterMapTest, Screenshots)
     };
     shot("DejaVu Sans", "charboard-text.png");
     shot("D050000L", "charboard-dingbats.png");
+    grid()->setCurrentCell(9, 5); // code 181, "proportional to" in the symbol encoding
+    shot("Standard Symbols PS", "charboard-symbols.png");
 }
 
 } // namespace
