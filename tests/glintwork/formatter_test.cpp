@@ -383,3 +383,21 @@ TEST(Refresh, OnlyLineBreaksAndLoneLineFeeds)
         }
     }
 }
+
+TEST(Refresh, InsideStaysInsideAndLineBreaksCountTwice)
+{
+    RefreshRun run;
+    EffectSettings s = withFonts({"Arial"}, "inside");
+    ASSERT_TRUE(run.refresh(s).ran);
+    EXPECT_EQ(run.box.text(), QStringLiteral("inside"));
+
+    // The window hands "a\nb" over as "a\r\nb": four characters, four table entries.
+    RefreshRun second;
+    EffectSettings t = withFonts({"Arial"}, "a\r\nb");
+    t.oc = EffectSettings::OCAlternate;
+    const RefreshResult r = second.refresh(t);
+    EXPECT_EQ(r.charSize.size(), 4);
+    EXPECT_EQ(r.charColour.size(), 4);
+    EXPECT_EQ(second.progress.max(), 8);
+    EXPECT_EQ(second.box.formatAt(3).colour, t.cl[3].colour);
+}
