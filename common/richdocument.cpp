@@ -106,7 +106,7 @@ void RichDocument::setRuns(const RichRuns &runs)
     m_attrs.clear();
     m_selStart = 0;
     m_selLength = 0;
-    insertRuns(Range{0, 0}, runs);
+    insertRuns(Span{0, 0}, runs);
     m_selStart = 0;
     m_selLength = 0;
 }
@@ -132,12 +132,12 @@ void RichDocument::setSelLength(int length)
     m_selLength = std::clamp(length, 0, this->length() - m_selStart);
 }
 
-RichDocument::Range RichDocument::changeRange() const
+RichDocument::Span RichDocument::editSpan() const
 {
     auto midBreak = [this](int p) {
         return p > 0 && p < length() && m_text[p - 1] == u'\r' && m_text[p] == u'\n';
     };
-    Range range{m_selStart, m_selStart + m_selLength};
+    Span range{m_selStart, m_selStart + m_selLength};
     if (midBreak(range.start))
         --range.start;
     if (m_selLength == 0)
@@ -152,7 +152,7 @@ QString RichDocument::selText() const
     return m_text.mid(m_selStart, m_selLength);
 }
 
-RichDocument::Attr RichDocument::insertionAttr(const Range &range) const
+RichDocument::Attr RichDocument::insertionAttr(const Span &range) const
 {
     // New text takes the format of what it replaces, or of the character before it, as
     // typing does.
@@ -165,7 +165,7 @@ RichDocument::Attr RichDocument::insertionAttr(const Range &range) const
     return Attr{0, 0.0, m_defaultColour, 0, false, false};
 }
 
-void RichDocument::replaceRange(const Range &range, const QString &text,
+void RichDocument::replaceRange(const Span &range, const QString &text,
                                 const std::vector<Attr> &attrs)
 {
     m_text.replace(range.start, range.end - range.start, text);
@@ -177,12 +177,12 @@ void RichDocument::replaceRange(const Range &range, const QString &text,
 
 void RichDocument::setSelText(const QString &text)
 {
-    const Range range = changeRange();
+    const Span range = editSpan();
     const QString clean = normaliseLineBreaks(text);
     replaceRange(range, clean, std::vector<Attr>(size_t(clean.size()), insertionAttr(range)));
 }
 
-void RichDocument::insertRuns(const Range &range, const RichRuns &runs)
+void RichDocument::insertRuns(const Span &range, const RichRuns &runs)
 {
     QString text;
     std::vector<Attr> attrs;
@@ -202,11 +202,27 @@ QByteArray RichDocument::selRtf() const
 
 void RichDocument::setSelRtf(const QByteArray &rtf)
 {
-    insertRuns(changeRange(),
-               RtfReader::readRuns(rtf, CharFormat{QString(), 0.0, m_defaultColour}));
+    insertRuns(editSpan(), RtfReader::readRuns(rtf, CharFormat{QString(), 0.0, m_defaultColour}));
 }
 
 RichRuns RichDocument::runs(int start, int length) const
+{
+    return collectRuns(start, length, true);
+}
+
+RichRuns RichDocument::rawRuns(int start, int length) const
+{
+    return collectRuns(start, length, false);
+}
+
+void RichDocument::replaceSpan(int start, int end, const RichRuns &runs)
+{
+    start = std::clamp(start, 0, length());
+    end = std::clamp(end, start, length());
+    insertRuns(Span{start, end}, runs);
+}
+
+RichRuns RichDocument::collectRuns(int start, int length, bool resolveSizes) const
 {
     RichRuns out;
     start = std::clamp(start, 0, this->length());
@@ -225,7 +241,7 @@ RichRuns RichDocument::runs(int start, int length) const
 template <typename Get>
 auto RichDocument::shared(Get get) const -> std::optional<decltype(get(Attr()))>
 {
-    const Range range = changeRange();
+    const Span range = editSpan();
     if (range.end == range.start)
         return get(insertionAttr(range));
     const auto first = get(m_attrs[size_t(range.start)]);
@@ -269,7 +285,7 @@ std::optional<int> RichDocument::selCharOffset() const
 
 template <typename Set> void RichDocument::applyToSelection(Set set)
 {
-    const Range range = changeRange();
+    const Span range = editSpan();
     for (int i = range.start; i < range.end; ++i)
         set(m_attrs[size_t(i)]);
 }

@@ -79,6 +79,19 @@ public:
     // Replaces the whole content; a run's size of 0 means "no size of its own".
     void setRuns(const RichRuns &runs);
 
+    // The positions a change of the selection touches: the selection widened to whole
+    // line breaks (an insertion point inside one moves before it).
+    struct Span {
+        int start = 0;
+        int end = 0;
+    };
+    Span editSpan() const;
+    // Runs as stored: a size of 0 where the text has no size of its own.
+    RichRuns rawRuns(int start, int length) const;
+    // Replaces the positions start .. end - 1 by the runs (a size of 0 meaning no size of
+    // its own) and leaves an insertion point after them.
+    void replaceSpan(int start, int end, const RichRuns &runs);
+
     // Turns every CR LF, lone CR, lone LF and paragraph separator into CR LF (and Qt's
     // frame markers into U+FFFD), so that both implementations count the same positions.
     static QString normaliseLineBreaks(QStringView text);
@@ -97,18 +110,13 @@ private:
         friend bool operator==(const Attr &, const Attr &) = default;
     };
 
-    struct Range {
-        int start = 0;
-        int end = 0;
-    };
-
-    Range changeRange() const;
     int faceIndex(const QString &face);
     Attr attrFor(const CharFormat &format);
     CharFormat formatOf(const Attr &attr) const;
-    Attr insertionAttr(const Range &range) const;
-    void replaceRange(const Range &range, const QString &text, const std::vector<Attr> &attrs);
-    void insertRuns(const Range &range, const RichRuns &runs);
+    RichRuns collectRuns(int start, int length, bool resolveSizes) const;
+    Attr insertionAttr(const Span &range) const;
+    void replaceRange(const Span &range, const QString &text, const std::vector<Attr> &attrs);
+    void insertRuns(const Span &range, const RichRuns &runs);
     template <typename Get> auto shared(Get get) const -> std::optional<decltype(get(Attr()))>;
     template <typename Set> void applyToSelection(Set set);
 

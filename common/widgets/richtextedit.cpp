@@ -2,7 +2,6 @@
 #include "richtextedit.h"
 
 #include "qtclipboard.h"
-#include "richdocument.h"
 #include "rtfreader.h"
 #include "rtfwriter.h"
 
@@ -34,7 +33,8 @@ double baselinePercent(int twips, double points)
 RichTextEdit::RichTextEdit(QWidget *parent) : QTextEdit(parent)
 {
     setAcceptRichText(false);
-    document()->setDefaultFont(QFont(QString::fromLatin1(RichDocument::kDefaultFace), 12));
+    document()->setDefaultFont(
+        QFont(QString::fromLatin1(RichDocument::kDefaultFace), int(RichDocument::kDefaultSize)));
     connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
         if (!m_internal)
             m_selFromModel = false;
@@ -43,35 +43,35 @@ RichTextEdit::RichTextEdit(QWidget *parent) : QTextEdit(parent)
         if (!m_internal)
             m_selFromModel = false;
     });
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if (!m_internal && removed != added)
-            m_selFromModel = false;
-    });
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int removed, int added) {
+                if (!m_internal)
+                    copyUserChange(position, removed, added);
+            });
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (onChange)
             onChange();
     });
+    rebuildQt();
 }
 
 // --- Positions -------------------------------------------------------------------------
 
 int RichTextEdit::length() const
 {
-    const QTextDocument *doc = document();
-    return doc->characterCount() - 1 + doc->blockCount() - 1;
+    return m_model.length();
 }
 
-int RichTextEdit::toQt(int position, bool *midBreak) const
+// The Qt position of a box position; a position between CR and LF gives the separator.
+int RichTextEdit::toQt(int position) const
 {
-    if (midBreak)
-        *midBreak = false;
     const QTextDocument *doc = document();
-    position = std::clamp(position, 0, length());
+    position = std::clamp(position, 0, m_model.length());
     const int blocks = doc->blockCount();
     if (blocks == 1)
-        return position;
-    // The block whose first character is the last one at or before the position: block k
-    // starts at Qt position p(k), which the box counts as p(k) + k.
+        return std::min(position, doc->characterCount() - 1);
+    // Block k starts at Qt position p(k), which the box counts as p(k) + k: find the last
+    // block that starts at or before the position.
     int lo = 0;
     int hi = blocks - 1;
     while (lo < hi) {
@@ -82,13 +82,7 @@ int RichTextEdit::toQt(int position, bool *midBreak) const
             hi = mid - 1;
     }
     const QTextBlock block = doc->findBlockByNumber(lo);
-    const int offset = position - (block.position() + lo);
-    const int textLength = block.length() - 1;
-    if (offset > textLength) {
-        if (midBreak)
-            *midBreak = true;
-        return block.position() + textLength;
-    }
+    const int offset = std::min(position - (block.position() + lo), block.length() - 1);
     return block.position() + offset;
 }
 
@@ -99,30 +93,19 @@ int RichTextEdit::toModel(int qtPosition) const
     return qtPosition + doc->findBlock(qtPosition).blockNumber();
 }
 
-int RichTextEdit::modelSelStart() const
+int RichTextEdit::qtLength(const QString &text) const
 {
-    return m_selFromModel ? m_selStart : toModel(textCursor().selectionStart());
+    return int(text.size() - text.count(QStringLiteral("\r\n")));
 }
 
-int RichTextEdit::modelSelEnd() const
+void RichTextEdit::takeQtSelection() const
 {
-    return m_selFromModel ? m_selStart + m_selLength : toModel(textCursor().selectionEnd());
-}
-
-RichTextEdit::Range RichTextEdit::changeRange() const
-{
-    if (!m_selFromModel) {
-        const QTextCursor cursor = textCursor();
-        return Range{cursor.selectionStart(), cursor.selectionEnd()};
-    }
-    const int start = toQt(m_selStart);
-    if (m_selLength == 0)
-        return Range{start, start};
-    bool midBreak = false;
-    int end = toQt(m_selStart + m_selLength, &midBreak);
-    if (midBreak)
-        ++end;
-    return Range{start, end};
+    if (m_selFromModel)
+        return;
+    const QTextCursor cursor = textCursor();
+    const int start = toModel(cursor.selectionStart());
+    m_model.select(start, toModel(cursor.selectionEnd()) - start);
+    m_selFromModel = true;
 }
 
 // --- Formats ----------------------------------------------------------------------------
@@ -130,7 +113,7 @@ RichTextEdit::Range RichTextEdit::changeRange() const
 QTextCharFormat RichTextEdit::qtFormat(const CharFormat &format) const
 {
     const bool ownSize = RichDocument::isValidSize(format.size);
-    const double size = ownSize ? format.size : m_baseSize;
+    const double size = ownSize ? format.size : m_model.defaultFormat().size;
     QTextCharFormat f;
     f.setFontFamilies(QStringList{
         format.face.isEmpty() ? QString::fromLatin1(RichDocument::kDefaultFace) : format.face});
@@ -145,6 +128,7 @@ QTextCharFormat RichTextEdit::qtFormat(const CharFormat &format) const
     return f;
 }
 
+// The box's format of a Qt format, with a size of 0 where the text has no size of its own.
 CharFormat RichTextEdit::modelFormat(const QTextCharFormat &f) const
 {
     CharFormat format;
@@ -154,117 +138,62 @@ CharFormat RichTextEdit::modelFormat(const QTextCharFormat &f) const
     const bool ownSize = f.hasProperty(kOwnSizeProperty)
                              ? f.boolProperty(kOwnSizeProperty)
                              : f.hasProperty(QTextFormat::FontPointSize);
-    format.size = ownSize ? f.fontPointSize() : m_baseSize;
+    format.size = ownSize ? f.fontPointSize() : 0.0;
     if (f.foreground().style() == Qt::NoBrush) {
-        format.colour = m_defaultColour;
+        format.colour = m_model.defaultFormat().colour;
     } else {
         const QColor c = f.foreground().color();
         format.colour = c.red() | (c.green() << 8) | (c.blue() << 16);
     }
     format.bold = f.fontWeight() > QFont::Normal;
     format.italic = f.fontItalic();
+    const double size = ownSize ? format.size : m_model.defaultFormat().size;
     format.offset = f.hasProperty(kOffsetProperty)
                         ? f.intProperty(kOffsetProperty)
-                        : int(std::lround(f.baselineOffset() * format.size * 20 / 100));
+                        : int(std::lround(f.baselineOffset() * size * 20 / 100));
     return format;
 }
 
 CharFormat RichTextEdit::defaultFormat() const
 {
-    return CharFormat{QString::fromLatin1(RichDocument::kDefaultFace), m_baseSize, m_defaultColour};
-}
-
-// The pieces of equal Qt format that cover a range, line breaks included (the format of
-// the separator before a block is that block's character format).
-QList<RichTextEdit::Piece> RichTextEdit::pieces(const Range &range) const
-{
-    QList<Piece> out;
-    QTextDocument *doc = document();
-    auto add = [&out](int start, int end, const QTextCharFormat &format, QStringView text) {
-        if (!out.isEmpty() && out.last().end == start && out.last().format == format) {
-            out.last().end = end;
-            out.last().text += text;
-        } else {
-            out.append(Piece{start, end, format, text.toString()});
-        }
-    };
-    if (range.end - range.start <= 16) {
-        // Short ranges (the formatter's single characters) without walking the paragraph.
-        QTextCursor cursor(doc);
-        for (int q = range.start; q < range.end; ++q) {
-            const QTextBlock block = doc->findBlock(q);
-            if (q == block.position() + block.length() - 1) {
-                if (block.next().isValid())
-                    add(q, q + 1, block.next().charFormat(), u"\r\n");
-                continue;
-            }
-            cursor.setPosition(q + 1);
-            const QChar c = doc->characterAt(q);
-            add(q, q + 1, cursor.charFormat(), QStringView(&c, 1));
-        }
-        return out;
-    }
-    for (QTextBlock block = doc->findBlock(range.start);
-         block.isValid() && block.position() < range.end; block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const int start = std::max(fragment.position(), range.start);
-            const int end = std::min(fragment.position() + fragment.length(), range.end);
-            if (start < end)
-                add(start, end, fragment.charFormat(),
-                    QStringView(fragment.text()).mid(start - fragment.position(), end - start));
-        }
-        const int separator = block.position() + block.length() - 1;
-        if (block.next().isValid() && separator >= range.start && separator < range.end)
-            add(separator, separator + 1, block.next().charFormat(), u"\r\n");
-    }
-    return out;
-}
-
-QTextCharFormat RichTextEdit::insertionFormat(const Range &range) const
-{
-    const int characters = document()->characterCount() - 1;
-    if (characters == 0)
-        return qtFormat(CharFormat{QString(), 0.0, m_defaultColour});
-    int q = range.end > range.start ? range.start : std::max(0, range.start - 1);
-    q = std::min(q, characters - 1);
-    return pieces(Range{q, q + 1}).value(0).format;
+    return m_model.defaultFormat();
 }
 
 CharFormat RichTextEdit::formatAt(int position) const
 {
-    if (position < 0 || position >= length())
-        return defaultFormat();
-    const int q = toQt(position);
-    return modelFormat(pieces(Range{q, q + 1}).value(0).format);
+    return m_model.formatAt(position);
 }
 
 RichRuns RichTextEdit::runs(int start, int length) const
 {
-    start = std::clamp(start, 0, this->length());
-    length = std::clamp(length, 0, this->length() - start);
+    return m_model.runs(start, length);
+}
+
+// What Qt holds from one position to another, line breaks as CR LF with the format of
+// their separator (in Qt the character format of the block after it).
+RichRuns RichTextEdit::qtRuns(int from, int to) const
+{
     RichRuns out;
-    if (length == 0)
-        return out;
-    bool startMid = false;
-    bool endMid = false;
-    const int qs = toQt(start, &startMid);
-    int qe = toQt(start + length, &endMid);
-    if (endMid)
-        ++qe;
-    const QList<Piece> list = pieces(Range{qs, qe});
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        QString text = list[i].text;
-        // A range that begins or ends inside a line break takes only its half of it.
-        if (i == 0 && startMid && text.startsWith(u'\r'))
-            text.remove(0, 1);
-        if (i == list.size() - 1 && endMid && text.endsWith(u'\n'))
-            text.chop(1);
-        const CharFormat format = modelFormat(list[i].format);
+    auto add = [this, &out](QStringView text, const QTextCharFormat &qt) {
+        const CharFormat format = modelFormat(qt);
         if (!out.isEmpty() && out.last().format == format)
             out.last().text += text;
-        else if (!text.isEmpty())
-            out.append(RichRun{text, format});
+        else
+            out.append(RichRun{text.toString(), format});
+    };
+    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() < to;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int start = std::max(fragment.position(), from);
+            const int end = std::min(fragment.position() + fragment.length(), to);
+            if (start < end)
+                add(QStringView(fragment.text()).mid(start - fragment.position(), end - start),
+                    fragment.charFormat());
+        }
+        const int separator = block.position() + block.length() - 1;
+        if (block.next().isValid() && separator >= from && separator < to)
+            add(u"\r\n", block.next().charFormat());
     }
     return out;
 }
@@ -289,20 +218,25 @@ void RichTextEdit::pauseLayout()
     if (!m_layoutPaused) {
         const QSizeF pageSize = document()->pageSize();
         if (!pageSize.isNull()) {
-            // Without a page size Qt's layout only forgets what it had laid out.
+            // With a null page size Qt's layout only forgets what it had laid out.
             m_savedPageSize = pageSize;
-            document()->setPageSize(QSizeF());
+            document()->setPageSize(QSizeF(0, 0));
             m_layoutPaused = true;
         }
     }
-    if (QWidget::isVisible() && !m_resumeScheduled) {
-        m_resumeScheduled = true;
-        QTimer::singleShot(0, this, [this] {
-            m_resumeScheduled = false;
-            if (QWidget::isVisible())
-                resumeLayout();
-        });
-    }
+    scheduleResume();
+}
+
+void RichTextEdit::scheduleResume()
+{
+    if (!QWidget::isVisible() || m_resumeScheduled)
+        return;
+    m_resumeScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_resumeScheduled = false;
+        if (QWidget::isVisible())
+            resumeLayout();
+    });
 }
 
 void RichTextEdit::resumeLayout()
@@ -330,85 +264,143 @@ void RichTextEdit::syncCursor()
         return;
     m_internal = true;
     QTextCursor cursor(document());
-    bool midBreak = false;
-    cursor.setPosition(toQt(m_selStart));
-    int end = toQt(m_selStart + m_selLength, &midBreak);
-    cursor.setPosition(end + (midBreak && m_selLength > 0 ? 1 : 0), QTextCursor::KeepAnchor);
+    const int start = m_model.selStart();
+    const int end = start + m_model.selLength();
+    cursor.setPosition(toQt(start));
+    // A selection that ends inside a line break shows the whole break.
+    const bool endInBreak = end > start && end < m_model.length() &&
+                            m_model.text()[end - 1] == u'\r' && m_model.text()[end] == u'\n';
+    cursor.setPosition(toQt(end) + (endInBreak ? 1 : 0), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
     m_internal = false;
 }
 
 void RichTextEdit::setModelSelection(int start, int length)
 {
-    const int total = this->length();
-    m_selStart = std::clamp(start, 0, total);
-    m_selLength = std::clamp(length, 0, total - m_selStart);
+    m_model.select(start, length);
     m_selFromModel = true;
     m_cursorPending = true;
-    if (m_layoutPaused || !QWidget::isVisible())
-        return;
-    if (!m_resumeScheduled) {
-        m_resumeScheduled = true;
-        QTimer::singleShot(0, this, [this] {
-            m_resumeScheduled = false;
-            if (QWidget::isVisible())
-                resumeLayout();
-        });
-    }
+    if (!m_layoutPaused)
+        scheduleResume();
 }
 
-void RichTextEdit::replaceRange(const Range &range, const RichRuns &runs)
+void RichTextEdit::writeToQt(int qtStart, int qtEnd, const RichRuns &runs)
 {
-    beginChange();
     QTextCursor cursor(document());
-    cursor.setPosition(range.start);
-    cursor.setPosition(range.end, QTextCursor::KeepAnchor);
+    cursor.beginEditBlock();
+    cursor.setPosition(qtStart);
+    cursor.setPosition(qtEnd, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
     for (const RichRun &run : runs)
-        cursor.insertText(RichDocument::normaliseLineBreaks(run.text), qtFormat(run.format));
-    const int end = cursor.position();
-    endChange();
-    setModelSelection(toModel(end), 0);
+        cursor.insertText(run.text, qtFormat(run.format));
+    cursor.endEditBlock();
 }
 
-void RichTextEdit::setText(const QString &text)
+// Copies the formats of a span of the box into Qt.
+void RichTextEdit::formatInQt(const RichDocument::Span &span)
 {
-    setRuns(RichRuns{RichRun{text, CharFormat{QString(), 0.0, m_defaultColour}}});
+    const RichRuns runs = m_model.rawRuns(span.start, span.end - span.start);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock(); // also spares Qt measuring the cursor at every move
+    int q = toQt(span.start);
+    for (const RichRun &run : runs) {
+        const int next = q + qtLength(run.text);
+        cursor.setPosition(q);
+        cursor.setPosition(next, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(qtFormat(run.format));
+        q = next;
+    }
+    cursor.endEditBlock();
 }
 
-void RichTextEdit::setRuns(const RichRuns &runs)
+void RichTextEdit::rebuildQt()
 {
     beginChange();
-    document()->clear();
-    QTextCursor cursor(document());
-    cursor.setBlockCharFormat(qtFormat(runs.isEmpty() ? CharFormat{QString(), 0.0, m_defaultColour}
-                                                      : runs.first().format));
+    QTextDocument *doc = document();
+    doc->clear();
+    const RichRuns runs = m_model.rawRuns(0, m_model.length());
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    cursor.setBlockCharFormat(
+        qtFormat(runs.isEmpty() ? CharFormat{QString(), 0.0, 0} : runs.first().format));
     for (const RichRun &run : runs)
-        cursor.insertText(RichDocument::normaliseLineBreaks(run.text), qtFormat(run.format));
+        cursor.insertText(run.text, qtFormat(run.format));
+    cursor.endEditBlock();
     endChange();
     setModelSelection(0, 0);
 }
 
+// What the user typed, deleted or pasted inside Qt: the paragraphs it touched replace
+// their counterpart in the box's document. Qt's counts of removed and added characters
+// may cover more than what changed, never less, and the text after the change is the same
+// in both, so whole paragraphs from the reported position are always enough.
+void RichTextEdit::copyUserChange(int position, int removed, int added)
+{
+    Q_UNUSED(removed);
+    const QTextDocument *doc = document();
+    const int qtChars = doc->characterCount() - 1;
+    const QTextBlock first = doc->findBlock(std::clamp(position, 0, qtChars));
+    const QTextBlock last = doc->findBlock(std::clamp(position + added, 0, qtChars));
+    int qtStart = first.position();
+    int qtEnd = last.position() + last.length() - 1;
+    int start = qtStart + first.blockNumber();
+    const int newLength = qtChars + doc->blockCount() - 1;
+    int oldEnd = m_model.length() - (newLength - (qtEnd + last.blockNumber()));
+    if (oldEnd < start) {
+        // Counts that do not fit: take everything again.
+        qtStart = 0;
+        qtEnd = qtChars;
+        start = 0;
+        oldEnd = m_model.length();
+    }
+    m_model.replaceSpan(start, oldEnd, qtRuns(qtStart, qtEnd));
+    m_selFromModel = false;
+}
+
+template <typename Change> void RichTextEdit::changeSelection(Change change)
+{
+    takeQtSelection();
+    const RichDocument::Span span = m_model.editSpan();
+    change(m_model);
+    if (span.end <= span.start)
+        return;
+    beginChange();
+    formatInQt(span);
+    endChange();
+}
+
+void RichTextEdit::setText(const QString &text)
+{
+    m_model.setText(text);
+    rebuildQt();
+}
+
+void RichTextEdit::setRuns(const RichRuns &runs)
+{
+    m_model.setRuns(runs);
+    rebuildQt();
+}
+
 QString RichTextEdit::text() const
 {
-    QString raw = document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    return raw;
+    return m_model.text();
 }
 
 QByteArray RichTextEdit::rtf() const
 {
-    return RtfWriter::write(runs());
+    return m_model.rtf();
 }
 
 void RichTextEdit::setRtf(const QByteArray &rtf)
 {
-    setRuns(RtfReader::readRuns(rtf, CharFormat{QString(), 0.0, m_defaultColour}));
+    m_model.setRtf(rtf);
+    rebuildQt();
 }
 
 int RichTextEdit::selStart() const
 {
-    return modelSelStart();
+    takeQtSelection();
+    return m_model.selStart();
 }
 
 void RichTextEdit::setSelStart(int start)
@@ -418,168 +410,132 @@ void RichTextEdit::setSelStart(int start)
 
 int RichTextEdit::selLength() const
 {
-    return modelSelEnd() - modelSelStart();
+    takeQtSelection();
+    return m_model.selLength();
 }
 
 void RichTextEdit::setSelLength(int length)
 {
-    setModelSelection(modelSelStart(), length);
+    takeQtSelection();
+    setModelSelection(m_model.selStart(), length);
 }
 
 QString RichTextEdit::selText() const
 {
-    const int start = modelSelStart();
-    return text().mid(start, modelSelEnd() - start);
+    takeQtSelection();
+    return m_model.selText();
 }
 
 void RichTextEdit::setSelText(const QString &text)
 {
-    const Range range = changeRange();
-    replaceRange(range, RichRuns{RichRun{text, modelFormat(insertionFormat(range))}});
+    takeQtSelection();
+    const RichDocument::Span span = m_model.editSpan();
+    const int qtStart = toQt(span.start);
+    const int qtEnd = toQt(span.end);
+    m_model.setSelText(text);
+    const int end = m_model.selStart();
+    beginChange();
+    writeToQt(qtStart, qtEnd, m_model.rawRuns(span.start, end - span.start));
+    endChange();
+    setModelSelection(end, 0);
 }
 
 QByteArray RichTextEdit::selRtf() const
 {
-    const int start = modelSelStart();
-    return RtfWriter::write(runs(start, modelSelEnd() - start));
+    takeQtSelection();
+    return m_model.selRtf();
 }
 
 void RichTextEdit::setSelRtf(const QByteArray &rtf)
 {
-    replaceRange(changeRange(),
-                 RtfReader::readRuns(rtf, CharFormat{QString(), 0.0, m_defaultColour}));
-}
-
-template <typename Get>
-auto RichTextEdit::shared(Get get) const -> std::optional<decltype(get(CharFormat()))>
-{
-    const Range range = changeRange();
-    if (range.end == range.start)
-        return get(modelFormat(insertionFormat(range)));
-    const QList<Piece> list = pieces(range);
-    if (list.isEmpty())
-        return get(defaultFormat());
-    const auto first = get(modelFormat(list.first().format));
-    for (qsizetype i = 1; i < list.size(); ++i) {
-        if (!(get(modelFormat(list[i].format)) == first))
-            return std::nullopt;
-    }
-    return first;
+    takeQtSelection();
+    const RichDocument::Span span = m_model.editSpan();
+    const int qtStart = toQt(span.start);
+    const int qtEnd = toQt(span.end);
+    m_model.setSelRtf(rtf);
+    const int end = m_model.selStart();
+    beginChange();
+    writeToQt(qtStart, qtEnd, m_model.rawRuns(span.start, end - span.start));
+    endChange();
+    setModelSelection(end, 0);
 }
 
 QString RichTextEdit::selFontName() const
 {
-    return shared([](const CharFormat &f) { return f.face; }).value_or(QString());
+    takeQtSelection();
+    return m_model.selFontName();
 }
 
 std::optional<double> RichTextEdit::selFontSize() const
 {
-    return shared([](const CharFormat &f) { return f.size; });
+    takeQtSelection();
+    return m_model.selFontSize();
 }
 
 std::optional<qint32> RichTextEdit::selColour() const
 {
-    return shared([](const CharFormat &f) { return f.colour; });
+    takeQtSelection();
+    return m_model.selColour();
 }
 
 std::optional<bool> RichTextEdit::selBold() const
 {
-    return shared([](const CharFormat &f) { return f.bold; });
+    takeQtSelection();
+    return m_model.selBold();
 }
 
 std::optional<bool> RichTextEdit::selItalic() const
 {
-    return shared([](const CharFormat &f) { return f.italic; });
+    takeQtSelection();
+    return m_model.selItalic();
 }
 
 std::optional<int> RichTextEdit::selCharOffset() const
 {
-    return shared([](const CharFormat &f) { return f.offset; });
-}
-
-void RichTextEdit::applyToSelection(const std::function<void(QTextCharFormat &)> &change)
-{
-    const Range range = changeRange();
-    if (range.end <= range.start)
-        return;
-    const QList<Piece> list = pieces(range);
-    beginChange();
-    QTextCursor cursor(document());
-    for (const Piece &piece : list) {
-        QTextCharFormat format = piece.format;
-        change(format);
-        cursor.setPosition(piece.start);
-        cursor.setPosition(piece.end, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(format);
-    }
-    endChange();
+    takeQtSelection();
+    return m_model.selCharOffset();
 }
 
 void RichTextEdit::setSelFontName(const QString &face)
 {
-    if (face.isEmpty())
-        return;
-    applyToSelection([&face](QTextCharFormat &f) { f.setFontFamilies(QStringList{face}); });
+    changeSelection([&face](RichDocument &doc) { doc.setSelFontName(face); });
 }
 
 void RichTextEdit::setSelFontSize(double points)
 {
-    if (!RichDocument::isValidSize(points))
-        return;
-    applyToSelection([points](QTextCharFormat &f) {
-        f.setFontPointSize(points);
-        f.setProperty(kOwnSizeProperty, true);
-        f.setBaselineOffset(baselinePercent(f.intProperty(kOffsetProperty), points));
-    });
+    changeSelection([points](RichDocument &doc) { doc.setSelFontSize(points); });
 }
 
 void RichTextEdit::setSelColour(qint32 colour)
 {
-    const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    applyToSelection([&c](QTextCharFormat &f) { f.setForeground(c); });
+    changeSelection([colour](RichDocument &doc) { doc.setSelColour(colour); });
 }
 
 void RichTextEdit::setSelBold(bool bold)
 {
-    applyToSelection(
-        [bold](QTextCharFormat &f) { f.setFontWeight(bold ? QFont::Bold : QFont::Normal); });
+    changeSelection([bold](RichDocument &doc) { doc.setSelBold(bold); });
 }
 
 void RichTextEdit::setSelItalic(bool italic)
 {
-    applyToSelection([italic](QTextCharFormat &f) { f.setFontItalic(italic); });
+    changeSelection([italic](RichDocument &doc) { doc.setSelItalic(italic); });
 }
 
 void RichTextEdit::setSelCharOffset(int twips)
 {
-    applyToSelection([this, twips](QTextCharFormat &f) {
-        f.setProperty(kOffsetProperty, twips);
-        f.setBaselineOffset(baselinePercent(twips, modelFormat(f).size));
-    });
+    changeSelection([twips](RichDocument &doc) { doc.setSelCharOffset(twips); });
 }
 
 void RichTextEdit::setBaseFontSize(double points)
 {
     if (!RichDocument::isValidSize(points))
         return;
-    m_baseSize = points;
+    m_model.setBaseFontSize(points);
     QFont font = document()->defaultFont();
     font.setPointSizeF(points);
     document()->setDefaultFont(font);
-    // Text without a size of its own follows the new base size.
-    const QList<Piece> list = pieces(Range{0, document()->characterCount() - 1});
     beginChange();
-    QTextCursor cursor(document());
-    for (const Piece &piece : list) {
-        if (piece.format.boolProperty(kOwnSizeProperty))
-            continue;
-        QTextCharFormat format = piece.format;
-        format.setFontPointSize(points);
-        format.setBaselineOffset(baselinePercent(format.intProperty(kOffsetProperty), points));
-        cursor.setPosition(piece.start);
-        cursor.setPosition(piece.end, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(format);
-    }
+    formatInQt(RichDocument::Span{0, m_model.length()});
     endChange();
 }
 
@@ -594,7 +550,7 @@ QMimeData *RichTextEdit::createMimeDataFromSelection() const
 {
     const QTextCursor cursor = textCursor();
     const int start = toModel(cursor.selectionStart());
-    const RichRuns selected = runs(start, toModel(cursor.selectionEnd()) - start);
+    const RichRuns selected = m_model.runs(start, toModel(cursor.selectionEnd()) - start);
     QString plain;
     for (const RichRun &run : selected)
         plain += run.text;
@@ -620,20 +576,19 @@ void RichTextEdit::insertFromMimeData(const QMimeData *source)
 {
     if (!source)
         return;
-    const QTextCursor cursor = textCursor();
-    const Range range{cursor.selectionStart(), cursor.selectionEnd()};
+    m_selFromModel = false;
     for (const QString &type : QtClipboard::rtfMimeTypes()) {
         if (!source->hasFormat(type))
             continue;
         const QByteArray data = source->data(type);
         if (!RtfReader::isRtf(data))
             continue;
-        replaceRange(range, RtfReader::readRuns(data, CharFormat{QString(), 0.0, m_defaultColour}));
+        setSelRtf(data);
         resumeLayout();
         return;
     }
     if (source->hasText()) {
-        replaceRange(range, RichRuns{RichRun{source->text(), modelFormat(insertionFormat(range))}});
+        setSelText(source->text());
         resumeLayout();
     }
 }
@@ -642,7 +597,8 @@ void RichTextEdit::insertFromMimeData(const QMimeData *source)
 
 bool RichTextEdit::event(QEvent *event)
 {
-    if ((m_layoutPaused || m_cursorPending) && QWidget::isVisible() &&
+    if ((m_layoutPaused || m_cursorPending) &&
+        (QWidget::isVisible() || event->type() == QEvent::Paint) &&
         event->type() != QEvent::Timer && event->type() != QEvent::MetaCall)
         resumeLayout();
     return QTextEdit::event(event);
@@ -650,7 +606,8 @@ bool RichTextEdit::event(QEvent *event)
 
 bool RichTextEdit::viewportEvent(QEvent *event)
 {
-    if ((m_layoutPaused || m_cursorPending) && QWidget::isVisible())
+    if ((m_layoutPaused || m_cursorPending) &&
+        (QWidget::isVisible() || event->type() == QEvent::Paint))
         resumeLayout();
     return QTextEdit::viewportEvent(event);
 }

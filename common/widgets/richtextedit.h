@@ -3,9 +3,11 @@
 // colour, bold, italic and the raise or lowering (as a baseline offset, recomputed from
 // the twips whenever the size changes), and copies and pastes our RTF, never Qt's HTML.
 //
-// Positions: the box counts a line break as CR LF (two positions), Qt as one paragraph
-// separator; every operation translates at this boundary. A position between CR and LF
-// behaves as in RichDocument.
+// The box keeps its content twice: in a RichDocument, which answers every question the
+// interface asks (so reads cost what they cost there), and in the QTextDocument on screen.
+// Changes made through the interface go to both; what the user types or pastes is copied
+// back from Qt paragraph by paragraph. A line break is CR LF (two positions) in the
+// RichDocument and one paragraph separator in Qt; positions translate at this boundary.
 //
 // Speed: the formatter and the exporters make thousands of single-character changes. Qt
 // lays out a changed paragraph at once, which makes such loops quadratic, so changes made
@@ -13,6 +15,7 @@
 // touched, and the on-screen cursor follows the selection at the same time.
 #pragma once
 
+#include "richdocument.h"
 #include "richrun.h"
 #include "richtextbox.h"
 
@@ -89,43 +92,29 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    struct Range {
-        int start = 0; // Qt positions
-        int end = 0;
-    };
-    struct Piece {
-        int start = 0;
-        int end = 0;
-        QTextCharFormat format;
-        QString text; // line breaks as CR LF
-    };
-
-    int toQt(int position, bool *midBreak = nullptr) const;
+    int toQt(int position) const;
     int toModel(int qtPosition) const;
-    int modelSelStart() const;
-    int modelSelEnd() const;
-    Range changeRange() const;
-    QList<Piece> pieces(const Range &range) const;
+    int qtLength(const QString &text) const;
+    void takeQtSelection() const;
     QTextCharFormat qtFormat(const CharFormat &format) const;
     CharFormat modelFormat(const QTextCharFormat &format) const;
-    QTextCharFormat insertionFormat(const Range &range) const;
-    template <typename Get>
-    auto shared(Get get) const -> std::optional<decltype(get(CharFormat()))>;
-    void applyToSelection(const std::function<void(QTextCharFormat &)> &change);
-    void replaceRange(const Range &range, const RichRuns &runs);
+    RichRuns qtRuns(int from, int to) const;
+    void writeToQt(int qtStart, int qtEnd, const RichRuns &runs);
+    void formatInQt(const RichDocument::Span &span);
+    template <typename Change> void changeSelection(Change change);
+    void rebuildQt();
+    void copyUserChange(int position, int removed, int added);
     void setModelSelection(int start, int length);
     void beginChange();
     void endChange();
     void pauseLayout();
+    void scheduleResume();
     void resumeLayout();
     void syncCursor();
     static int buttonCode(Qt::MouseButton button);
 
-    double m_baseSize = 12.0;
-    qint32 m_defaultColour = 0;
-    int m_selStart = 0; // the selection as the interface set it
-    int m_selLength = 0;
-    bool m_selFromModel = true; // false once the user moved the cursor
+    mutable RichDocument m_model;
+    mutable bool m_selFromModel = true; // false once the user moved the cursor
     bool m_cursorPending = false;
     bool m_layoutPaused = false;
     bool m_resumeScheduled = false;

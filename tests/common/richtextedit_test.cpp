@@ -1,0 +1,194 @@
+// The editor widget beyond the shared interface: what the user types and pastes reaches
+// the box's document, the clipboard carries our RTF, the events reach the window, and the
+// screen shows the formatting.
+#include "qtclipboard.h"
+#include "richtextedit.h"
+#include "rtfreader.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMimeData>
+#include <QTest>
+#include <QTextBlock>
+#include <gtest/gtest.h>
+
+namespace {
+
+const CharFormat kRaised{"Liberation Serif", 20, 0x0000FF, true, false, 80};
+
+class RichTextEditTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        edit.resize(400, 200);
+        edit.setText("ab\r\ncd");
+        edit.select(1, 1);
+        edit.setSelFontName(kRaised.face);
+        edit.setSelFontSize(kRaised.size);
+        edit.setSelColour(kRaised.colour);
+        edit.setSelBold(true);
+        edit.setSelCharOffset(kRaised.offset);
+    }
+
+    // Places the on-screen cursor as the user would (Qt positions).
+    void placeCursor(int qtPosition, int qtAnchor = -1)
+    {
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(qtAnchor < 0 ? qtPosition : qtAnchor);
+        cursor.setPosition(qtPosition, QTextCursor::KeepAnchor);
+        edit.setTextCursor(cursor);
+    }
+
+    RichTextEdit edit;
+};
+
+TEST_F(RichTextEditTest, TypedTextReachesTheDocumentWithTheFormatBeforeIt)
+{
+    placeCursor(2); // after b
+    QTest::keyClicks(&edit, "XY");
+    EXPECT_EQ(edit.text(), "abXY\r\ncd");
+    EXPECT_EQ(edit.formatAt(3), kRaised);
+    EXPECT_EQ(edit.selStart(), 4);
+    EXPECT_EQ(edit.selLength(), 0);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    QTest::keyClick(&edit, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(edit.text(), "abXY\r\n\r\n\r\ncd");
+    EXPECT_EQ(edit.selStart(), 8);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_EQ(edit.text(), "abXY\r\ncd");
+    // Formats set afterwards land where the box counts.
+    edit.select(6, 1);
+    edit.setSelItalic(true);
+    EXPECT_TRUE(edit.formatAt(6).italic);
+    EXPECT_FALSE(edit.formatAt(7).italic);
+    QTextCursor cursor(edit.document());
+    cursor.setPosition(5); // "c" in Qt's counting: one separator fewer
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    EXPECT_EQ(cursor.selectedText(), "c");
+    EXPECT_TRUE(cursor.charFormat().fontItalic());
+}
+
+TEST_F(RichTextEditTest, TheUsersSelectionIsTheBoxSelection)
+{
+    placeCursor(4, 1); // "b", the separator, "c"
+    EXPECT_EQ(edit.selStart(), 1);
+    EXPECT_EQ(edit.selLength(), 4);
+    EXPECT_EQ(edit.selText(), "b\r\nc");
+    EXPECT_EQ(edit.selFontName(), "");
+    edit.setSelColour(0x00FF00);
+    EXPECT_EQ(edit.formatAt(4).colour, 0x00FF00);
+    EXPECT_EQ(edit.formatAt(5).colour, 0);
+}
+
+TEST_F(RichTextEditTest, CopyAndPasteCarryOurRtf)
+{
+    placeCursor(2, 0);
+    edit.copy();
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(data->hasFormat(QtClipboard::rtfMimeType()));
+    EXPECT_TRUE(data->data(QtClipboard::rtfMimeType()).contains("\\fs40"));
+    EXPECT_EQ(data->text(), "ab");
+    EXPECT_FALSE(data->hasHtml());
+
+    RichTextEdit target;
+    target.setText("xyz");
+    QTextCursor cursor(target.document());
+    cursor.setPosition(1);
+    target.setTextCursor(cursor);
+    target.paste();
+    EXPECT_EQ(target.text(), "xabyz");
+    EXPECT_EQ(target.formatAt(2), kRaised);
+    EXPECT_EQ(target.selStart(), 3);
+}
+
+TEST_F(RichTextEditTest, NeverTakesHtml)
+{
+    auto *html = new QMimeData;
+    html->setHtml("<b>bold</b>");
+    QApplication::clipboard()->setMimeData(html);
+    EXPECT_FALSE(edit.canPaste());
+    auto *both = new QMimeData;
+    both->setHtml("<b>bold</b>");
+    both->setText("plain");
+    QApplication::clipboard()->setMimeData(both);
+    placeCursor(0);
+    edit.paste();
+    EXPECT_EQ(edit.text(), "plainab\r\ncd");
+    EXPECT_FALSE(edit.formatAt(0).bold);
+}
+
+TEST_F(RichTextEditTest, ReportsClicksKeysAndButtons)
+{
+    QList<int> downs, ups, keys;
+    int clicks = 0;
+    edit.onMouseDown = [&](int b) { downs << b; };
+    edit.onMouseUp = [&](int b) { ups << b; };
+    edit.onClick = [&] { ++clicks; };
+    edit.onKeyUp = [&](int k) { keys << k; };
+    for (const Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mousePress(edit.viewport(), b, {}, QPoint(5, 5));
+        QTest::mouseRelease(edit.viewport(), b, {}, QPoint(5, 5));
+    }
+    QTest::keyClick(&edit, Qt::Key_End);
+    EXPECT_EQ(downs, (QList<int>{1, 2, 4}));
+    EXPECT_EQ(ups, (QList<int>{1, 2, 4}));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(keys, (QList<int>{Qt::Key_End}));
+}
+
+TEST_F(RichTextEditTest, ShowsRaiseAndSizeAsQtFormats)
+{
+    const QTextBlock block = edit.document()->firstBlock();
+    QTextCursor cursor(edit.document());
+    cursor.setPosition(2);
+    const QTextCharFormat shown = cursor.charFormat();
+    EXPECT_EQ(shown.fontPointSize(), 20.0);
+    EXPECT_DOUBLE_EQ(shown.baselineOffset(), 80 / 20.0 / 20.0 * 100); // 4 pt of 20 pt
+    EXPECT_TRUE(shown.fontFamilies().toStringList().contains("Liberation Serif"));
+    EXPECT_EQ(shown.foreground().color(), QColor(255, 0, 0));
+    // A new size keeps the raise in twips.
+    edit.select(1, 1);
+    edit.setSelFontSize(40);
+    cursor.setPosition(2);
+    EXPECT_DOUBLE_EQ(cursor.charFormat().baselineOffset(), 80 / 20.0 / 40.0 * 100);
+    EXPECT_EQ(edit.formatAt(1).offset, 80);
+}
+
+TEST_F(RichTextEditTest, LooksRightOnScreen)
+{
+    edit.setText("Raised Lowered Plain\r\nSecond line");
+    const QStringList faces{"DejaVu Serif", "Liberation Mono", "URW Gothic"};
+    for (int i = 0; i < 20; ++i) {
+        edit.select(i, 1);
+        edit.setSelFontName(faces[i % 3]);
+        edit.setSelFontSize(14 + (i % 4) * 4);
+        edit.setSelColour(i < 7 ? 0x0000CC : i < 15 ? 0x008800 : 0xCC0000);
+        edit.setSelCharOffset(i < 7 ? 120 : i < 15 ? -120 : 0);
+        edit.setSelBold(i % 2 == 0);
+        edit.setSelItalic(i % 3 == 0);
+    }
+    edit.resize(520, 160);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    const QImage image = edit.grab().toImage();
+    const QString path = QDir::temp().filePath("richtextedit.png");
+    image.save(path);
+    // Something was drawn in each of the three colours.
+    int blue = 0, green = 0, red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            blue += c.blue() > 150 && c.red() < 80 && c.green() < 80;
+            green += c.green() > 100 && c.red() < 60 && c.blue() < 60;
+            red += c.red() > 150 && c.green() < 80 && c.blue() < 80;
+        }
+    }
+    EXPECT_GT(blue, 20);
+    EXPECT_GT(green, 20);
+    EXPECT_GT(red, 20);
+}
+
+} // namespace
