@@ -5,16 +5,15 @@
 
 #include <QList>
 #include <QWidget>
-#include <deque>
 #include <functional>
 
 class FakeGlintworkDialogs : public GlintworkDialogs {
 public:
     // Answers in turn; when they run out, the dialog is cancelled.
-    std::deque<std::optional<qint32>> colours;
-    std::deque<std::optional<qint32>> windowsColours;
-    std::deque<std::optional<FontChoice>> fonts;
-    std::deque<std::optional<QString>> fileNames;
+    QList<std::optional<qint32>> colours;
+    QList<std::optional<qint32>> windowsColours;
+    QList<std::optional<FontChoice>> fonts;
+    QList<std::optional<QString>> fileNames;
     bool printerInstalled = true;
     PrintResult printResult{true, {}};
     // Runs while the print is under way, with the widget being printed.
@@ -56,12 +55,10 @@ public:
     }
 
 private:
-    template <typename T> static std::optional<T> next(std::deque<std::optional<T>> &queue)
+    template <typename T> static std::optional<T> next(QList<std::optional<T>> &queue)
     {
-        if (queue.empty())
+        if (queue.isEmpty())
             return std::nullopt;
-        std::optional<T> value = std::move(queue.front());
-        queue.pop_front();
-        return value;
+        return queue.takeFirst();
     }
 };

@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -29,7 +30,8 @@ const QString kDefaultText = QStringLiteral("Type something here and click Refre
 
 QString artefactFolder()
 {
-    const QString folder = QDir::temp().filePath(QStringLiteral("glintwork-screens"));
+    const QString folder =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("glintwork-screens"));
     QDir().mkpath(folder);
     return folder;
 }

@@ -3,6 +3,7 @@
 #include "formwincolor.h"
 #include "swatchlabel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
@@ -119,7 +120,8 @@ TEST(FormWinColor, SwatchesShowTheSixteenColoursInTwoRows)
     EXPECT_EQ(dialog.swatch(4)->y(), dialog.swatch(0)->y());
     EXPECT_TRUE(dialog.okButton()->isDefault());
     // An artefact to look at.
-    const QString folder = QDir::temp().filePath(QStringLiteral("glintwork-screens"));
+    const QString folder =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("glintwork-screens"));
     QDir().mkpath(folder);
     dialog.CL_Click(13);
     EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath(QStringLiteral("formwincolor.png"))));
