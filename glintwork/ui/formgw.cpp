@@ -857,11 +857,6 @@ void FormGW::setStatus(int selected)
                                   : QStringLiteral(" %1 fonts selected.").arg(selected));
 }
 
-void FormGW::updateStatus()
-{
-    setStatus(int(ListFonts->selectedItems().size()));
-}
-
 void FormGW::ListFonts_Click()
 {
     int selected = int(ListFonts->selectedItems().size());

@@ -160,7 +160,6 @@ private:
     void showMode();
     void saveHtml(const QString &path);
     void placeProgress();
-    void updateStatus();
     void setStatus(int selected);
     QList<SwatchLabel *> &row(ColourLabels::Row which);
     void showRow(ColourLabels::Row which, std::span<const ColourLabel> labels);
