@@ -111,14 +111,57 @@ void RichDocument::setRuns(const RichRuns &runs)
     m_selLength = 0;
 }
 
+// Receives what the RTF reader reads: the reader gives CR LF for every line break and no
+// other CR or LF, so the text goes in as it comes.
+class RichDocument::Builder : public RtfSink {
+public:
+    explicit Builder(RichDocument &doc) : m_doc(doc) {}
+
+    void appendText(QStringView text, const CharFormat &format) override
+    {
+        if (!m_haveFormat || !(format == m_format)) {
+            m_attr = m_doc.attrFor(format);
+            m_format = format;
+            m_haveFormat = true;
+        }
+        m_text += text;
+        m_attrs.insert(m_attrs.end(), size_t(text.size()), m_attr);
+    }
+
+    QString m_text;
+    std::vector<Attr> m_attrs;
+
+private:
+    RichDocument &m_doc;
+    CharFormat m_format;
+    Attr m_attr;
+    bool m_haveFormat = false;
+};
+
+void RichDocument::readRtf(const QByteArray &rtf, const Span &span)
+{
+    const CharFormat defaults{QString(), 0.0, m_defaultColour};
+    if (!RtfReader::isRtf(rtf)) {
+        insertRuns(span, rtf.isEmpty() ? RichRuns()
+                                       : RichRuns{RichRun{RtfReader::plainText(rtf), defaults}});
+        return;
+    }
+    Builder builder(*this);
+    RtfReader(defaults).read(rtf, builder);
+    replaceRange(span, builder.m_text, builder.m_attrs);
+}
+
 QByteArray RichDocument::rtf() const
 {
-    return RtfWriter::write(runs());
+    return RtfWriter::write(
+        [this](const RtfWriter::RunVisitor &visit) { forEachRun(0, length(), true, visit); });
 }
 
 void RichDocument::setRtf(const QByteArray &rtf)
 {
-    setRuns(RtfReader::readRuns(rtf, CharFormat{QString(), 0.0, m_defaultColour}));
+    readRtf(rtf, Span{0, length()});
+    m_selStart = 0;
+    m_selLength = 0;
 }
 
 void RichDocument::setSelStart(int start)
@@ -197,12 +240,14 @@ void RichDocument::insertRuns(const Span &range, const RichRuns &runs)
 
 QByteArray RichDocument::selRtf() const
 {
-    return RtfWriter::write(runs(m_selStart, m_selLength));
+    return RtfWriter::write([this](const RtfWriter::RunVisitor &visit) {
+        forEachRun(m_selStart, m_selLength, true, visit);
+    });
 }
 
 void RichDocument::setSelRtf(const QByteArray &rtf)
 {
-    insertRuns(editSpan(), RtfReader::readRuns(rtf, CharFormat{QString(), 0.0, m_defaultColour}));
+    readRtf(rtf, editSpan());
 }
 
 RichRuns RichDocument::runs(int start, int length) const
@@ -225,17 +270,30 @@ void RichDocument::replaceSpan(int start, int end, const RichRuns &runs)
 RichRuns RichDocument::collectRuns(int start, int length, bool resolveSizes) const
 {
     RichRuns out;
+    forEachRun(start, length, resolveSizes, [&out](QStringView text, const CharFormat &format) {
+        out.append(RichRun{text.toString(), format});
+    });
+    return out;
+}
+
+void RichDocument::forEachRun(
+    int start, int length, bool resolveSizes,
+    const std::function<void(QStringView, const CharFormat &)> &visit) const
+{
     start = std::clamp(start, 0, this->length());
     const int end = start + std::clamp(length, 0, this->length() - start);
+    const QStringView text(m_text);
     int runStart = start;
     for (int i = start + 1; i <= end; ++i) {
-        if (i == end || !(m_attrs[size_t(i)] == m_attrs[size_t(runStart)])) {
-            out.append(
-                RichRun{m_text.mid(runStart, i - runStart), formatOf(m_attrs[size_t(runStart)])});
-            runStart = i;
-        }
+        if (i < end && m_attrs[size_t(i)] == m_attrs[size_t(runStart)])
+            continue;
+        const Attr &attr = m_attrs[size_t(runStart)];
+        CharFormat format = formatOf(attr);
+        if (!resolveSizes && attr.size <= 0)
+            format.size = 0;
+        visit(text.mid(runStart, i - runStart), format);
+        runStart = i;
     }
-    return out;
 }
 
 template <typename Get>

@@ -22,6 +22,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class RichDocument : public RichTextBox {
@@ -86,6 +87,9 @@ public:
         int end = 0;
     };
     Span editSpan() const;
+    // Calls the visitor for each run of equal format from start to start + length.
+    void forEachRun(int start, int length, bool resolveSizes,
+                    const std::function<void(QStringView, const CharFormat &)> &visit) const;
     // Runs as stored: a size of 0 where the text has no size of its own.
     RichRuns rawRuns(int start, int length) const;
     // Replaces the positions start .. end - 1 by the runs (a size of 0 meaning no size of
@@ -119,6 +123,10 @@ private:
     void insertRuns(const Span &range, const RichRuns &runs);
     template <typename Get> auto shared(Get get) const -> std::optional<decltype(get(Attr()))>;
     template <typename Set> void applyToSelection(Set set);
+
+    class Builder;
+    friend class Builder;
+    void readRtf(const QByteArray &rtf, const Span &span);
 
     QString m_text;
     std::vector<Attr> m_attrs;

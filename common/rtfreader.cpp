@@ -3,10 +3,9 @@
 
 #include "cp1252.h"
 
-#include <algorithm>
 #include <QSet>
 #include <QStringDecoder>
-
+#include <algorithm>
 
 namespace {
 
@@ -410,6 +409,13 @@ void RtfReader::character(QChar c)
     case Destination::Text:
         break;
     }
+    // Line breaks written as characters are line breaks; Qt's frame markers are not text.
+    if (c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator) {
+        paragraph();
+        return;
+    }
+    if (c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1)
+        c = QChar(QChar::ReplacementCharacter);
     if (m_pendingBreak) {
         m_pendingBreak = false;
         if (!(m_breakFormat == m_runFormat)) {

@@ -5,34 +5,46 @@
 #include "numbers.h"
 
 #include <QHash>
+#include <string>
 
 namespace {
 
 constexpr char kHeader[] = "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0\\deftab720";
 constexpr char kFooter[] = "\\par }";
 
-void appendNumber(QByteArray &out, const char *word, qint64 value)
+void appendNumber(std::string &out, const char *word, qint64 value)
 {
     out += word;
-    out += QByteArray::number(value);
+    char digits[24];
+    int n = 0;
+    const bool negative = value < 0;
+    quint64 v = negative ? quint64(-value) : quint64(value);
+    do {
+        digits[n++] = char('0' + v % 10);
+        v /= 10;
+    } while (v);
+    if (negative)
+        out.push_back('-');
+    while (n)
+        out.push_back(digits[--n]);
 }
 
 // Text of a font name or document body: ASCII as is with the three metacharacters
 // escaped, Windows-1252 as \'hh, everything else (including each half of a surrogate
 // pair, and lone halves) as \uN with a "?" for readers that skip it.
-void appendText(QByteArray &out, QStringView text, bool &needSpace)
+void appendText(std::string &out, QStringView text, bool &needSpace)
 {
     static const char hex[] = "0123456789abcdef";
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u >= 0x20 && u < 0x80) {
             if (needSpace) {
-                out += ' ';
+                out.push_back(' ');
                 needSpace = false;
             }
             if (u == '\\' || u == '{' || u == '}')
-                out += '\\';
-            out += char(u);
+                out.push_back('\\');
+            out.push_back(char(u));
             continue;
         }
         if (u == u'\t') {
@@ -40,18 +52,20 @@ void appendText(QByteArray &out, QStringView text, bool &needSpace)
             needSpace = true;
             continue;
         }
-        const std::optional<uchar> byte = Cp1252::fromUnicode(c);
-        // The code page's five undefined bytes are not written as bytes: readers map them
-        // to nothing or to other characters.
-        if (u >= 0x80 && byte && !(u >= 0x80 && u < 0xA0)) {
-            out += "\\'";
-            out += hex[*byte >> 4];
-            out += hex[*byte & 15];
-            needSpace = false;
-            continue;
+        // The code page's five undefined bytes and the C1 range are not written as bytes:
+        // readers map them to nothing or to other characters.
+        if (u >= 0xA0 || (u >= 0x80 && u < 0xA0)) {
+            const std::optional<uchar> byte = Cp1252::fromUnicode(c);
+            if (byte && *byte >= 0x80 && !(u >= 0x80 && u < 0xA0)) {
+                out += "\\'";
+                out.push_back(hex[*byte >> 4]);
+                out.push_back(hex[*byte & 15]);
+                needSpace = false;
+                continue;
+            }
         }
         appendNumber(out, "\\u", qint16(u));
-        out += '?';
+        out.push_back('?');
         needSpace = false;
     }
 }
@@ -75,13 +89,23 @@ int RtfWriter::halfPoints(int twips)
 
 QByteArray RtfWriter::write(const RichRuns &runs)
 {
-    // Tables in the order of first use; an empty document still names the default face
-    // and colour of an empty run so that a reader gets them back.
+    return write([&runs](const RunVisitor &visit) {
+        for (const RichRun &run : runs)
+            visit(run.text, run.format);
+    });
+}
+
+QByteArray RtfWriter::write(const RunSource &source)
+{
+    // Tables in the order of first use; an empty document still names a face and a colour
+    // so that the tables are never empty.
     QStringList faces;
     QHash<QString, int> faceIndex;
     QList<qint32> colours;
     QHash<qint32, int> colourIndex;
-    auto addFormat = [&](const CharFormat &f) {
+    qsizetype textSize = 0;
+    qsizetype runCount = 0;
+    source([&](QStringView text, const CharFormat &f) {
         if (!faceIndex.contains(f.face)) {
             faceIndex.insert(f.face, int(faces.size()));
             faces.append(f.face);
@@ -91,18 +115,19 @@ QByteArray RtfWriter::write(const RichRuns &runs)
             colourIndex.insert(colour, int(colours.size()) + 1);
             colours.append(colour);
         }
-    };
-    for (const RichRun &run : runs)
-        addFormat(run.format);
-    if (faces.isEmpty())
-        addFormat(CharFormat{QStringLiteral("Arial")});
+        textSize += text.size();
+        ++runCount;
+    });
+    if (faces.isEmpty()) {
+        faceIndex.insert(QStringLiteral("Arial"), 0);
+        faces.append(QStringLiteral("Arial"));
+        colourIndex.insert(0, 1);
+        colours.append(0);
+    }
 
-    qsizetype textSize = 0;
-    for (const RichRun &run : runs)
-        textSize += run.text.size();
-
-    QByteArray out;
-    out.reserve(256 + faces.size() * 48 + colours.size() * 32 + runs.size() * 24 + textSize * 2);
+    std::string out;
+    out.reserve(
+        size_t(256 + faces.size() * 48 + colours.size() * 32 + runCount * 40 + textSize * 2));
     out += kHeader;
     out += "{\\fonttbl";
     for (qsizetype i = 0; i < faces.size(); ++i) {
@@ -117,40 +142,53 @@ QByteArray RtfWriter::write(const RichRuns &runs)
         appendNumber(out, "\\red", c & 0xFF);
         appendNumber(out, "\\green", (c >> 8) & 0xFF);
         appendNumber(out, "\\blue", (c >> 16) & 0xFF);
-        out += ';';
+        out.push_back(';');
     }
     out += "}\\pard\\plain";
 
+    // Each run writes only what differs from the run before it; the first writes face,
+    // size and colour, and whatever differs from \plain.
     bool first = true;
-    CharFormat previous;
-    int previousHalfPoints = 0;
+    QString previousFace;
+    int previousFont = -1;
     int previousSize = 0;
-    for (const RichRun &run : runs) {
-        const CharFormat &f = run.format;
+    qint32 previousColour = -1;
+    bool previousBold = false;
+    bool previousItalic = false;
+    int previousHalfPoints = 0;
+    source([&](QStringView text, const CharFormat &f) {
+        const int font =
+            (!first && f.face == previousFace) ? previousFont : faceIndex.value(f.face);
         const int size = int(Numbers::roundEven(f.size * 2));
+        const qint32 colour = f.colour & 0xFFFFFF;
         const int half = halfPoints(f.offset);
-        if (first || f.face != previous.face)
-            appendNumber(out, "\\f", faceIndex.value(f.face));
+        if (first || font != previousFont)
+            appendNumber(out, "\\f", font);
         if (first || size != previousSize)
             appendNumber(out, "\\fs", size);
-        if (first || (f.colour & 0xFFFFFF) != (previous.colour & 0xFFFFFF))
-            appendNumber(out, "\\cf", colourIndex.value(f.colour & 0xFFFFFF));
-        if ((first && f.bold) || (!first && f.bold != previous.bold))
+        if (first || colour != previousColour)
+            appendNumber(out, "\\cf", colourIndex.value(colour));
+        if (f.bold != previousBold)
             out += f.bold ? "\\b" : "\\b0";
-        if ((first && f.italic) || (!first && f.italic != previous.italic))
+        if (f.italic != previousItalic)
             out += f.italic ? "\\i" : "\\i0";
-        if ((first && half != 0) || (!first && half != previousHalfPoints)) {
+        if (half != previousHalfPoints) {
             if (half >= 0)
                 appendNumber(out, "\\up", half);
             else
                 appendNumber(out, "\\dn", -qint64(half));
         }
-        previous = f;
+        if (first || font != previousFont)
+            previousFace = f.face;
+        previousFont = font;
         previousSize = size;
+        previousColour = colour;
+        previousBold = f.bold;
+        previousItalic = f.italic;
         previousHalfPoints = half;
         first = false;
+
         bool needSpace = true;
-        const QStringView text(run.text);
         qsizetype from = 0;
         for (qsizetype i = 0; i <= text.size(); ++i) {
             const bool end = i == text.size();
@@ -161,13 +199,12 @@ QByteArray RtfWriter::write(const RichRuns &runs)
                 break;
             if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-            // A text blank after the break would be taken as the delimiter: the space
-            // written here is the delimiter, so appendText starts without one.
+            // The blank is the delimiter, so a text blank after the break stays text.
             out += "\\par ";
             needSpace = false;
             from = i + 1;
         }
-    }
+    });
     out += kFooter;
-    return out;
+    return QByteArray(out.data(), qsizetype(out.size()));
 }

@@ -10,11 +10,18 @@
 #include "richrun.h"
 
 #include <QByteArray>
+#include <functional>
 
 class RtfWriter {
 public:
+    // Calls the visitor once for each run of the content, in order (text with CR LF line
+    // breaks; sizes resolved). The writer walks the content twice.
+    using RunVisitor = std::function<void(QStringView text, const CharFormat &format)>;
+    using RunSource = std::function<void(const RunVisitor &visit)>;
+
     static QByteArray header();
     static QByteArray footer();
+    static QByteArray write(const RunSource &source);
     static QByteArray write(const RichRuns &runs);
     // The half-points of \up / \dn for an offset in twips: twips / 10, halves to even.
     static int halfPoints(int twips);
