@@ -52,12 +52,7 @@ QString initialAltTooltip()
 
 QString appended(const QString &collected, const QString &character)
 {
-    QString text = collected;
-    for (const QChar c : character) {
-        if (c.category() != QChar::Other_Control)
-            text += c;
-    }
-    return text;
+    return collected + character;
 }
 
 } // namespace CharCodes

@@ -23,8 +23,9 @@ QString altCaption(int code);
 QString altTooltip(int code);
 QString initialAltTooltip();
 
-// The collected text with one more character at its end. Control characters (a code the code
-// page leaves undefined) add nothing: they are not characters anyone can paste.
+// The collected text with the cell's character at its end, wherever the caret is. Every code
+// adds its character, the five that Windows-1252 leaves undefined and DEL too: a symbol font
+// may draw a glyph at such a code, and the text pasted in that font shows it.
 QString appended(const QString &collected, const QString &character);
 
 } // namespace CharCodes

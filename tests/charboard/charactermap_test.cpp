@@ -138,6 +138,20 @@ TEST_F(CharacterMapTest, DoubleClickEnterAndSelectEachAppendOneCharacter)
     EXPECT_EQ(textCopy()->text(), "xAAAA");
 }
 
+TEST_F(CharacterMapTest, CellsOfUndefinedCodesAppendTheirCodeToo)
+{
+    start();
+    chooseFont("D050000L"); // draws a bracket at 0x81
+    textCopy()->clear();
+    grid()->setCurrentCell(6, 1); // code 129
+    const QRect cell = grid()->visualRect(grid()->model()->index(6, 1));
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    grid()->setCurrentCell(5, 15); // code 127
+    child<QPushButton>("CSelect")->click();
+    EXPECT_EQ(textCopy()->text(), QString(QChar(0x81)) + QChar(0x7F));
+    EXPECT_TRUE(child<QPushButton>("CCopy")->isEnabled());
+}
+
 TEST_F(CharacterMapTest, EnterElsewherePressesSelect)
 {
     start();

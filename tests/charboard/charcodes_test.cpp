@@ -62,9 +62,13 @@ TEST(CharCodes, AppendingAddsOneCharacterAtTheEnd)
     EXPECT_EQ(CharCodes::appended("", "A"), "A");
     EXPECT_EQ(CharCodes::appended("ab", QString(QChar(0x20AC))), QString("ab") + QChar(0x20AC));
     EXPECT_EQ(CharCodes::appended("ab", " "), "ab ");
-    // The codes the code page leaves undefined, and DEL, add nothing.
-    EXPECT_EQ(CharCodes::appended("ab", CharCodes::character(0x81)), "ab");
-    EXPECT_EQ(CharCodes::appended("ab", CharCodes::character(127)), "ab");
+    // The codes the code page leaves undefined, and DEL, add their character too: a symbol
+    // font draws glyphs there.
+    for (const int code : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        const QString text = CharCodes::appended("ab", CharCodes::character(code));
+        ASSERT_EQ(text.size(), 3) << code;
+        EXPECT_EQ(text.at(2).unicode(), code) << code;
+    }
     EXPECT_EQ(CharCodes::appended("ab", ""), "ab");
 }
 
