@@ -52,7 +52,7 @@ int RichDocument::faceIndex(const QString &face)
 
 RichDocument::Attr RichDocument::attrFor(const CharFormat &format)
 {
-    Attr attr;
+    Attr attr{};
     attr.face = format.face.isEmpty() ? 0 : faceIndex(format.face);
     attr.size = isValidSize(format.size) ? format.size : 0.0;
     attr.colour = format.colour & 0xFFFFFF;
@@ -134,7 +134,7 @@ public:
 private:
     RichDocument &m_doc;
     CharFormat m_format;
-    Attr m_attr;
+    Attr m_attr{};
     bool m_haveFormat = false;
 };
 
@@ -296,13 +296,12 @@ void RichDocument::forEachRun(
     }
 }
 
-template <typename Get>
-auto RichDocument::shared(Get get) const -> std::optional<decltype(get(Attr()))>
+template <typename T, typename Get> std::optional<T> RichDocument::shared(Get get) const
 {
     const Span range = editSpan();
     if (range.end == range.start)
         return get(insertionAttr(range));
-    const auto first = get(m_attrs[size_t(range.start)]);
+    const T first = get(m_attrs[size_t(range.start)]);
     for (int i = range.start + 1; i < range.end; ++i) {
         if (!(get(m_attrs[size_t(i)]) == first))
             return std::nullopt;
@@ -312,33 +311,33 @@ auto RichDocument::shared(Get get) const -> std::optional<decltype(get(Attr()))>
 
 QString RichDocument::selFontName() const
 {
-    const auto face = shared([](const Attr &a) { return a.face; });
+    const auto face = shared<int>([](const Attr &a) { return a.face; });
     return face ? m_faces.at(*face) : QString();
 }
 
 std::optional<double> RichDocument::selFontSize() const
 {
-    return shared([this](const Attr &a) { return a.size > 0 ? a.size : m_baseSize; });
+    return shared<double>([this](const Attr &a) { return a.size > 0 ? a.size : m_baseSize; });
 }
 
 std::optional<qint32> RichDocument::selColour() const
 {
-    return shared([](const Attr &a) { return a.colour; });
+    return shared<qint32>([](const Attr &a) { return a.colour; });
 }
 
 std::optional<bool> RichDocument::selBold() const
 {
-    return shared([](const Attr &a) { return a.bold; });
+    return shared<bool>([](const Attr &a) { return a.bold; });
 }
 
 std::optional<bool> RichDocument::selItalic() const
 {
-    return shared([](const Attr &a) { return a.italic; });
+    return shared<bool>([](const Attr &a) { return a.italic; });
 }
 
 std::optional<int> RichDocument::selCharOffset() const
 {
-    return shared([](const Attr &a) { return a.offset; });
+    return shared<int>([](const Attr &a) { return a.offset; });
 }
 
 template <typename Set> void RichDocument::applyToSelection(Set set)

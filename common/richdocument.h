@@ -103,13 +103,15 @@ public:
     static bool isValidSize(double points);
 
 private:
+    // No default member initialisers: clang needs the nested class complete before it
+    // can use them. Always initialise with braces.
     struct Attr {
-        int face = 0;      // index into m_faces
-        double size = 0.0; // 0: follows the base size
-        qint32 colour = 0;
-        qint32 offset = 0;
-        bool bold = false;
-        bool italic = false;
+        int face;    // index into m_faces
+        double size; // 0: follows the base size
+        qint32 colour;
+        qint32 offset;
+        bool bold;
+        bool italic;
 
         friend bool operator==(const Attr &, const Attr &) = default;
     };
@@ -121,7 +123,7 @@ private:
     Attr insertionAttr(const Span &range) const;
     void replaceRange(const Span &range, const QString &text, const std::vector<Attr> &attrs);
     void insertRuns(const Span &range, const RichRuns &runs);
-    template <typename Get> auto shared(Get get) const -> std::optional<decltype(get(Attr()))>;
+    template <typename T, typename Get> std::optional<T> shared(Get get) const;
     template <typename Set> void applyToSelection(Set set);
 
     class Builder;
