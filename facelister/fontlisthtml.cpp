@@ -52,7 +52,14 @@ QString escapedAttribute(const QString &value)
 
 bool FontListHtml::hasContent(const QString &previewText)
 {
-    return previewText.trimmed().size() >= 2;
+    // Only blanks are left out: line breaks and tabs count as content.
+    qsizetype first = 0;
+    qsizetype last = previewText.size();
+    while (first < last && previewText.at(first) == u' ')
+        ++first;
+    while (last > first && previewText.at(last - 1) == u' ')
+        --last;
+    return last - first >= 2;
 }
 
 QString FontListHtml::page(const RichTextBox &box, const QString &downloadAddress)

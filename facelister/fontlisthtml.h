@@ -12,7 +12,7 @@ public:
     static QString fileName() { return QStringLiteral("Font_List.htm"); }
 
     // Whether the preview holds something to print, save or copy: at least two
-    // characters once leading and trailing blanks are left out.
+    // characters once leading and trailing blanks (spaces only) are left out.
     static bool hasContent(const QString &previewText);
 
     // The page for the box's content, every frame line ending in CR LF and the whole

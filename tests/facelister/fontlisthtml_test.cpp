@@ -91,9 +91,14 @@ TEST(FontListHtmlTest, EscapesTextAndFaceAndWritesReferencesOutsideTheCodePage)
 TEST(FontListHtmlTest, HasContentNeedsTwoCharactersBesidesBlanks)
 {
     EXPECT_FALSE(FontListHtml::hasContent(QString()));
-    EXPECT_FALSE(FontListHtml::hasContent(QStringLiteral("  a \r\n")));
+    EXPECT_FALSE(FontListHtml::hasContent(QStringLiteral("   ")));
+    EXPECT_FALSE(FontListHtml::hasContent(QStringLiteral("  a  ")));
     EXPECT_TRUE(FontListHtml::hasContent(QStringLiteral(" ab ")));
     EXPECT_TRUE(FontListHtml::hasContent(QStringLiteral("Fonts\r\n\r\n")));
+    // Blanks are spaces: a line break or a tab is content like any other character.
+    EXPECT_TRUE(FontListHtml::hasContent(QStringLiteral("  a \r\n")));
+    EXPECT_TRUE(FontListHtml::hasContent(QStringLiteral("\r\n")));
+    EXPECT_TRUE(FontListHtml::hasContent(QStringLiteral("\ta")));
 }
 
 } // namespace
