@@ -66,7 +66,10 @@ void PreviewBuilder::build(RichTextBox &box, const QStringList &entries, int siz
 {
     box.setBaseFontSize(size);
     const Layout lines = layout(entries, samples);
-    advance(progress, int(entries.size()));
+    // One step per entry, as each line is added: the bar's 25-twip redraw rule sees every
+    // step, so it is drawn where a line-by-line assembly would draw it.
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        advance(progress, 1);
     box.setText(lines.text);
     if (status)
         status(QStringLiteral("Formatting preview..."));

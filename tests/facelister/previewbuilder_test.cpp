@@ -172,4 +172,24 @@ TEST(PreviewBuilderTest, ProgressRisesByFourOrEightPerEntry)
     }
 }
 
+TEST(PreviewBuilderTest, AssemblingTheTextAdvancesTheBarOneEntryAtATime)
+{
+    // At 1000 steps a step is 5.385 twips of the bar: entry by entry the bar is redrawn
+    // at the fifth entry (26.9 twips) and not again before formatting begins.
+    QStringList entries;
+    for (int i = 0; i < 7; ++i)
+        entries.append(QStringLiteral("Font %1").arg(i));
+    RichDocument doc;
+    ProgressState progress(ProgressState::kFacelisterBarWidth);
+    progress.setMax(1000);
+    int drawnAtFormatting = -1;
+    int valueAtFormatting = -1;
+    PreviewBuilder::build(doc, entries, 12, false, &progress, [&](const QString &) {
+        drawnAtFormatting = progress.drawn();
+        valueAtFormatting = progress.value();
+    });
+    EXPECT_EQ(valueAtFormatting, 7);
+    EXPECT_EQ(drawnAtFormatting, 5);
+}
+
 } // namespace
