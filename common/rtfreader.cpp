@@ -3,63 +3,174 @@
 
 #include "cp1252.h"
 
-#include <QSet>
 #include <QStringDecoder>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-// Destinations whose content is not document text.
-bool isSkippedDestination(QByteArrayView word)
+enum class Keyword {
+    Unknown,
+    Bin,
+    Uc,
+    U,
+    Font,
+    FontSize,
+    Colour,
+    Bold,
+    Italic,
+    Up,
+    Down,
+    Super,
+    Sub,
+    NoSuperSub,
+    Plain,
+    DefaultFont,
+    FontTable,
+    ColourTable,
+    Red,
+    Green,
+    Blue,
+    Paragraph,
+    Skip,
+    Character
+};
+
+struct KeywordEntry {
+    QByteArrayView word;
+    Keyword keyword;
+    char16_t character = 0;
+};
+
+// Every control word the reader acts on, sorted for a binary search: one lookup per
+// control word, without allocating.
+const std::vector<KeywordEntry> &keywords()
 {
-    static const QSet<QByteArray> words = {"stylesheet",   "info",         "pict",
-                                           "header",       "headerl",      "headerr",
-                                           "headerf",      "footer",       "footerl",
-                                           "footerr",      "footerf",      "footnote",
-                                           "annotation",   "listtable",    "listoverridetable",
-                                           "revtbl",       "rsidtbl",      "generator",
-                                           "xmlnstbl",     "themedata",    "colorschememapping",
-                                           "latentstyles", "datastore",    "object",
-                                           "objdata",      "filetbl",      "pntext",
-                                           "pntxta",       "pntxtb",       "nonshppict",
-                                           "shp",          "shpinst",      "shppict",
-                                           "fldinst",      "bkmkstart",    "bkmkend",
-                                           "comment",      "author",       "operator",
-                                           "title",        "subject",      "keywords",
-                                           "doccomm",      "company",      "creatim",
-                                           "revtim",       "printim",      "buptim",
-                                           "template",     "userprops",    "txe",
-                                           "xe",           "tc",           "atnid",
-                                           "atnauthor",    "atrfstart",    "atrfend",
-                                           "background",   "docvar",       "listtext",
-                                           "ftnsep",       "ftnsepc",      "ftncn",
-                                           "aftnsep",      "aftnsepc",     "aftncn",
-                                           "fchars",       "lchars",       "panose",
-                                           "falt",         "fontemb",      "fontfile",
-                                           "pgdsctbl",     "passwordhash", "pnseclvl",
-                                           "mmathPr",      "wgrffmtfilter"};
-    return words.contains(word.toByteArray());
+    static const std::vector<KeywordEntry> table = [] {
+        std::vector<KeywordEntry> t = {
+            {"bin", Keyword::Bin},
+            {"uc", Keyword::Uc},
+            {"u", Keyword::U},
+            {"f", Keyword::Font},
+            {"fs", Keyword::FontSize},
+            {"cf", Keyword::Colour},
+            {"b", Keyword::Bold},
+            {"i", Keyword::Italic},
+            {"up", Keyword::Up},
+            {"dn", Keyword::Down},
+            {"super", Keyword::Super},
+            {"sub", Keyword::Sub},
+            {"nosupersub", Keyword::NoSuperSub},
+            {"plain", Keyword::Plain},
+            {"deff", Keyword::DefaultFont},
+            {"fonttbl", Keyword::FontTable},
+            {"colortbl", Keyword::ColourTable},
+            {"red", Keyword::Red},
+            {"green", Keyword::Green},
+            {"blue", Keyword::Blue},
+            {"par", Keyword::Paragraph},
+            {"line", Keyword::Paragraph},
+            {"sect", Keyword::Paragraph},
+            {"page", Keyword::Paragraph},
+            {"row", Keyword::Paragraph},
+            {"tab", Keyword::Character, u'\t'},
+            {"cell", Keyword::Character, u'\t'},
+            {"emdash", Keyword::Character, 0x2014},
+            {"endash", Keyword::Character, 0x2013},
+            {"emspace", Keyword::Character, 0x2003},
+            {"enspace", Keyword::Character, 0x2002},
+            {"qmspace", Keyword::Character, 0x2005},
+            {"bullet", Keyword::Character, 0x2022},
+            {"lquote", Keyword::Character, 0x2018},
+            {"rquote", Keyword::Character, 0x2019},
+            {"ldblquote", Keyword::Character, 0x201C},
+            {"rdblquote", Keyword::Character, 0x201D},
+            {"zwj", Keyword::Character, 0x200D},
+            {"zwnj", Keyword::Character, 0x200C},
+            {"ltrmark", Keyword::Character, 0x200E},
+            {"rtlmark", Keyword::Character, 0x200F},
+            {"zwbo", Keyword::Character, 0x200B},
+        };
+        // Destinations whose content is not document text.
+        for (const char *word : {"stylesheet",   "info",         "pict",
+                                 "header",       "headerl",      "headerr",
+                                 "headerf",      "footer",       "footerl",
+                                 "footerr",      "footerf",      "footnote",
+                                 "annotation",   "listtable",    "listoverridetable",
+                                 "revtbl",       "rsidtbl",      "generator",
+                                 "xmlnstbl",     "themedata",    "colorschememapping",
+                                 "latentstyles", "datastore",    "object",
+                                 "objdata",      "filetbl",      "pntext",
+                                 "pntxta",       "pntxtb",       "nonshppict",
+                                 "shp",          "shpinst",      "shppict",
+                                 "fldinst",      "bkmkstart",    "bkmkend",
+                                 "comment",      "author",       "operator",
+                                 "title",        "subject",      "keywords",
+                                 "doccomm",      "company",      "creatim",
+                                 "revtim",       "printim",      "buptim",
+                                 "template",     "userprops",    "txe",
+                                 "xe",           "tc",           "atnid",
+                                 "atnauthor",    "atrfstart",    "atrfend",
+                                 "background",   "docvar",       "listtext",
+                                 "ftnsep",       "ftnsepc",      "ftncn",
+                                 "aftnsep",      "aftnsepc",     "aftncn",
+                                 "fchars",       "lchars",       "panose",
+                                 "falt",         "fontemb",      "fontfile",
+                                 "pgdsctbl",     "passwordhash", "pnseclvl",
+                                 "mmathPr",      "wgrffmtfilter"})
+            t.push_back({QByteArrayView(word), Keyword::Skip});
+        std::sort(t.begin(), t.end(), [](const KeywordEntry &a, const KeywordEntry &b) {
+            return a.word.compare(b.word) < 0;
+        });
+        return t;
+    }();
+    return table;
 }
 
-// Control words that stand for one character.
-QChar specialCharacter(QByteArrayView word)
+const KeywordEntry *findKeyword(QByteArrayView word)
 {
-    struct Entry {
-        const char *word;
-        char16_t c;
-    };
-    static constexpr Entry entries[] = {
-        {"tab", u'\t'},      {"cell", u'\t'},     {"emdash", 0x2014},    {"endash", 0x2013},
-        {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},   {"bullet", 0x2022},
-        {"lquote", 0x2018},  {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
-        {"zwj", 0x200D},     {"zwnj", 0x200C},    {"ltrmark", 0x200E},   {"rtlmark", 0x200F},
-        {"zwbo", 0x200B},
-    };
-    for (const Entry &e : entries) {
-        if (word == e.word)
-            return QChar(e.c);
+    // The words of every character's formatting first, without a search.
+    static const KeywordEntry font{"f", Keyword::Font}, bold{"b", Keyword::Bold},
+        italic{"i", Keyword::Italic}, unicode{"u", Keyword::U}, size{"fs", Keyword::FontSize},
+        colour{"cf", Keyword::Colour}, up{"up", Keyword::Up}, down{"dn", Keyword::Down},
+        par{"par", Keyword::Paragraph};
+    const char *w = word.data();
+    switch (word.size()) {
+    case 1:
+        switch (w[0]) {
+        case 'f':
+            return &font;
+        case 'b':
+            return &bold;
+        case 'i':
+            return &italic;
+        case 'u':
+            return &unicode;
+        default:
+            return nullptr;
+        }
+    case 2:
+        if (w[0] == 'f' && w[1] == 's')
+            return &size;
+        if (w[0] == 'c' && w[1] == 'f')
+            return &colour;
+        if (w[0] == 'u' && w[1] == 'p')
+            return &up;
+        if (w[0] == 'd' && w[1] == 'n')
+            return &down;
+        break;
+    case 3:
+        if (w[0] == 'p' && w[1] == 'a' && w[2] == 'r')
+            return &par;
+        break;
+    default:
+        break;
     }
-    return QChar();
+    const auto &table = keywords();
+    const auto it = std::lower_bound(
+        table.begin(), table.end(), word,
+        [](const KeywordEntry &e, QByteArrayView w) { return e.word.compare(w) < 0; });
+    return (it != table.end() && it->word == word) ? &*it : nullptr;
 }
 
 class RunCollector : public RtfSink {
@@ -194,18 +305,48 @@ void RtfReader::resetCharacter()
 void RtfReader::controlWord(QByteArrayView word, bool hasParam, qint32 param,
                             RtfTokenizer &tokenizer)
 {
-    if (word == "bin") {
+    const KeywordEntry *entry = findKeyword(word);
+    if (!entry)
+        return; // unknown control words are ignored
+    const Keyword keyword = entry->keyword;
+    if (keyword == Keyword::Bin) {
+        // Binary data is skipped whatever destination it is in.
         if (hasParam && param > 0)
             tokenizer.skipBytes(param);
         return;
     }
-    if (m_state.destination == Destination::Skip)
+    switch (m_state.destination) {
+    case Destination::Skip:
         return;
-    if (word == "uc") {
+    case Destination::FontTable:
+        if (keyword == Keyword::Font) {
+            finishFontEntry();
+            m_fontNumber = param;
+            return;
+        }
+        break;
+    case Destination::ColourTable:
+        if (keyword == Keyword::Red)
+            m_red = std::clamp(param, 0, 255);
+        else if (keyword == Keyword::Green)
+            m_green = std::clamp(param, 0, 255);
+        else if (keyword == Keyword::Blue)
+            m_blue = std::clamp(param, 0, 255);
+        if (keyword == Keyword::Red || keyword == Keyword::Green || keyword == Keyword::Blue) {
+            m_colourGiven = true;
+            return;
+        }
+        break;
+    case Destination::Text:
+        break;
+    }
+
+    const bool on = !hasParam || param != 0;
+    switch (keyword) {
+    case Keyword::Uc:
         m_state.unicodeSkip = hasParam ? std::clamp(param, 0, 64) : 1;
         return;
-    }
-    if (word == "u") {
+    case Keyword::U:
         if (!hasParam)
             return;
         // Writers give values above 0x7FFF either as they are or as negative 16-bit numbers.
@@ -215,92 +356,83 @@ void RtfReader::controlWord(QByteArrayView word, bool hasParam, qint32 param,
             character(QChar(QChar::ReplacementCharacter));
         m_skipCount = m_state.unicodeSkip;
         return;
-    }
-    const bool on = !hasParam || param != 0;
-    switch (m_state.destination) {
-    case Destination::FontTable:
-        if (word == "f") {
-            finishFontEntry();
-            m_fontNumber = param;
-        }
+    case Keyword::Character:
+        character(QChar(entry->character));
         return;
-    case Destination::ColourTable:
-        if (word == "red")
-            m_red = std::clamp(param, 0, 255);
-        else if (word == "green")
-            m_green = std::clamp(param, 0, 255);
-        else if (word == "blue")
-            m_blue = std::clamp(param, 0, 255);
-        else
-            return;
-        m_colourGiven = true;
+    case Keyword::Unknown:
+    case Keyword::Bin:
+    case Keyword::Red:
+    case Keyword::Green:
+    case Keyword::Blue:
         return;
-    case Destination::Skip:
-        return;
-    case Destination::Text:
+    default:
         break;
     }
+    if (m_state.destination != Destination::Text)
+        return;
 
-    if (word == "fonttbl") {
+    switch (keyword) {
+    case Keyword::FontTable:
         // A later font table redefines the indices for the text after it.
         m_state.destination = Destination::FontTable;
         m_fonts.clear();
         m_fontName.clear();
         m_fontNumber = 0;
-        m_formatDirty = true;
-    } else if (word == "colortbl") {
+        break;
+    case Keyword::ColourTable:
         m_state.destination = Destination::ColourTable;
         m_colours.clear();
         m_red = m_green = m_blue = 0;
         m_colourGiven = false;
-        m_formatDirty = true;
-    } else if (isSkippedDestination(word)) {
+        break;
+    case Keyword::Skip:
         m_state.destination = Destination::Skip;
-    } else if (word == "par" || word == "line" || word == "sect" || word == "page" ||
-               word == "row") {
+        return;
+    case Keyword::Paragraph:
         paragraph();
-    } else if (word == "plain") {
+        return;
+    case Keyword::Plain:
         resetCharacter();
-    } else if (word == "deff") {
+        break;
+    case Keyword::DefaultFont:
         m_defaultFont = param;
-        m_formatDirty = true;
-    } else if (word == "f") {
+        break;
+    case Keyword::Font:
         m_state.font = param;
-        m_formatDirty = true;
-    } else if (word == "fs") {
+        break;
+    case Keyword::FontSize:
         m_state.halfPoints = hasParam ? param : 24;
-        m_formatDirty = true;
-    } else if (word == "cf") {
+        break;
+    case Keyword::Colour:
         m_state.colour = param;
-        m_formatDirty = true;
-    } else if (word == "b") {
+        break;
+    case Keyword::Bold:
         m_state.bold = on;
-        m_formatDirty = true;
-    } else if (word == "i") {
+        break;
+    case Keyword::Italic:
         m_state.italic = on;
-        m_formatDirty = true;
-    } else if (word == "up") {
+        break;
+    case Keyword::Up:
         m_state.offset =
             int(std::clamp<qint64>(qint64(hasParam ? param : 6) * 10, -1000000, 1000000));
-        m_formatDirty = true;
-    } else if (word == "dn") {
+        break;
+    case Keyword::Down:
         m_state.offset =
             int(std::clamp<qint64>(-qint64(hasParam ? param : 6) * 10, -1000000, 1000000));
-        m_formatDirty = true;
-    } else if (word == "super") {
+        break;
+    case Keyword::Super:
         m_state.superSub = 1;
-        m_formatDirty = true;
-    } else if (word == "sub") {
+        break;
+    case Keyword::Sub:
         m_state.superSub = -1;
-        m_formatDirty = true;
-    } else if (word == "nosupersub") {
+        break;
+    case Keyword::NoSuperSub:
         m_state.superSub = 0;
-        m_formatDirty = true;
-    } else {
-        const QChar c = specialCharacter(word);
-        if (!c.isNull())
-            character(c);
+        break;
+    default:
+        return;
     }
+    m_formatDirty = true;
 }
 
 void RtfReader::controlSymbol(char symbol)

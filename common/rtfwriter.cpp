@@ -70,6 +70,45 @@ void appendText(std::string &out, QStringView text, bool &needSpace)
     }
 }
 
+// The fonts or colours of a document in the order of first use. Most documents are the
+// formatter's six-character pieces, so a few entries are searched in a list and a hash
+// is built only for many.
+template <typename T> class IndexTable {
+public:
+    int indexOf(const T &value) const
+    {
+        if (m_items.size() <= kLinearLimit) {
+            for (qsizetype i = 0; i < m_items.size(); ++i) {
+                if (m_items[i] == value)
+                    return int(i);
+            }
+            return -1;
+        }
+        return m_hash.value(value, -1);
+    }
+    void add(const T &value)
+    {
+        if (indexOf(value) >= 0)
+            return;
+        m_items.append(value);
+        if (m_items.size() > kLinearLimit) {
+            if (m_hash.isEmpty()) {
+                for (qsizetype i = 0; i < m_items.size(); ++i)
+                    m_hash.insert(m_items[i], int(i));
+            } else {
+                m_hash.insert(value, int(m_items.size() - 1));
+            }
+        }
+    }
+    const QList<T> &items() const { return m_items; }
+    bool isEmpty() const { return m_items.isEmpty(); }
+
+private:
+    static constexpr qsizetype kLinearLimit = 8;
+    QList<T> m_items;
+    QHash<T, int> m_hash;
+};
+
 } // namespace
 
 QByteArray RtfWriter::header()
@@ -99,46 +138,35 @@ QByteArray RtfWriter::write(const RunSource &source)
 {
     // Tables in the order of first use; an empty document still names a face and a colour
     // so that the tables are never empty.
-    QStringList faces;
-    QHash<QString, int> faceIndex;
-    QList<qint32> colours;
-    QHash<qint32, int> colourIndex;
+    IndexTable<QString> faces;
+    IndexTable<qint32> colours;
     qsizetype textSize = 0;
     qsizetype runCount = 0;
     source([&](QStringView text, const CharFormat &f) {
-        if (!faceIndex.contains(f.face)) {
-            faceIndex.insert(f.face, int(faces.size()));
-            faces.append(f.face);
-        }
-        const qint32 colour = f.colour & 0xFFFFFF;
-        if (!colourIndex.contains(colour)) {
-            colourIndex.insert(colour, int(colours.size()) + 1);
-            colours.append(colour);
-        }
+        faces.add(f.face);
+        colours.add(f.colour & 0xFFFFFF);
         textSize += text.size();
         ++runCount;
     });
     if (faces.isEmpty()) {
-        faceIndex.insert(QStringLiteral("Arial"), 0);
-        faces.append(QStringLiteral("Arial"));
-        colourIndex.insert(0, 1);
-        colours.append(0);
+        faces.add(QStringLiteral("Arial"));
+        colours.add(0);
     }
 
     std::string out;
-    out.reserve(
-        size_t(256 + faces.size() * 48 + colours.size() * 32 + runCount * 40 + textSize * 2));
+    out.reserve(size_t(256 + faces.items().size() * 48 + colours.items().size() * 32 +
+                       runCount * 40 + textSize * 2));
     out += kHeader;
     out += "{\\fonttbl";
-    for (qsizetype i = 0; i < faces.size(); ++i) {
+    for (qsizetype i = 0; i < faces.items().size(); ++i) {
         appendNumber(out, "{\\f", i);
         out += "\\fnil\\fcharset0";
         bool needSpace = true;
-        appendText(out, faces[i], needSpace);
+        appendText(out, faces.items()[i], needSpace);
         out += ";}";
     }
     out += "}{\\colortbl ;";
-    for (const qint32 c : colours) {
+    for (const qint32 c : colours.items()) {
         appendNumber(out, "\\red", c & 0xFF);
         appendNumber(out, "\\green", (c >> 8) & 0xFF);
         appendNumber(out, "\\blue", (c >> 16) & 0xFF);
@@ -157,8 +185,7 @@ QByteArray RtfWriter::write(const RunSource &source)
     bool previousItalic = false;
     int previousHalfPoints = 0;
     source([&](QStringView text, const CharFormat &f) {
-        const int font =
-            (!first && f.face == previousFace) ? previousFont : faceIndex.value(f.face);
+        const int font = (!first && f.face == previousFace) ? previousFont : faces.indexOf(f.face);
         const int size = int(Numbers::roundEven(f.size * 2));
         const qint32 colour = f.colour & 0xFFFFFF;
         const int half = halfPoints(f.offset);
@@ -167,7 +194,7 @@ QByteArray RtfWriter::write(const RunSource &source)
         if (first || size != previousSize)
             appendNumber(out, "\\fs", size);
         if (first || colour != previousColour)
-            appendNumber(out, "\\cf", colourIndex.value(colour));
+            appendNumber(out, "\\cf", colours.indexOf(colour) + 1);
         if (f.bold != previousBold)
             out += f.bold ? "\\b" : "\\b0";
         if (f.italic != previousItalic)
