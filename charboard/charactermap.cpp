@@ -133,11 +133,16 @@ void CharacterMap::setupControls()
     preview->addStretch();
     preview->addWidget(m_cCopy);
 
+    // A larger window lengthens the font list and the box of collected characters; the grid
+    // and the preview keep their size, so the extra width goes to an empty last column.
+    m_fonts->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     auto *layout = new QGridLayout(central);
     layout->addWidget(m_fonts, 0, 0, 2, 1);
-    layout->addWidget(m_grid, 0, 1);
+    layout->addWidget(m_grid, 0, 1, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(preview, 0, 2);
-    layout->addWidget(m_textCopy, 1, 1, 1, 2);
+    layout->addWidget(m_textCopy, 1, 1, 1, 3);
+    layout->setColumnStretch(3, 1);
+    layout->setRowStretch(0, 1);
 }
 
 void CharacterMap::setupMenus()

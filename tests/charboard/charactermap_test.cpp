@@ -209,6 +209,22 @@ TEST_F(CharacterMapTest, HelpOpensTheBundledPageOnce)
     EXPECT_EQ(shell.addresses.size(), 4);
 }
 
+TEST_F(CharacterMapTest, ALargerWindowLengthensTheListAndTheBoxOnly)
+{
+    start();
+    window->resize(window->sizeHint());
+    QCoreApplication::processEvents();
+    const QRect list = fontList()->geometry();
+    const QRect cells = grid()->geometry();
+    const int box = textCopy()->width();
+    window->resize(window->size() + QSize(400, 200));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fontList()->width(), list.width());
+    EXPECT_GT(fontList()->height(), list.height());
+    EXPECT_EQ(grid()->geometry(), cells);
+    EXPECT_GT(textCopy()->width(), box);
+}
+
 TEST_F(CharacterMapTest, Screenshots)
 {
     QDir().mkpath(QDir::tempPath() + "/kerncraft-screenshots");
