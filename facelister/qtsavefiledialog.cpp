@@ -6,15 +6,18 @@
 QString QtSaveFileDialog::saveFileName(const QString &title, const QString &suggestedName,
                                        const QString &filter)
 {
-    QString selectedFilter = filter;
-    QString name =
-        QFileDialog::getSaveFileName(m_parent, title, suggestedName, filter, &selectedFilter);
-    // The filter names one type: give a bare name that type's extension.
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty()) {
-        const qsizetype star = filter.indexOf(QStringLiteral("*."));
-        const qsizetype close = filter.indexOf(u')', star);
-        if (star >= 0 && close > star)
-            name += filter.mid(star + 1, close - star - 1);
-    }
-    return name;
+    QFileDialog dialog(m_parent, title, suggestedName, filter);
+    dialog.setObjectName(QStringLiteral("SaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The filter names one type: a bare name gets that type's extension inside the dialog,
+    // so that the dialog asks before it lets the extended name replace an existing file.
+    const qsizetype star = filter.indexOf(QStringLiteral("*."));
+    const qsizetype close = filter.indexOf(u')', star);
+    if (star >= 0 && close > star)
+        dialog.setDefaultSuffix(filter.mid(star + 2, close - star - 2));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
 }

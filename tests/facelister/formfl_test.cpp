@@ -9,6 +9,7 @@
 #include "formfl.h"
 #include "frmwait.h"
 #include "qtfontcatalog.h"
+#include "qtsavefiledialog.h"
 #include "richtextedit.h"
 #include "savefiledialog.h"
 
@@ -18,11 +19,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -504,6 +508,52 @@ TEST_F(FormFLTest, ExitClosesTheWindows)
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->waitWindow()->isVisible());
     EXPECT_FALSE(timer("TimerRefresh")->isActive());
+}
+
+// The real save dialog, answered as a user would: a bare name gets the type's extension,
+// and the dialog asks before that extended name replaces an existing file.
+class SaveDialogTest : public ::testing::Test {
+protected:
+    // Runs the dialog; typing the name and pressing Save happen once it is open. When a
+    // question pops up, it is answered No and the dialog then cancelled.
+    QString runDialog(const QString &typedName)
+    {
+        QtSaveFileDialog dialog;
+        QTimer::singleShot(0, [this, typedName] {
+            auto *fileDialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(fileDialog, nullptr);
+            QTimer::singleShot(0, [this, fileDialog] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    asked = true;
+                    box->done(QMessageBox::No);
+                    QTimer::singleShot(0, fileDialog, &QDialog::reject);
+                }
+            });
+            fileDialog->selectFile(typedName);
+            static_cast<QDialog *>(fileDialog)->accept(); // the Save button
+        });
+        return dialog.saveFileName(QStringLiteral("Save As"), QString(),
+                                   QStringLiteral("Rich Text format (*.rtf)"));
+    }
+
+    QTemporaryDir folder;
+    bool asked = false;
+};
+
+TEST_F(SaveDialogTest, BareNameGetsTheRtfExtension)
+{
+    EXPECT_EQ(runDialog(folder.filePath(QStringLiteral("fonts"))),
+              folder.filePath(QStringLiteral("fonts.rtf")));
+    EXPECT_FALSE(asked);
+}
+
+TEST_F(SaveDialogTest, BareNameOfAnExistingFileAsksBeforeReplacingIt)
+{
+    QFile existing(folder.filePath(QStringLiteral("fonts.rtf")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    EXPECT_EQ(runDialog(folder.filePath(QStringLiteral("fonts"))), QString());
+    EXPECT_TRUE(asked);
 }
 
 TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
