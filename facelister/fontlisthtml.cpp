@@ -15,6 +15,23 @@ void appendReference(QString &out, char32_t codePoint)
     out += QStringLiteral("&#") + QString::number(quint32(codePoint)) + QLatin1Char(';');
 }
 
+// Appends the character at i as it is when the code page has it, otherwise as a numeric
+// reference; a surrogate pair is one reference, and i then skips its low half.
+void appendInCodePage(QString &out, const QString &text, qsizetype &i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        appendReference(out, QChar::surrogateToUcs4(c, text.at(i + 1)));
+        ++i;
+    } else if (c.isSurrogate()) {
+        appendReference(out, 0xFFFD);
+    } else if (Cp1252::fromUnicode(c)) {
+        out += c;
+    } else {
+        appendReference(out, c.unicode());
+    }
+}
+
 // Appends the character at i (and its low surrogate, which i then skips), escaped for
 // HTML text, or for a double-quoted attribute when inAttribute.
 void appendEscaped(QString &out, const QString &text, qsizetype &i, bool inAttribute)
@@ -28,16 +45,22 @@ void appendEscaped(QString &out, const QString &text, qsizetype &i, bool inAttri
         out += QStringLiteral("&gt;");
     } else if (inAttribute && c == u'"') {
         out += QStringLiteral("&quot;");
-    } else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-        appendReference(out, QChar::surrogateToUcs4(c, text.at(i + 1)));
-        ++i;
-    } else if (c.isSurrogate()) {
-        appendReference(out, 0xFFFD);
-    } else if (Cp1252::fromUnicode(c)) {
-        out += c;
     } else {
-        appendReference(out, c.unicode());
+        appendInCodePage(out, text, i);
     }
+}
+
+// Text inside a comment is not decoded, so it stays as it is, except that "--" (which
+// would end the comment early) is dropped and characters the code page lacks become
+// references rather than making the page unencodable.
+QString commentText(QString value)
+{
+    while (value.contains(QStringLiteral("--")))
+        value.replace(QStringLiteral("--"), QStringLiteral("-"));
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i)
+        appendInCodePage(out, value, i);
+    return out;
 }
 
 QString escapedAttribute(const QString &value)
@@ -66,7 +89,7 @@ QString FontListHtml::page(const RichTextBox &box, const QString &downloadAddres
 {
     const QString comment =
         QStringLiteral("<!--List all the fonts on your computer with Facelister - download from ") +
-        escapedAttribute(downloadAddress).remove(QStringLiteral("--")) + QStringLiteral("-->");
+        commentText(downloadAddress) + QStringLiteral("-->");
     QString out = comment + kCrLf;
     for (const char *piece :
          {"<html>", "<head>",

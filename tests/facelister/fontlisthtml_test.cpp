@@ -88,6 +88,18 @@ TEST(FontListHtmlTest, EscapesTextAndFaceAndWritesReferencesOutsideTheCodePage)
     EXPECT_TRUE(bytes.contains("\xe9&#937;"));
 }
 
+TEST(FontListHtmlTest, CommentKeepsTheAddressAsItStands)
+{
+    RichDocument doc;
+    const QString page =
+        FontListHtml::page(doc, QStringLiteral("https://example.org/get?a=1&b=\"2\"--x\u03a9"));
+    const QString comment = QStringLiteral("<!--List all the fonts on your computer with "
+                                           "Facelister - download from "
+                                           "https://example.org/get?a=1&b=\"2\"-x&#937;-->");
+    EXPECT_TRUE(page.startsWith(comment + QStringLiteral("\r\n"))) << page.toStdString();
+    EXPECT_TRUE(page.endsWith(comment + QStringLiteral("\r\n\r\n")));
+}
+
 TEST(FontListHtmlTest, HasContentNeedsTwoCharactersBesidesBlanks)
 {
     EXPECT_FALSE(FontListHtml::hasContent(QString()));
