@@ -118,7 +118,9 @@ void FormIF::setupControls()
 
     auto *layout = new QVBoxLayout(central);
     layout->addLayout(controls);
-    layout->addWidget(m_grid, 1);
+    // The grid is as large as its cells (smaller only with scroll bars): no empty cell area
+    // below or beside the table in a large window.
+    layout->addWidget(m_grid, 1, Qt::AlignLeft | Qt::AlignTop);
 }
 
 void FormIF::setupConnections()

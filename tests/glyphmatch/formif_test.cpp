@@ -130,6 +130,18 @@ TEST_F(FormIFTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed)
     EXPECT_GT(grid()->rowHeight(0), rowAt24);
 }
 
+TEST_F(FormIFTest, GridFitsItsCellsInALargerWindowAndScrollsInASmallerOne)
+{
+    start();
+    window->resize(window->size() + QSize(300, 300));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid()->size(), grid()->sizeHint());
+    window->resize(400, 300);
+    QCoreApplication::processEvents();
+    EXPECT_LT(grid()->height(), grid()->sizeHint().height());
+    EXPECT_GT(grid()->height(), 0);
+}
+
 TEST_F(FormIFTest, EnterAnywherePressesRefresh)
 {
     start();
