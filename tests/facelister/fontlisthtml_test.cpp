@@ -42,6 +42,27 @@ TEST(FontListHtmlTest, PageOfASmallListByteForByte)
     EXPECT_EQ(FontListHtml::pageBytes(doc, kAddress), expected.toLatin1());
 }
 
+TEST(FontListHtmlTest, ArialLineAfterAnotherEntryWhenLineBreaksHaveAnotherFace)
+{
+    // A box whose default face is not Arial: every line break carries that other face, so
+    // the Arial line opens with a face tag of its own and closes italic at its line break.
+    RichDocument doc;
+    PreviewBuilder::build(doc, {QStringLiteral("Andale"), QStringLiteral("Arial")}, 22, true);
+    const QString text = doc.text();
+    for (qsizetype at = text.indexOf(u'\r'); at >= 0; at = text.indexOf(u'\r', at + 2)) {
+        doc.select(int(at), 2);
+        doc.setSelFontName(QStringLiteral("MS Sans Serif"));
+    }
+    EXPECT_EQ(bodyOf(FontListHtml::page(doc, kAddress)),
+              QStringLiteral("<font face=\"arial\" size=6><b>Fonts<font face=\"ms sans serif\">"
+                             "</b><br>\n"
+                             "<font size=3><br>\n"
+                             "<font face=\"andale\" size=6>Andale - <b>Bold,</b> <i>Italic"
+                             "<font face=\"ms sans serif\"></i><br>\n"
+                             "<font face=\"arial\">Arial - <b>Bold,</b> <i>Italic"
+                             "<font face=\"ms sans serif\"></i><br>\n"));
+}
+
 TEST(FontListHtmlTest, EmptyListStillClosesTheFontTag)
 {
     RichDocument doc;
