@@ -281,6 +281,20 @@ TEST_F(FormFLTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
     EXPECT_FALSE(samples->isChecked());
 }
 
+TEST_F(FormFLTest, TypingASizeAppliesTheSampleRuleAtOnce)
+{
+    load();
+    auto *size = child<QComboBox>("ComboFS");
+    auto *samples = child<QCheckBox>("CheckBI");
+    size->lineEdit()->clear();
+    QTest::keyClicks(size->lineEdit(), QStringLiteral("23"));
+    EXPECT_FALSE(samples->isEnabled());
+    EXPECT_FALSE(samples->isChecked());
+    QTest::keyClick(size->lineEdit(), Qt::Key_Backspace);
+    EXPECT_TRUE(samples->isEnabled()); // "2"
+    EXPECT_TRUE(samples->isChecked());
+}
+
 TEST_F(FormFLTest, BuildNormalisesTheSizeText)
 {
     load();
