@@ -146,8 +146,9 @@ TEST_F(FormIFTest, EnterAnywherePressesRefresh)
 {
     start();
     window->show();
-    for (QWidget *target : {static_cast<QWidget *>(size()->lineEdit()),
-                            static_cast<QWidget *>(fl()), static_cast<QWidget *>(grid())}) {
+    for (QWidget *target :
+         {static_cast<QWidget *>(size()->lineEdit()), static_cast<QWidget *>(fc()),
+          static_cast<QWidget *>(fl()), static_cast<QWidget *>(grid())}) {
         size()->setEditText("12.5");
         QTest::keyClick(target, Qt::Key_Return);
         EXPECT_EQ(size()->currentText(), "12") << target->objectName().toStdString();
