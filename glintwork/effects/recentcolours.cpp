@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -101,6 +102,53 @@ int drawIn(const Cdf &cdf, const Spans &s, double total, RandomSource &random)
 
 constexpr int kBands[4] = {0, 90, 151, 256}; // below 90, 90 .. 150, above 150
 
+// Combinations of bands of the three components; a vivid colour has some part above
+// 150 and some below 90.
+struct Pattern {
+    int band[3];
+};
+
+const std::vector<Pattern> &patterns(bool vividOnly)
+{
+    static const auto build = [](bool vividOnly) {
+        std::vector<Pattern> list;
+        for (int b0 = 0; b0 < 3; ++b0) {
+            for (int b1 = 0; b1 < 3; ++b1) {
+                for (int b2 = 0; b2 < 3; ++b2) {
+                    const bool high = b0 == 2 || b1 == 2 || b2 == 2;
+                    const bool low = b0 == 0 || b1 == 0 || b2 == 0;
+                    if (!vividOnly || (high && low))
+                        list.push_back({{b0, b1, b2}});
+                }
+            }
+        }
+        return list;
+    };
+    static const std::vector<Pattern> vivid = build(true);
+    static const std::vector<Pattern> all = build(false);
+    return vividOnly ? vivid : all;
+}
+
+// The probability of each band limited to the values far from c, for every c and both
+// kinds of candidate: worked out once, read three times per band on every call.
+using BandMasses = std::array<std::array<std::array<double, 3>, 256>, 2>;
+
+const BandMasses &bandMasses()
+{
+    static const BandMasses table = [] {
+        BandMasses t{};
+        const Cdf *cdfs[2] = {&uniformCdf(), &darkCdf()};
+        for (int kind = 0; kind < 2; ++kind) {
+            for (int c = 0; c < 256; ++c) {
+                for (int b = 0; b < 3; ++b)
+                    t[kind][c][b] = mass(*cdfs[kind], allowedIn(c, kBands[b], kBands[b + 1]));
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
 } // namespace
 
 qint32 RecentColours::NewColour(bool vivid, bool dark, RandomSource &random)
@@ -123,16 +171,12 @@ qint32 RecentColours::NewColour(bool vivid, bool dark, RandomSource &random)
     std::array<Choice, 54> choices;
     int count = 0;
     double total = 0;
-    Spans spans[2][3][3];
+    const BandMasses &table = bandMasses();
     double masses[2][3][3];
     for (int kind = 0; kind < 2; ++kind) {
-        if (kinds[kind].share <= 0)
-            continue;
         for (int k = 0; k < 3; ++k) {
-            for (int b = 0; b < 3; ++b) {
-                spans[kind][k][b] = allowedIn(against[k], kBands[b], kBands[b + 1]);
-                masses[kind][k][b] = mass(*kinds[kind].cdf, spans[kind][k][b]);
-            }
+            for (int b = 0; b < 3; ++b)
+                masses[kind][k][b] = table[kind][against[k]][b];
         }
     }
     // Vivid: some component above 150 and some below 90. Should no vivid colour be
@@ -144,21 +188,13 @@ qint32 RecentColours::NewColour(bool vivid, bool dark, RandomSource &random)
         for (int kind = 0; kind < 2; ++kind) {
             if (kinds[kind].share <= 0)
                 continue;
-            for (int b0 = 0; b0 < 3; ++b0) {
-                for (int b1 = 0; b1 < 3; ++b1) {
-                    for (int b2 = 0; b2 < 3; ++b2) {
-                        const bool high = b0 == 2 || b1 == 2 || b2 == 2;
-                        const bool low = b0 == 0 || b1 == 0 || b2 == 0;
-                        if (requireVivid && !(high && low))
-                            continue;
-                        const double w = kinds[kind].share * masses[kind][0][b0] *
-                                         masses[kind][1][b1] * masses[kind][2][b2];
-                        if (w <= 0)
-                            continue;
-                        choices[count++] = {kind, {b0, b1, b2}, w};
-                        total += w;
-                    }
-                }
+            for (const Pattern &p : patterns(requireVivid)) {
+                const double w = kinds[kind].share * masses[kind][0][p.band[0]] *
+                                 masses[kind][1][p.band[1]] * masses[kind][2][p.band[2]];
+                if (w <= 0)
+                    continue;
+                choices[count++] = {kind, {p.band[0], p.band[1], p.band[2]}, w};
+                total += w;
             }
         }
         if (total > 0)
@@ -178,8 +214,10 @@ qint32 RecentColours::NewColour(bool vivid, bool dark, RandomSource &random)
     if (pick >= 0) {
         const Choice &c = choices[pick];
         for (int k = 0; k < 3; ++k) {
-            parts[k] = drawIn(*kinds[c.kind].cdf, spans[c.kind][k][c.band[k]],
-                              masses[c.kind][k][c.band[k]], random);
+            const int b = c.band[k];
+            parts[k] = drawIn(*kinds[c.kind].cdf,
+                              allowedIn(against[k], kBands[b], kBands[b + 1]),
+                              masses[c.kind][k][b], random);
         }
     }
     const qint32 c = Colours::rgb(parts[0], parts[1], parts[2]);
