@@ -28,6 +28,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -372,6 +374,26 @@ TEST_F(FormFLTest, ClickInThePreviewSelectsThatFontInTheList)
     EXPECT_EQ(selectedEntry(), QString());
     EXPECT_FALSE(child<QPushButton>("CommandCap")->isEnabled());
     EXPECT_FALSE(child<QPushButton>("CommandRemove")->isEnabled());
+}
+
+TEST_F(FormFLTest, MouseClickOnALineOfThePreviewSelectsItsFont)
+{
+    load();
+    form->resize(700, 900);
+    QApplication::processEvents();
+    RichTextEdit *preview = form->preview();
+    auto *remove = child<QPushButton>("CommandRemove");
+    remove->setEnabled(false);
+    const QTextCursor found = preview->document()->find(QStringLiteral("Tahoma"));
+    ASSERT_FALSE(found.isNull());
+    QTextCursor inside(preview->document());
+    inside.setPosition(found.selectionStart() + 3);
+    preview->setTextCursor(inside);
+    preview->ensureCursorVisible();
+    const QPoint at = preview->cursorRect(inside).center();
+    QTest::mouseClick(preview->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(selectedEntry(), QStringLiteral("Tahoma"));
+    EXPECT_TRUE(remove->isEnabled());
 }
 
 TEST_F(FormFLTest, MenusFollowThePreviewAndTheList)
