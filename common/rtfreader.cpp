@@ -263,7 +263,10 @@ void RtfReader::read(QByteArrayView data, RtfSink &sink)
                 --m_skipCount;
                 break;
             }
-            character(Cp1252::toUnicode(token.byte));
+            // Control bytes are not text, apart from the tab and the line ends.
+            if (token.byte >= 0x20 || token.byte == '\t' || token.byte == '\r' ||
+                token.byte == '\n')
+                character(Cp1252::toUnicode(token.byte));
             break;
         case Type::Text:
             for (const char byte : token.word) {
@@ -292,7 +295,7 @@ void RtfReader::read(QByteArrayView data, RtfSink &sink)
 
 void RtfReader::resetCharacter()
 {
-    m_state.font = -1;
+    m_state.font = kDefaultFontIndex;
     m_state.halfPoints = 0;
     m_state.colour = 0;
     m_state.offset = 0;
@@ -476,7 +479,7 @@ void RtfReader::finishFontEntry()
 CharFormat RtfReader::currentFormat() const
 {
     CharFormat f;
-    const int font = m_state.font < 0 ? m_defaultFont : m_state.font;
+    const int font = m_state.font == kDefaultFontIndex ? m_defaultFont : m_state.font;
     f.face = m_fonts.value(font, m_defaults.face);
     const int halfPoints = m_state.halfPoints;
     f.size = (halfPoints >= 2 && halfPoints <= 3276) ? halfPoints / 2.0 : 0.0;

@@ -15,6 +15,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <limits>
 
 class RtfReader {
 public:
@@ -36,10 +37,12 @@ public:
 private:
     enum class Destination { Text, FontTable, ColourTable, Skip };
 
+    static constexpr int kDefaultFontIndex = std::numeric_limits<int>::min(); // \deff
+
     struct GroupState {
         Destination destination = Destination::Text;
         int unicodeSkip = 1;
-        int font = -1; // -1: the default font (\deff)
+        int font = kDefaultFontIndex;
         int halfPoints = 0;
         int colour = 0;
         int offset = 0;   // twips

@@ -184,7 +184,12 @@ QByteArray RtfWriter::write(const RunSource &source)
     bool previousBold = false;
     bool previousItalic = false;
     int previousHalfPoints = 0;
+    // Whether the output ends in a control word, which text must be kept apart from by a
+    // blank. Runs can differ in what the document holds yet write no control word (sizes
+    // or offsets that round to the same half-point), and then no blank may be written.
+    bool needSpace = true;
     source([&](QStringView text, const CharFormat &f) {
+        const size_t before = out.size();
         const int font = (!first && f.face == previousFace) ? previousFont : faces.indexOf(f.face);
         const int size = int(Numbers::roundEven(f.size * 2));
         const qint32 colour = f.colour & 0xFFFFFF;
@@ -214,8 +219,9 @@ QByteArray RtfWriter::write(const RunSource &source)
         previousItalic = f.italic;
         previousHalfPoints = half;
         first = false;
+        if (out.size() != before)
+            needSpace = true;
 
-        bool needSpace = true;
         qsizetype from = 0;
         for (qsizetype i = 0; i <= text.size(); ++i) {
             const bool end = i == text.size();
