@@ -217,6 +217,8 @@ void CharacterMap::Fonts_KeyUp(int key)
     if (!name.isEmpty()) {
         QFont sample = m_sampleText->font();
         sample.setFamilies({name});
+        // The preview may still carry the symbol drawing of the previous font.
+        sample.setStyleStrategy(QFont::PreferDefault);
         m_sampleText->setFont(SymbolFont::drawingFont(sample));
     }
     Grid_EnterCell();

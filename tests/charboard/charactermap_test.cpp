@@ -107,6 +107,19 @@ TEST_F(CharacterMapTest, ChoosingAFontRefitsAndNamesIt)
     EXPECT_EQ(window->windowTitle(), "Charboard - DejaVu Sans");
 }
 
+TEST_F(CharacterMapTest, PreviewFallsBackForTextFontsOnlyAfterASymbolFont)
+{
+    start();
+    QLineEdit *sample = child<QLineEdit>("SampleText");
+    chooseFont("D050000L");
+    EXPECT_TRUE(sample->font().styleStrategy() & QFont::NoFontMerging);
+    chooseFont("DejaVu Sans");
+    EXPECT_EQ(sample->font().family(), "DejaVu Sans");
+    // A character the text font lacks is drawn from another font, as everywhere else.
+    EXPECT_FALSE(sample->font().styleStrategy() & QFont::NoFontMerging);
+    EXPECT_EQ(sample->font().pointSizeF(), 96);
+}
+
 TEST_F(CharacterMapTest, EnteringACellShowsItsKeypadCode)
 {
     start();
