@@ -67,47 +67,59 @@ QStringList Formatter::cutPieces(const QString &work, bool wordMode)
     return pieces;
 }
 
-QByteArray Formatter::splice(const QByteArray &marker, const QList<QByteArray> &pieces)
+Formatter::Splicer::Splicer(const QByteArray &marker)
 {
     const QByteArray lower = marker.toLower();
     const qsizetype deftab = lower.indexOf("deftab");
     // p is 1-based: the header is the first p + 8 characters, "deftab" and three digits.
-    const QByteArray header = deftab >= 0 ? marker.left(deftab + 1 + 8) : QByteArray();
+    if (deftab >= 0)
+        m_header = marker.left(deftab + 1 + 8);
     const qsizetype par = lower.indexOf("\\par ");
-    const QByteArray footer = par >= 0 ? marker.mid(par) : QByteArray();
-    QByteArray result = header;
-    qsizetype total = header.size() + footer.size();
-    for (const QByteArray &piece : pieces)
-        total += piece.size();
-    result.reserve(total);
-    for (const QByteArray &document : pieces) {
-        // The usual piece holds the header once at its start and the footer once at its
-        // end; anything else takes the general removal.
-        QByteArrayView rest(document);
-        bool usual = true;
-        if (!header.isEmpty()) {
-            usual = rest.startsWith(header) && rest.indexOf(header, header.size()) < 0;
-            if (usual)
-                rest = rest.sliced(header.size());
-        }
-        if (usual && !footer.isEmpty()) {
-            usual = rest.indexOf(footer) == rest.size() - footer.size();
-            if (usual)
-                rest.chop(footer.size());
-        }
-        if (usual) {
-            result += rest;
-            continue;
-        }
-        QByteArray piece = document;
-        if (!header.isEmpty())
-            piece.replace(header, QByteArray());
-        if (!footer.isEmpty())
-            piece.replace(footer, QByteArray());
-        result += piece;
+    if (par >= 0)
+        m_footer = marker.mid(par);
+    m_result = m_header;
+}
+
+void Formatter::Splicer::append(const QByteArray &document)
+{
+    // The usual piece holds the header once at its start and the footer once at its end;
+    // anything else takes the general removal.
+    QByteArrayView rest(document);
+    bool usual = true;
+    if (!m_header.isEmpty()) {
+        usual = rest.startsWith(m_header) && rest.indexOf(m_header, m_header.size()) < 0;
+        if (usual)
+            rest = rest.sliced(m_header.size());
     }
-    result += footer;
-    return result;
+    if (usual && !m_footer.isEmpty()) {
+        usual = rest.indexOf(m_footer) == rest.size() - m_footer.size();
+        if (usual)
+            rest.chop(m_footer.size());
+    }
+    if (usual) {
+        m_result += rest;
+        return;
+    }
+    QByteArray piece = document;
+    if (!m_header.isEmpty())
+        piece.replace(m_header, QByteArray());
+    if (!m_footer.isEmpty())
+        piece.replace(m_footer, QByteArray());
+    m_result += piece;
+}
+
+QByteArray Formatter::Splicer::finish()
+{
+    m_result += m_footer;
+    return std::move(m_result);
+}
+
+QByteArray Formatter::splice(const QByteArray &marker, const QList<QByteArray> &pieces)
+{
+    Splicer splicer(marker);
+    for (const QByteArray &piece : pieces)
+        splicer.append(piece);
+    return splicer.finish();
 }
 
 QList<std::pair<int, int>> Formatter::wordRanges(const QString &t)
@@ -269,8 +281,12 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichTextBox
     }
 
     // Piece loop: the box holds one piece at a time.
-    QList<QByteArray> documents;
-    documents.reserve(pieces.size());
+    // The marker document depends only on the box's default formatting, which the piece
+    // loop does not change, so it is taken first and each piece is spliced as soon as it
+    // is written instead of keeping every piece's RTF until the end.
+    box.setRtf(QByteArrayLiteral("$%^&"));
+    Splicer splicer(box.rtf());
+    box.setRtf(QByteArray());
     qsizetype g = 0;
     for (const QString &piece : pieces) {
         box.setText(piece);
@@ -295,14 +311,11 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichTextBox
                 }
             }
         }
-        documents.append(box.rtf());
+        splicer.append(box.rtf());
         box.setRtf(QByteArray());
     }
 
-    box.setRtf(QByteArrayLiteral("$%^&"));
-    const QByteArray marker = box.rtf();
-    box.setRtf(splice(marker, documents));
-    documents.clear();
+    box.setRtf(splicer.finish());
 
     // Colour pass over the spliced document.
     const QString t = box.text();

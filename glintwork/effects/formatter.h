@@ -93,6 +93,19 @@ public:
     // blank after it.
     static QList<std::pair<int, int>> wordRanges(const QString &text);
 
+    // The splice piece by piece: the same result as splice() on all pieces at once.
+    class Splicer {
+    public:
+        explicit Splicer(const QByteArray &marker);
+        void append(const QByteArray &document);
+        QByteArray finish();
+
+    private:
+        QByteArray m_header;
+        QByteArray m_footer;
+        QByteArray m_result;
+    };
+
 private:
     struct Unit {
         std::optional<QString> face;
