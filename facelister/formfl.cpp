@@ -121,6 +121,9 @@ void FormFL::setupControls()
     ComboFS->setObjectName(QStringLiteral("ComboFS"));
     ComboFS->setEditable(true);
     ComboFS->setInsertPolicy(QComboBox::NoInsert);
+    // Wide enough for a typed size with a fraction ("22.5"), not only the listed ones.
+    ComboFS->setMinimumContentsLength(4);
+    ComboFS->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboFS->addItems({QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
                        QStringLiteral("16"), QStringLiteral("18"), QStringLiteral("20"),
                        QStringLiteral("22"), QStringLiteral("24"), QStringLiteral("28"),
@@ -163,6 +166,8 @@ void FormFL::setupControls()
     R = new RichTextEdit(central);
     R->setObjectName(QStringLiteral("R"));
     R->setToolTip(QStringLiteral("This is a Preview of the list of fonts."));
+    // However small the window, the title and the first font's line stay in view.
+    R->setMinimumHeight(10 * R->fontMetrics().height());
     layout->addWidget(R, 3);
 
     CommandHelp = new QPushButton(QStringLiteral("Help..."), central);

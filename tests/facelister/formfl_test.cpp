@@ -13,6 +13,7 @@
 #include "richtextedit.h"
 #include "savefiledialog.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -394,6 +396,21 @@ TEST_F(FormFLTest, MouseClickOnALineOfThePreviewSelectsItsFont)
     QTest::mouseClick(preview->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(selectedEntry(), QStringLiteral("Tahoma"));
     EXPECT_TRUE(remove->isEnabled());
+}
+
+TEST_F(FormFLTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
+{
+    load();
+    form->resize(form->minimumSizeHint());
+    QApplication::processEvents();
+    RichTextEdit *preview = form->preview();
+    const QTextBlock firstEntry = preview->document()->findBlockByNumber(2);
+    ASSERT_TRUE(firstEntry.text().startsWith(QStringLiteral("Arial")));
+    EXPECT_LE(preview->document()->documentLayout()->blockBoundingRect(firstEntry).bottom(),
+              preview->viewport()->height());
+    // A size with a fraction, typed in, fits the box.
+    QLineEdit *sizeText = child<QComboBox>("ComboFS")->lineEdit();
+    EXPECT_GE(sizeText->width(), sizeText->fontMetrics().horizontalAdvance(QStringLiteral("22.5")));
 }
 
 TEST_F(FormFLTest, MenusFollowThePreviewAndTheList)
