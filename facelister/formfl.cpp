@@ -537,9 +537,13 @@ void FormFL::mnuSave_Click()
     const WriteResult result =
         TextFile::writeAtomically(name, R->rtf() + QByteArrayLiteral("\r\n"));
     if (!result.ok) {
+        // The system's reasons come without a closing full stop.
+        QString reason = result.error.trimmed();
+        if (!reason.isEmpty() && !reason.endsWith(u'.'))
+            reason += u'.';
         m_services.messages.message(
             QStringLiteral("The font list could not be saved as \"%1\".  %2")
-                .arg(QDir::toNativeSeparators(name), result.error),
+                .arg(QDir::toNativeSeparators(name), reason),
             kProgramName, MessageService::Buttons::Ok, MessageService::Icon::Warning);
     }
 }

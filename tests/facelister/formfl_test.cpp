@@ -490,7 +490,13 @@ TEST_F(FormFLTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
     saveDialog.answers = {path};
     form->mnuSave_Click();
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.first().text.contains(QDir::toNativeSeparators(path)));
+    const QString text = messages.shown.first().text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The font list could not be saved as \"") +
+                                QDir::toNativeSeparators(path) + QStringLiteral("\".  ")))
+        << text.toStdString();
+    // The reason follows as a sentence of its own.
+    EXPECT_GT(text.size(), text.indexOf(QStringLiteral("\".  ")) + 4);
+    EXPECT_TRUE(text.endsWith(u'.')) << text.toStdString();
     EXPECT_EQ(messages.shown.first().title, QStringLiteral("Facelister"));
 }
 
