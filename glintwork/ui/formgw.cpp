@@ -148,9 +148,6 @@ QStringList FormGW::schemeNames()
 
 FormGW::~FormGW() = default;
 
-// ---------------------------------------------------------------------------------------
-// Controls
-
 void FormGW::setupControls()
 {
     setObjectName(QStringLiteral("FormGW"));
@@ -413,9 +410,6 @@ QGroupBox *FormGW::setupFrameVA()
     return FrameVA;
 }
 
-// ---------------------------------------------------------------------------------------
-// Menus
-
 void FormGW::setupMenus()
 {
     auto action = [this](QMenu *menu, const QString &name, const QString &caption,
@@ -654,9 +648,6 @@ void FormGW::placeProgress()
     m_indicator->raise();
 }
 
-// ---------------------------------------------------------------------------------------
-// Settings as a record
-
 QString FormGW::inputText() const
 {
     QString text = Text->toPlainText();
@@ -828,9 +819,6 @@ void FormGW::showSettings(const EffectSettings &s)
     applyEnabling();
 }
 
-// ---------------------------------------------------------------------------------------
-// Enabling rules and the small reactions
-
 void FormGW::applyEnabling()
 {
     const EffectSettings s = currentSettings();
@@ -927,9 +915,6 @@ void FormGW::mnuTT_Click()
     mnuTT->setChecked(!mnuTT->isChecked());
     applyToolTips(mnuTT->isChecked());
 }
-
-// ---------------------------------------------------------------------------------------
-// Help
 
 QString FormGW::helpAddress() const
 {

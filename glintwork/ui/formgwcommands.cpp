@@ -54,9 +54,6 @@ QString toCrLf(QString text)
 
 } // namespace
 
-// ---------------------------------------------------------------------------------------
-// Busy state shared by the long commands
-
 void FormGW::setBusy(bool busy)
 {
     m_services.busy->setBusy(busy, BusyPointer::Scope::Window);
@@ -83,9 +80,6 @@ void FormGW::informWordProcessorMode()
     m_services.messages->message(ModeSwitch::kWordProcessorMessage, kTitle,
                                  MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
-
-// ---------------------------------------------------------------------------------------
-// Colour controls
 
 std::optional<qint32> FormGW::pickColour(std::optional<qint32> preset)
 {
@@ -161,9 +155,6 @@ void FormGW::mnuColour_Click()
     if (whole)
         box.select(0, 0);
 }
-
-// ---------------------------------------------------------------------------------------
-// Editing commands
 
 void FormGW::mnufile_Open()
 {
@@ -321,9 +312,6 @@ void FormGW::mnuX_Click()
     close();
 }
 
-// ---------------------------------------------------------------------------------------
-// Printing
-
 void FormGW::mnuPrint_Click()
 {
     if (m_box->text().isEmpty() || !m_services.dialogs)
@@ -380,9 +368,6 @@ void FormGW::mnuPrint_Click()
             MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
 
-// ---------------------------------------------------------------------------------------
-// Saving
-
 bool FormGW::writeOutputFile(const QString &path, const QByteArray &bytes)
 {
     WriteResult result;
@@ -423,9 +408,6 @@ void FormGW::mnuSave_Click()
                                      MessageService::Icon::Information);
     }
 }
-
-// ---------------------------------------------------------------------------------------
-// Output modes, reset, settings file, start-up and closing
 
 void FormGW::fillSizeLists(OutputMode mode)
 {

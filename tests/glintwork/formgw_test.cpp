@@ -105,9 +105,6 @@ QStringList manyFonts(int n)
 
 } // namespace
 
-// ---------------------------------------------------------------------------------------
-// Start-up, settings file and closing
-
 TEST(FormGWStartUp, WithoutAFileWritesTheDefaults)
 {
     FormGWFixture f;
@@ -203,9 +200,6 @@ TEST(FormGWStartUp, ClosingSavesWhatTheUserChangedAndTheNextStartRestoresIt)
     EXPECT_TRUE(child<QPlainTextEdit>(w2, QStringLiteral("Text"))->toolTip().isEmpty());
 }
 
-// ---------------------------------------------------------------------------------------
-// Enabling rules
-
 TEST(FormGWEnabling, SizeAndPositionOptionsFollowEachOther)
 {
     FormGWFixture f;
@@ -270,9 +264,6 @@ TEST(FormGWEnabling, RefreshNeedsTextAndTheTintDeepensWithLength)
         EXPECT_EQ(text->palette().color(QPalette::Text), QColor(c.red, 0, 0)) << c.text.size();
     }
 }
-
-// ---------------------------------------------------------------------------------------
-// Font list and status line
 
 TEST(FormGWFonts, StatusLineAndTheTwentyFontLimit)
 {
@@ -391,9 +382,6 @@ TEST(FormGWFonts, LongTextWarningCancelledChangesNothing)
     EXPECT_TRUE(w.output().text().isEmpty());
 }
 
-// ---------------------------------------------------------------------------------------
-// Tooltips
-
 TEST(FormGWToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
 {
     FormGWFixture f;
@@ -418,9 +406,6 @@ TEST(FormGWToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
               QStringLiteral("Vary character sizes to make the text smaller in the middle, bigger "
                              "towards the ends (try it and see what it does)"));
 }
-
-// ---------------------------------------------------------------------------------------
-// Colour swatches
 
 TEST(FormGWColours, RightClicksExcludeAndRestoreRuns)
 {
@@ -500,9 +485,6 @@ TEST(FormGWColours, RecolourWithoutSelectionColoursAllAndLeavesNoSelection)
     EXPECT_EQ(w.output().selLength(), 0);
     EXPECT_EQ(w.output().selStart(), 0);
 }
-
-// ---------------------------------------------------------------------------------------
-// Reset and output modes
 
 TEST(FormGWReset, NoLeavesEverythingAndYesRestoresTheDefaultsFromHtmlMode)
 {
@@ -603,9 +585,6 @@ TEST(FormGWModes, WordProcessorModeTellsAndKeepsTheFonts)
     EXPECT_EQ(selectedEntries(fontList(w)), QStringList({FormGWFixture::fontNames()[4]}));
     EXPECT_TRUE(action(w, QStringLiteral("mnuMode_2"))->isChecked());
 }
-
-// ---------------------------------------------------------------------------------------
-// Editing commands
 
 TEST(FormGWEditing, SizeStepsKeepFiveToNineHundredNinetyNine)
 {
@@ -810,9 +789,6 @@ TEST(FormGWEditing, RightClickMenuOmitsPasteTextAndNotInHtmlMode)
     w.R_MouseDown(1);
 }
 
-// ---------------------------------------------------------------------------------------
-// Printing
-
 struct PrintCase {
     const char *name;
     int inputLength;
@@ -874,9 +850,6 @@ INSTANTIATE_TEST_SUITE_P(
         PrintCase{"FailureIsReported", 20, 0, true, {}, false, false, 1, 1},
         PrintCase{"NoPrinterSaysSo", 20, 0, false, {}, true, false, 0, 1}),
     [](const auto &info) { return std::string(info.param.name); });
-
-// ---------------------------------------------------------------------------------------
-// Saving and HTML
 
 TEST(FormGWSave, RtfAndHtmlAndTheWrongEnding)
 {
@@ -948,9 +921,6 @@ TEST(FormGWSave, CopyHtmlPutsTheSourceOnTheClipboard)
     EXPECT_TRUE(w.outputWidget()->isVisible());
 }
 
-// ---------------------------------------------------------------------------------------
-// Help
-
 TEST(FormGWHelp, HelpAboutAndFonts)
 {
     FormGWFixture f;
@@ -979,9 +949,6 @@ TEST(FormGWHelp, HelpAboutAndFonts)
     EXPECT_EQ(f.messages.shown[1].title, QStringLiteral("Sites with cool fonts to download"));
     EXPECT_EQ(f.messages.shown[1].icon, MessageService::Icon::Information);
 }
-
-// ---------------------------------------------------------------------------------------
-// Screenshots (artefacts to look at)
 
 TEST(FormGWScreens, AfterRefreshInEachMode)
 {
