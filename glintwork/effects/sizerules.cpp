@@ -104,8 +104,9 @@ QList<float> sizeTable(EffectSettings &s, const SizeLimits &l, RandomSource &ran
     qsizetype units = n;
     if (s.mnuWW)
         units = text.count(QLatin1Char(' '));
-    // The unit count is a 16-bit field.
-    const double divisor = double(qint16(units)) - 1;
+    // The whole count, also beyond 32767 units: a 16-bit count would wrap and turn the
+    // curve into noise for long texts.
+    const double divisor = double(units) - 1;
 
     switch (s.sizes) {
     case EffectSettings::SizesRandom:

@@ -201,3 +201,18 @@ TEST(VerticalOffset, Rules)
     }
     EXPECT_EQ(SizeRules::verticalOffset(EffectSettings::PosRandom, 40, random), 1);
 }
+
+TEST(SizeTable, BalloonOverALongTextStaysOneCurve)
+{
+    RandomSource random(4);
+    EffectSettings s =
+        tableSettings(EffectSettings::SizesBalloon, QString(40001, QLatin1Char('x')));
+    const QList<float> t = SizeRules::sizeTable(s, kLimits, random);
+    EXPECT_EQ(t.first(), 20);
+    EXPECT_EQ(t[20000], 35); // the middle of the text: 20 + Int(16 * 0.99..)
+    EXPECT_EQ(t.last(), 20);
+    for (float v : t) {
+        EXPECT_GE(v, 20);
+        EXPECT_LE(v, 36);
+    }
+}
