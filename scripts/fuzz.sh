@@ -19,9 +19,6 @@ for t in $targets; do
     corpus="$dir/corpus-$t"
     mkdir -p "$corpus"
     echo "-- fuzzing $t for ${seconds}s"
-    # Programs land in bin/ (CMAKE_RUNTIME_OUTPUT_DIRECTORY); older trees kept them per folder.
-    binary="$dir/bin/${t}_fuzzer"
-    [ -x "$binary" ] || binary="$dir/fuzz/$t/${t}_fuzzer"
-    ASAN_OPTIONS=detect_leaks=0 "$binary" -max_total_time="$seconds" \
+    ASAN_OPTIONS=detect_leaks=0 "$dir/fuzz/$t/${t}_fuzzer" -max_total_time="$seconds" \
         -max_len=65536 -rss_limit_mb=2048 "$corpus" "$KERNCRAFT_ROOT/fuzz/$t/seeds"
 done
