@@ -2,6 +2,7 @@
 // the box's document, the clipboard carries our RTF, the events reach the window, and the
 // screen shows the formatting.
 #include "qtclipboard.h"
+#include "randomsource.h"
 #include "richtextedit.h"
 #include "rtfreader.h"
 
@@ -68,6 +69,54 @@ TEST_F(RichTextEditTest, TypedTextReachesTheDocumentWithTheFormatBeforeIt)
     cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
     EXPECT_EQ(cursor.selectedText(), "c");
     EXPECT_TRUE(cursor.charFormat().fontItalic());
+}
+
+// The box's document follows whatever the user does with the keyboard: after every step
+// its text is Qt's text with CR LF breaks, and its formats are those Qt shows.
+TEST_F(RichTextEditTest, FollowsRandomKeyboardEditing)
+{
+    const QList<Qt::Key> keys{Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                              Qt::Key_Home,   Qt::Key_End,   Qt::Key_Return, Qt::Key_Backspace,
+                              Qt::Key_Delete, Qt::Key_A,     Qt::Key_B,      Qt::Key_Space};
+    for (quint32 seed = 1; seed <= 5; ++seed) {
+        SetUp();
+        RandomSource random(seed);
+        for (int step = 0; step < 150; ++step) {
+            const Qt::Key key = keys[random.below(int(keys.size()))];
+            Qt::KeyboardModifiers modifiers;
+            if (random.next() < 0.2f)
+                modifiers |= Qt::ShiftModifier;
+            if (random.next() < 0.05f) {
+                QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier); // select all
+                continue;
+            }
+            if (random.next() < 0.05f) {
+                QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier); // undo
+                continue;
+            }
+            QTest::keyClick(&edit, key, modifiers);
+            QString shown = edit.document()->toRawText();
+            shown.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+            ASSERT_EQ(edit.text(), shown) << "seed " << seed << " step " << step;
+        }
+        const QTextCursor cursor = edit.textCursor();
+        EXPECT_EQ(edit.selLength(), cursor.selectionEnd() - cursor.selectionStart() +
+                                        (edit.selText().count(QStringLiteral("\r\n"))));
+        for (int q = 0; q + 1 < edit.document()->characterCount(); ++q) {
+            QTextCursor at(edit.document());
+            at.setPosition(q + 1);
+            if (edit.document()->characterAt(q) == QChar::ParagraphSeparator)
+                continue;
+            const QTextCharFormat f = at.charFormat();
+            const int p = q + edit.document()->findBlock(q).blockNumber();
+            EXPECT_EQ(edit.formatAt(p).bold, f.fontWeight() > QFont::Normal) << p;
+            // Text typed into an emptied box has no size of its own and shows the base size.
+            const double shownSize = f.hasProperty(QTextFormat::FontPointSize)
+                                         ? f.fontPointSize()
+                                         : edit.document()->defaultFont().pointSizeF();
+            EXPECT_EQ(edit.formatAt(p).size, shownSize) << p;
+        }
+    }
 }
 
 TEST_F(RichTextEditTest, TheUsersSelectionIsTheBoxSelection)
