@@ -6,6 +6,7 @@
 #include "progressstate.h"
 #include "waitpicture.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,6 +72,20 @@ void FrmWait::unload()
     m_frontTimer->stop();
     unsetCursor();
     hide();
+}
+
+void FrmWait::reject()
+{
+    if (!m_loaded)
+        QDialog::reject();
+}
+
+void FrmWait::closeEvent(QCloseEvent *event)
+{
+    if (m_loaded)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void FrmWait::setStatus(const QString &text)

@@ -25,6 +25,12 @@ public:
     void setMessage(const QString &text);
     QString message() const;
 
+protected:
+    // The window goes away only when the work it waits for ends: Escape and the window
+    // manager's close leave it open meanwhile.
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void bringToFront();
 

@@ -559,6 +559,19 @@ TEST_F(FormFLTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
         QStringLiteral("We are always looking for suggestions for how to improve our software")));
 }
 
+TEST_F(FormFLTest, PleaseWaitWindowStaysUntilTheBuildEnds)
+{
+    form->show();
+    form->Form_Load();
+    FrmWait *wait = form->waitWindow();
+    QTest::keyClick(wait, Qt::Key_Escape);
+    EXPECT_TRUE(wait->isVisible());
+    EXPECT_FALSE(wait->close());
+    EXPECT_TRUE(wait->isVisible());
+    form->TimerRefresh_Timer();
+    EXPECT_FALSE(wait->isVisible());
+}
+
 TEST_F(FormFLTest, ExitClosesTheWindows)
 {
     form->show();
