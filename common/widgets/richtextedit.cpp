@@ -597,19 +597,37 @@ void RichTextEdit::insertFromMimeData(const QMimeData *source)
 
 bool RichTextEdit::event(QEvent *event)
 {
-    if ((m_layoutPaused || m_cursorPending) &&
-        (QWidget::isVisible() || event->type() == QEvent::Paint) &&
-        event->type() != QEvent::Timer && event->type() != QEvent::MetaCall)
-        resumeLayout();
+    resumeBefore(event);
     return QTextEdit::event(event);
 }
 
 bool RichTextEdit::viewportEvent(QEvent *event)
 {
-    if ((m_layoutPaused || m_cursorPending) &&
-        (QWidget::isVisible() || event->type() == QEvent::Paint))
-        resumeLayout();
+    resumeBefore(event);
     return QTextEdit::viewportEvent(event);
+}
+
+// Whatever the user does, and any painting (also render() and grab() of a hidden box),
+// needs the layout; painting must not move the cursor or scroll, so the cursor follows
+// later.
+void RichTextEdit::resumeBefore(QEvent *event)
+{
+    if (!m_layoutPaused && !m_cursorPending)
+        return;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Timer || type == QEvent::MetaCall)
+        return;
+    if (type == QEvent::Paint) {
+        if (m_layoutPaused) {
+            m_layoutPaused = false;
+            if (document()->pageSize().isNull())
+                document()->setPageSize(m_savedPageSize);
+        }
+        scheduleResume();
+        return;
+    }
+    if (QWidget::isVisible())
+        resumeLayout();
 }
 
 void RichTextEdit::showEvent(QShowEvent *event)

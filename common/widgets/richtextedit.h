@@ -110,6 +110,7 @@ private:
     void pauseLayout();
     void scheduleResume();
     void resumeLayout();
+    void resumeBefore(QEvent *event);
     void syncCursor();
     static int buttonCode(Qt::MouseButton button);
 

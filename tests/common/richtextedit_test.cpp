@@ -241,3 +241,28 @@ TEST_F(RichTextEditTest, LooksRightOnScreen)
 }
 
 } // namespace
+
+namespace {
+
+// Printing renders the box; that works also straight after a change, before the event
+// loop has run, and for a box that is not on screen.
+TEST(RichTextEditRender, PaintsPendingChanges)
+{
+    RichTextEdit edit;
+    edit.resize(300, 80);
+    edit.setText("Printed text");
+    edit.select(0, 7);
+    edit.setSelFontSize(24);
+    QImage image(edit.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    edit.render(&image);
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 100;
+    }
+    EXPECT_GT(dark, 50);
+    EXPECT_EQ(edit.formatAt(0).size, 24.0);
+}
+
+} // namespace
