@@ -14,6 +14,7 @@
 #include "recentcolours.h"
 #include "resetsequence.h"
 
+#include <QFont>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -159,6 +160,7 @@ private:
     void updateMenuRules();
     void showMode();
     void saveHtml(const QString &path);
+    void keepFontsLoaded();
     void placeProgress();
     void setStatus(int selected);
     QList<SwatchLabel *> &row(ColourLabels::Row which);
@@ -182,6 +184,7 @@ private:
     // `CharSize` and `CharColour` of the last Refresh.
     QList<float> m_charSize;
     QList<qint32> m_charColour;
+    QList<QFont> m_loadedFonts;
     OutputMode m_outputMode = OutputMode::None;
     mutable QString m_settingsFolder;
     // Settings are written on closing only once they were loaded: a window that never

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextFormat>
 
 void FormGW::cmdP_Click()
 {
@@ -39,7 +41,23 @@ void FormGW::cmdP_Click()
         TextWL->setText(s.textWL);
     if (TextBL->text() != s.textBL)
         TextBL->setText(s.textBL);
+    keepFontsLoaded();
     updateMenuRules();
+}
+
+void FormGW::keepFontsLoaded()
+{
+    // A result uses up to a thousand face, size and style combinations, and the platform
+    // loads a font for each when the box lays the text out. Holding on to the fonts of the
+    // last result keeps them loaded, so the next Refresh, which mostly draws the same
+    // combinations again, finds them ready instead of loading them anew.
+    QList<QFont> fonts;
+    const QList<QTextFormat> formats = m_edit->document()->allFormats();
+    fonts.reserve(formats.size());
+    for (const QTextFormat &format : formats)
+        if (format.isCharFormat())
+            fonts.append(format.toCharFormat().font());
+    m_loadedFonts = std::move(fonts);
 }
 
 bool FormGW::confirmWarning(const QString &text)
