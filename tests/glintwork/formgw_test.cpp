@@ -2,6 +2,7 @@
 // its status line, tooltips, colour swatches, the reset, the output modes, the editing and
 // size commands, printing, saving, the help commands, start-up and closing.
 #include "formgwfixture.h"
+#include "qtglintworkdialogs.h"
 #include "richtextbox.h"
 #include "settingsfile.h"
 
@@ -976,4 +977,35 @@ TEST(FormGWScreens, AfterRefreshInEachMode)
     EXPECT_TRUE(
         w.grab().save(QDir(artefactFolder()).filePath(QStringLiteral("formgw-progress.png"))));
     w.progress().setVisible(false);
+}
+
+TEST(FormGWLayout, BoxesSitInTheGapsOfTheirLabels)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    // "Blend over            characters.": the box lies between the two pieces.
+    auto *label4 = child<QLabel>(w, QStringLiteral("Label4"));
+    auto *blend = child<QWidget>(w, QStringLiteral("TextBL"));
+    const QFontMetrics metrics4 = label4->fontMetrics();
+    EXPECT_GE(blend->x(), metrics4.horizontalAdvance(QStringLiteral("Blend over")));
+    EXPECT_LE(blend->geometry().right(),
+              label4->width() - metrics4.horizontalAdvance(QStringLiteral("characters.")));
+    EXPECT_GT(blend->width(), 20);
+
+    // "Min. size:                      Max. size:": ComboS in the gap, ComboB after the end.
+    auto *label1 = child<QLabel>(w, QStringLiteral("Label1"));
+    auto *comboS = child<QWidget>(w, QStringLiteral("ComboS"));
+    auto *comboB = child<QWidget>(w, QStringLiteral("ComboB"));
+    const QFontMetrics metrics1 = label1->fontMetrics();
+    EXPECT_GE(comboS->x(), metrics1.horizontalAdvance(QStringLiteral("Min. size:")));
+    EXPECT_GE(comboB->x(), comboS->geometry().right() +
+                               metrics1.horizontalAdvance(QStringLiteral("Max. size:")));
+    EXPECT_LE(comboB->geometry().right(), label1->width());
+}
+
+TEST(QtGlintworkDialogs, SaveFilterInQtForm)
+{
+    EXPECT_EQ(QtGlintworkDialogs::qtFilter(
+                  QStringLiteral("RTF (any word processor)|*.rtf|HTML (web page)|*.htm")),
+              QStringLiteral("RTF (any word processor) (*.rtf);;HTML (web page) (*.htm)"));
 }
