@@ -173,18 +173,6 @@ const KeywordEntry *findKeyword(QByteArrayView word)
     return (it != table.end() && it->word == word) ? &*it : nullptr;
 }
 
-class RunCollector : public RtfSink {
-public:
-    void appendText(QStringView text, const CharFormat &format) override
-    {
-        if (!runs.isEmpty() && runs.last().format == format)
-            runs.last().text += text;
-        else
-            runs.append(RichRun{text.toString(), format});
-    }
-    RichRuns runs;
-};
-
 } // namespace
 
 bool RtfReader::isRtf(QByteArrayView data)
@@ -203,20 +191,6 @@ QString RtfReader::plainText(QByteArrayView data)
     if (!utf8.hasError())
         return text;
     return Cp1252::decode(data.toByteArray());
-}
-
-RichRuns RtfReader::readRuns(QByteArrayView data, const CharFormat &defaults)
-{
-    RunCollector collector;
-    if (data.isEmpty())
-        return {};
-    if (!isRtf(data)) {
-        collector.appendText(plainText(data), defaults);
-        return collector.runs;
-    }
-    RtfReader reader(defaults);
-    reader.read(data, collector);
-    return collector.runs;
 }
 
 void RtfReader::read(QByteArrayView data, RtfSink &sink)

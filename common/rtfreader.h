@@ -8,7 +8,6 @@
 // colour, a size outside what the box accepts no size of its own.
 #pragma once
 
-#include "richrun.h"
 #include "rtfsink.h"
 #include "rtftokenizer.h"
 
@@ -30,9 +29,6 @@ public:
     static QString plainText(QByteArrayView data);
 
     void read(QByteArrayView data, RtfSink &sink);
-
-    // Reads into runs; bytes that are not RTF give one run of plain text in the defaults.
-    static RichRuns readRuns(QByteArrayView data, const CharFormat &defaults);
 
 private:
     enum class Destination { Text, FontTable, ColourTable, Skip };
