@@ -14,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace {
