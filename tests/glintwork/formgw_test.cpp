@@ -802,6 +802,11 @@ struct PrintCase {
     int messagesAfter; // messages besides the question
 };
 
+void PrintTo(const PrintCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class FormGWPrint : public ::testing::TestWithParam<PrintCase> {};
 
 TEST_P(FormGWPrint, RestoresTheWindowWhateverHappens)

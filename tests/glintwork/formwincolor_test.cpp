@@ -81,6 +81,11 @@ struct CancelCase {
     std::function<void(FormWinColor &)> cancel;
 };
 
+void PrintTo(const CancelCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class FormWinColorCancel : public ::testing::TestWithParam<CancelCase> {};
 
 TEST_P(FormWinColorCancel, ReturnsNothingAndKeepsTheMark)
