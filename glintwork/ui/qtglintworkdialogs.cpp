@@ -12,6 +12,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QWidget>
 
 QtGlintworkDialogs::~QtGlintworkDialogs()
@@ -88,21 +90,37 @@ bool QtGlintworkDialogs::hasPrinter()
 
 PrintResult QtGlintworkDialogs::printWidget(QWidget *widget)
 {
+    QPrinter printer(QPrinter::HighResolution);
+    return renderWidget(widget, printer);
+}
+
+PrintResult QtGlintworkDialogs::renderWidget(QWidget *widget, QPrinter &printer)
+{
     if (!widget)
         return {false, QStringLiteral("There is nothing to print.")};
-    QPrinter printer(QPrinter::HighResolution);
     QPainter painter;
     if (!painter.begin(&printer))
         return {false, QStringLiteral("The printer could not be started.")};
-    // The widget is drawn again at the printer's resolution: its text stays sharp instead
-    // of being a screenshot blown up to the page.
+    // What the box shows is drawn again at the printer's resolution: the text stays text,
+    // sharp on paper, instead of being a screenshot blown up to the page.
+    auto *edit = qobject_cast<QTextEdit *>(widget);
+    QWidget *area = edit ? edit->viewport() : widget;
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const double screenDpi = widget->logicalDpiX() > 0 ? widget->logicalDpiX() : 96.0;
+    const double screenDpi = area->logicalDpiX() > 0 ? area->logicalDpiX() : 96.0;
     double scale = printer.resolution() / screenDpi;
-    if (widget->width() * scale > page.width())
-        scale = page.width() / widget->width();
+    if (area->width() * scale > page.width())
+        scale = page.width() / area->width();
     painter.scale(scale, scale);
-    widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    if (edit) {
+        const QPoint scrolled(edit->horizontalScrollBar()->value(),
+                              edit->verticalScrollBar()->value());
+        const QRect shown(scrolled, area->size());
+        painter.setClipRect(QRect(QPoint(0, 0), area->size()));
+        painter.translate(-scrolled);
+        edit->document()->drawContents(&painter, shown);
+    } else {
+        widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
     if (!painter.end())
         return {false, QStringLiteral("The printer reported an error.")};
     return {true, {}};

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 class FormWinColor;
+class QPrinter;
 
 class QtGlintworkDialogs : public GlintworkDialogs {
 public:
@@ -22,6 +23,9 @@ public:
     std::optional<QString> saveFileName(const QString &filter) override;
     bool hasPrinter() override;
     PrintResult printWidget(QWidget *widget) override;
+
+    // Draws what the widget shows on the printer's page at the printer's resolution.
+    static PrintResult renderWidget(QWidget *widget, QPrinter &printer);
 
     // "Name|*.ext|Name|*.ext" as a Qt file-dialog filter.
     static QString qtFilter(const QString &filter);

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -1013,4 +1014,26 @@ TEST(QtGlintworkDialogs, SaveFilterInQtForm)
     EXPECT_EQ(QtGlintworkDialogs::qtFilter(
                   QStringLiteral("RTF (any word processor)|*.rtf|HTML (web page)|*.htm")),
               QStringLiteral("RTF (any word processor) (*.rtf);;HTML (web page) (*.htm)"));
+}
+
+TEST(QtGlintworkDialogs, RendersTheOutputBoxOnAPage)
+{
+    FormGWFixture f;
+    FormGW &w = f.start();
+    w.setInputText(QStringLiteral("Printed at the printer's resolution"));
+    w.cmdP_Click();
+    const QString pdf = QDir(artefactFolder()).filePath(QStringLiteral("printed-page.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    const PrintResult result = QtGlintworkDialogs::renderWidget(w.outputWidget(), printer);
+    EXPECT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    // Drawn as text in its fonts, not as a picture of the screen.
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains("/FontFile")) << "no embedded font";
+    EXPECT_FALSE(bytes.contains("/Subtype /Image"));
+    EXPECT_FALSE(QtGlintworkDialogs::renderWidget(nullptr, printer).ok);
 }
