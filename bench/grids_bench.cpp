@@ -3,6 +3,7 @@
 #include "flexgrid.h"
 #include "fontfitter.h"
 #include "glyphpage.h"
+#include "gridfittarget.h"
 #include "keyboardtable.h"
 
 #include <benchmark/benchmark.h>
@@ -24,25 +25,6 @@ static void BM_GlyphmatchPage(benchmark::State &state)
 }
 BENCHMARK(BM_GlyphmatchPage);
 
-namespace {
-class GridTarget : public FitTarget {
-public:
-    explicit GridTarget(FlexGrid &grid) : m_grid(grid) {}
-    void setFontSize(double points) override { m_grid.setFontSize(points); }
-    double fontSize() const override { return m_grid.fontSize(); }
-    int rowHeight() const override { return m_grid.rowHeight(0); }
-    void setColumnWidths(int twips) override
-    {
-        for (int c = 0; c < m_grid.cols(); ++c)
-            m_grid.setColWidth(c, twips);
-    }
-    int gridHeight() const override { return m_grid.gridHeight(); }
-
-private:
-    FlexGrid &m_grid;
-};
-} // namespace
-
 static void BM_CharboardFitFont(benchmark::State &state)
 {
     FlexGrid grid;
@@ -50,7 +32,7 @@ static void BM_CharboardFitFont(benchmark::State &state)
     grid.setCols(16);
     grid.setFixedSize(644, 564);
     grid.setFontName(QStringLiteral("DejaVu Sans"));
-    GridTarget target(grid);
+    GridFitTarget target(grid);
     for (auto _ : state)
         benchmark::DoNotOptimize(FontFitter::fit(target, 14).steps);
 }

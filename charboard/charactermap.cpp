@@ -8,6 +8,7 @@
 #include "flexgrid.h"
 #include "fontcatalog.h"
 #include "fontfitter.h"
+#include "gridfittarget.h"
 #include "helppage.h"
 #include "shellservice.h"
 #include "sortednames.h"
@@ -47,24 +48,6 @@ QFont dialogFont(double points, bool bold = false)
     font.setBold(bold);
     return font;
 }
-
-// The grid as the fitting loop sees it.
-class GridFitTarget : public FitTarget {
-public:
-    explicit GridFitTarget(FlexGrid &grid) : m_grid(grid) {}
-    void setFontSize(double points) override { m_grid.setFontSize(points); }
-    double fontSize() const override { return m_grid.fontSize(); }
-    int rowHeight() const override { return m_grid.rowHeight(0); }
-    void setColumnWidths(int twips) override
-    {
-        for (int c = 0; c < m_grid.cols(); ++c)
-            m_grid.setColWidth(c, twips);
-    }
-    int gridHeight() const override { return m_grid.gridHeight(); }
-
-private:
-    FlexGrid &m_grid;
-};
 
 } // namespace
 

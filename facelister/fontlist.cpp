@@ -100,7 +100,8 @@ void FontList::build(const FontCatalog &catalog, bool includeSymbol, bool includ
         const QString name = cleanName(catalog.name(i));
         // isNormal runs for every name, whatever the check box says: it lists the
         // caps-only fonts in capitals.
-        const bool normal = isNormal(name);
+        // A symbol character map makes a symbol font whatever the name says.
+        const bool normal = isNormal(name) && !catalog.isSymbolFont(i);
         const bool a = normal || includeSymbol;
         const bool b = isNotSystem(name) || includeSystem;
         if (a && b)

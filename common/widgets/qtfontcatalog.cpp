@@ -4,7 +4,22 @@
 #include <QFontDatabase>
 #include <QSet>
 
-QtFontCatalog::QtFontCatalog() : m_names(familyNames(QFontDatabase::families())) {}
+QtFontCatalog::QtFontCatalog()
+{
+    const QStringList families = QFontDatabase::families();
+    m_names = familyNames(families);
+    // A family counts as a symbol font when any foundry's version of it has a symbol
+    // character map; the writing systems come from the font database, without loading
+    // the fonts.
+    QSet<QString> symbols;
+    for (const QString &family : families) {
+        if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol))
+            symbols.insert(familyName(family));
+    }
+    m_symbol.reserve(m_names.size());
+    for (const QString &name : std::as_const(m_names))
+        m_symbol.append(symbols.contains(name));
+}
 
 int QtFontCatalog::count() const
 {
@@ -14,6 +29,11 @@ int QtFontCatalog::count() const
 QString QtFontCatalog::name(int index) const
 {
     return m_names.value(index);
+}
+
+bool QtFontCatalog::isSymbolFont(int index) const
+{
+    return m_symbol.value(index, false);
 }
 
 QString QtFontCatalog::familyName(const QString &qtFamily)

@@ -8,6 +8,7 @@ public:
     QtFontCatalog();
     int count() const override;
     QString name(int index) const override;
+    bool isSymbolFont(int index) const override;
 
     // Qt names a family that several foundries offer "Family [Foundry]". The suite shows
     // and stores the family alone: that is the name other programs, RTF and HTML know,
@@ -17,4 +18,5 @@ public:
 
 private:
     QStringList m_names;
+    QList<bool> m_symbol;
 };

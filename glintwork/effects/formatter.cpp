@@ -202,6 +202,18 @@ std::optional<qint32> Formatter::unitColour(const EffectSettings &s, OutputMode 
     return c;
 }
 
+void Formatter::setSymbolFonts(const QStringList &names)
+{
+    m_symbolFonts.clear();
+    for (const QString &name : names)
+        m_symbolFonts.insert(name.toUpper());
+}
+
+bool Formatter::isTextFont(const QString &name) const
+{
+    return IsNormal(name) && !m_symbolFonts.contains(name.toUpper());
+}
+
 void Formatter::autoSelect(EffectSettings &s, RefreshHost &host)
 {
     const int count = int(s.fonts.size());
@@ -212,7 +224,7 @@ void Formatter::autoSelect(EffectSettings &s, RefreshHost &host)
     int selected = 0;
     for (int attempt = 0; attempt < 50 && selected < 14; ++attempt) {
         const int i = m_random.below(count);
-        if (!s.fontSelected[i] && IsNormal(s.fonts[i])) {
+        if (!s.fontSelected[i] && isTextFont(s.fonts[i])) {
             s.fontSelected[i] = true;
             host.selectFont(i);
             ++selected;
@@ -266,7 +278,7 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichTextBox
     m_normalFonts.clear();
     for (const QString &name : std::as_const(s.fonts)) {
         m_upperFonts.append(name.toUpper());
-        m_normalFonts.append(IsNormal(m_upperFonts.last()));
+        m_normalFonts.append(isTextFont(m_upperFonts.last()));
     }
     const QString work = Caps(input, s.cap, m_random);
     const QStringList pieces = cutPieces(work, s.mnuWW);

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <optional>
 
@@ -80,6 +81,12 @@ public:
 
     static LengthWarning lengthWarning(qsizetype length, int selectedFonts);
 
+    // Fonts whose character map is a symbol encoding. The random font choices take only
+    // text fonts: IsNormal judges by the name, which misses dingbat fonts such as
+    // D050000L whose names carry none of its words.
+    void setSymbolFonts(const QStringList &names);
+    bool isTextFont(const QString &name) const;
+
     // Refresh step 8: word pieces end after a blank (a blank in the first place does not
     // end one); character pieces are 6 code units, 7 where the 6th would split a
     // surrogate pair. Every LF is dropped and every CR becomes CR LF.
@@ -132,4 +139,5 @@ private:
     QStringList m_pool;
     QStringList m_upperFonts;
     QList<bool> m_normalFonts;
+    QSet<QString> m_symbolFonts; // upper case
 };

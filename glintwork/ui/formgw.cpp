@@ -8,6 +8,7 @@
 #include "colours.h"
 #include "enablingrules.h"
 #include "filelocations.h"
+#include "fontcatalog.h"
 #include "gaplabel.h"
 #include "helppage.h"
 #include "messageservice.h"
@@ -130,6 +131,7 @@ FormGW::FormGW(const FormGWServices &services, QWidget *parent)
     : QMainWindow(parent), m_services(services), m_modes(*services.fonts, m_progress),
       m_formatter(*services.random, m_recent, m_progress)
 {
+    m_formatter.setSymbolFonts(services.fonts->symbolFontNames());
     setupControls();
     setupMenus();
     setupConnections();
@@ -378,14 +380,15 @@ QGroupBox *FormGW::setupFrameColour()
     addRow({OC[2]});
     const int indent = OC[2]->sizeHint().height();
     QHBoxLayout *alternateRow = addRow({}, indent);
-    alternateRow->takeAt(alternateRow->count() - 1);
+    // The row's closing stretch goes: the swatches follow, then a stretch of their own.
+    delete alternateRow->takeAt(alternateRow->count() - 1);
     for (SwatchLabel *swatch : CL)
         alternateRow->addWidget(swatch);
     alternateRow->addSpacing(4);
     alternateRow->addWidget(CheckRandom);
     alternateRow->addStretch(1);
     QHBoxLayout *blendRow = addRow({OC[3]});
-    blendRow->takeAt(blendRow->count() - 1);
+    delete blendRow->takeAt(blendRow->count() - 1);
     for (int i = 0; i < CB.size(); ++i) {
         blendRow->addWidget(CB[i]);
         if (i < Label3.size())

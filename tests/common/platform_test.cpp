@@ -31,6 +31,17 @@ TEST(QtFontCatalog, ListsTheInstalledTestFonts)
         EXPECT_FALSE(name.endsWith(']')) << name.toStdString();
 }
 
+TEST(QtFontCatalog, KnowsTheSymbolEncodedFontsByTheirCharacterMaps)
+{
+    QtFontCatalog fonts;
+    const QStringList symbols = fonts.symbolFontNames();
+    EXPECT_TRUE(symbols.contains("D050000L")); // a dingbat font with an ordinary name
+    EXPECT_TRUE(symbols.contains("Standard Symbols PS"));
+    EXPECT_FALSE(symbols.contains("DejaVu Sans"));
+    EXPECT_FALSE(symbols.contains("Liberation Serif"));
+    EXPECT_FALSE(fonts.isSymbolFont(-1));
+}
+
 TEST(Twips, ConvertsBothWays)
 {
     EXPECT_EQ(Twips::toPixels(1440, 15.0), 96);

@@ -190,7 +190,6 @@ TEST_F(RichTextEditTest, ReportsClicksKeysAndButtons)
 
 TEST_F(RichTextEditTest, ShowsRaiseAndSizeAsQtFormats)
 {
-    const QTextBlock block = edit.document()->firstBlock();
     QTextCursor cursor(edit.document());
     cursor.setPosition(2);
     const QTextCharFormat shown = cursor.charFormat();

@@ -120,6 +120,18 @@ TEST(FontListTest, EmptyCatalogGivesEmptyListAndZeroCounts)
     EXPECT_EQ(list.plainText(), QString());
 }
 
+TEST(FontListTest, ASymbolCharacterMapMakesASymbolFontWhateverTheName)
+{
+    FakeFontCatalog catalog({QStringLiteral("D050000L"), QStringLiteral("Nimbus Sans")});
+    catalog.setSymbolFonts({QStringLiteral("D050000L")});
+    FontList list;
+    list.build(catalog, false, false);
+    EXPECT_EQ(list.entries(), QStringList{QStringLiteral("Nimbus Sans")});
+    list.build(catalog, true, false);
+    EXPECT_EQ(list.entries(),
+              (QStringList{QStringLiteral("D050000L"), QStringLiteral("Nimbus Sans")}));
+}
+
 TEST(FontListTest, ControlCharactersInNamesBecomeBlanks)
 {
     FakeFontCatalog catalog({QStringLiteral("Odd\r\nName\t1")});

@@ -10,3 +10,8 @@ QString FakeFontCatalog::name(int index) const
 {
     return m_names.value(index);
 }
+
+bool FakeFontCatalog::isSymbolFont(int index) const
+{
+    return m_symbols.contains(m_names.value(index));
+}

@@ -195,6 +195,29 @@ TEST(Refresh, OnlySymbolFontsOrNoFontsKeepTheDefaultFace)
     }
 }
 
+TEST(Refresh, FontsWithASymbolMapAreNeverDrawnWhateverTheirNames)
+{
+    // D050000L passes the name test but draws dingbats for letters.
+    const QStringList fonts{"D050000L", "Liberation Serif", "Dingbat Sans"};
+    for (int n : {20, 40}) {
+        RefreshRun run;
+        run.formatter.setSymbolFonts({"d050000l", "Dingbat Sans"});
+        EffectSettings s = withFonts(fonts, QString(n, QLatin1Char('x')));
+        run.refresh(s);
+        EXPECT_FALSE(run.host.selectedFonts.contains(0));
+        EXPECT_FALSE(run.host.selectedFonts.contains(2));
+        for (int i = 0; i < n; ++i)
+            ASSERT_EQ(run.box.formatAt(i).face, "LIBERATION SERIF") << n << " " << i;
+    }
+    // A font the user selects is used even when it is a symbol font.
+    RefreshRun chosen;
+    chosen.formatter.setSymbolFonts({"D050000L"});
+    EffectSettings s = withFonts(fonts, QStringLiteral("abc"));
+    s.fontSelected[0] = true;
+    chosen.refresh(s);
+    EXPECT_EQ(chosen.box.formatAt(1).face, "D050000L");
+}
+
 TEST(Refresh, TextComesOutWholeWhateverItHolds)
 {
     const QString astral = QString::fromUcs4(U"\U0001F600\U0001D11E");

@@ -136,8 +136,9 @@ TEST(ColourLabels, RightClickExcludesAndRestoresRuns)
     EXPECT_EQ(ColourLabels::rightClick(s.cl, 3, Row::Alternate), EffectSettings::OCAlternate);
     for (int k = 0; k < 9; ++k) {
         EXPECT_EQ(s.cl[k].inUse(), k < 3) << k;
-        if (k >= 3)
+        if (k >= 3) {
             EXPECT_EQ(s.cl[k].colour, ColourLabels::kExcludedGrey);
+        }
     }
     EXPECT_EQ(ColourLabels::inUseCount(s.cl), 3);
     // The excluded swatches keep their own colours in their tags.

@@ -116,8 +116,9 @@ TEST(SizeTable, FirstLettersAfterSeparators)
     EXPECT_LE(t[0], 37);
     EXPECT_GE(t[6], 31);
     for (int i = 1; i < 11; ++i) {
-        if (i != 6)
+        if (i != 6) {
             EXPECT_LE(t[i], 23) << i;
+        }
     }
 }
 
