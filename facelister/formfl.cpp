@@ -11,6 +11,7 @@
 #include "messageservice.h"
 #include "pendingevents.h"
 #include "previewbuilder.h"
+#include "publisher.h"
 #include "richtextedit.h"
 #include "savefiledialog.h"
 #include "shellservice.h"
@@ -38,12 +39,6 @@ Q_LOGGING_CATEGORY(lcFacelister, "kerncraft.facelister")
 
 #ifndef KERNCRAFT_HELP_URL_FACELISTER
 #define KERNCRAFT_HELP_URL_FACELISTER ""
-#endif
-#ifndef KERNCRAFT_DOWNLOAD_URL
-#define KERNCRAFT_DOWNLOAD_URL ""
-#endif
-#ifndef KERNCRAFT_SUGGESTIONS_EMAIL
-#define KERNCRAFT_SUGGESTIONS_EMAIL ""
 #endif
 
 namespace {
@@ -629,16 +624,12 @@ void FormFL::CommandHelp_Click()
 
 QString FormFL::downloadAddress()
 {
-    const QString configured = QStringLiteral(KERNCRAFT_DOWNLOAD_URL);
-    return configured.isEmpty() ? QStringLiteral("https://kerncraft.example.org/download")
-                                : configured;
+    return Publisher::downloadAddress();
 }
 
 QString FormFL::aboutText()
 {
-    const QString configured = QStringLiteral(KERNCRAFT_SUGGESTIONS_EMAIL);
-    const QString mailbox =
-        configured.isEmpty() ? QStringLiteral("suggestions@kerncraft.example.org") : configured;
+    const QString mailbox = Publisher::suggestionsAddress();
     // Qt's message box breaks lines at "\n"; the text is otherwise as it stands.
     return QString() + QStringLiteral("\n") +
            QStringLiteral("Facelister 1.0 lists the fonts on your computer, each name written in "

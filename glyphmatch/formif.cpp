@@ -11,6 +11,7 @@
 #include "messageservice.h"
 #include "numbers.h"
 #include "pendingevents.h"
+#include "publisher.h"
 #include "shellservice.h"
 #include "sortednames.h"
 #include "textfile.h"
@@ -28,9 +29,6 @@
 
 #ifndef GLYPHMATCH_HELP_URL
 #define GLYPHMATCH_HELP_URL ""
-#endif
-#ifndef KERNCRAFT_DOWNLOAD_URL
-#define KERNCRAFT_DOWNLOAD_URL ""
 #endif
 
 namespace {
@@ -255,7 +253,7 @@ void FormIF::CommandPrint_Click()
     input.textFont = textFontName();
     input.symbolFont = symbolFontName();
     input.sizeText = m_comboSize->currentText();
-    input.downloadAddress = QStringLiteral(KERNCRAFT_DOWNLOAD_URL);
+    input.downloadAddress = Publisher::downloadAddress();
     input.twipsPerPixelX = Twips::perPixel(this);
     input.twipsPerPixelY = Twips::perPixel(this);
     m_grid->hide();

@@ -13,6 +13,7 @@
 #include "helppage.h"
 #include "messageservice.h"
 #include "progressindicator.h"
+#include "publisher.h"
 #include "richtextedit.h"
 #include "shellservice.h"
 #include "swatchlabel.h"
@@ -43,9 +44,6 @@
 #endif
 #ifndef KERNCRAFT_FONTS_URL
 #define KERNCRAFT_FONTS_URL ""
-#endif
-#ifndef KERNCRAFT_ABOUT_URL
-#define KERNCRAFT_ABOUT_URL ""
 #endif
 #ifndef KERNCRAFT_VERSION
 #define KERNCRAFT_VERSION "1.0.0"
@@ -931,10 +929,17 @@ QString FormGW::fontsAddress() const
                              kHelpPage);
 }
 
-QString FormGW::aboutAddress() const
+QString FormGW::commentAddress()
 {
-    return HelpPage::address(QStringLiteral(KERNCRAFT_ABOUT_URL), m_services.files->programFolder(),
-                             kHelpPage);
+    // The comment travels with the user's page: a configured fonts page, else the public
+    // download page, never the local path of the bundled help.
+    const QString fonts = QStringLiteral(KERNCRAFT_FONTS_URL);
+    return fonts.isEmpty() ? Publisher::downloadAddress() : fonts;
+}
+
+QString FormGW::suggestionsAddress()
+{
+    return Publisher::suggestionsAddress();
 }
 
 void FormGW::mnuOH_Click()
@@ -963,7 +968,7 @@ void FormGW::mnuAbout_Click()
         QString(),
         QStringLiteral("We are always looking for suggestions for how to improve our software and "
                        "to make it more user-friendly.  If you have any suggestions, email ") +
-            aboutAddress() + QStringLiteral("."),
+            suggestionsAddress() + QStringLiteral("."),
     };
     m_services.messages->message(lines.join(QStringLiteral("\r\n")), kTitle,
                                  MessageService::Buttons::Ok, MessageService::Icon::None);

@@ -118,7 +118,8 @@ public:
     // The addresses of the help commands (build settings or the bundled page).
     QString helpAddress() const;
     QString fontsAddress() const;
-    QString aboutAddress() const;
+    static QString commentAddress();
+    static QString suggestionsAddress();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -110,7 +110,7 @@ void FormGW::mnuHTML_Click()
     m_box->setVisible(false);
     m_progress.setValue(0);
     m_progress.setVisible(true);
-    const QString html = HtmlWriter::clipboardText(*m_box, fontsAddress(), &m_progress);
+    const QString html = HtmlWriter::clipboardText(*m_box, commentAddress(), &m_progress);
     m_services.clipboard->clear();
     m_services.clipboard->setText(html);
     m_progress.setVisible(false);
@@ -128,7 +128,7 @@ void FormGW::saveHtml(const QString &path)
     m_progress.setMax(m_box->text().size());
     m_progress.setValue(0);
     m_progress.setVisible(true);
-    const QByteArray bytes = HtmlWriter::fileBytes(*m_box, title, fontsAddress(), &m_progress);
+    const QByteArray bytes = HtmlWriter::fileBytes(*m_box, title, commentAddress(), &m_progress);
     m_progress.setVisible(false);
     m_box->setVisible(true);
     setBusy(false);

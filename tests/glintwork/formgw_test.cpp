@@ -924,6 +924,9 @@ TEST(FormGWSave, CopyHtmlPutsTheSourceOnTheClipboard)
     ASSERT_TRUE(f.clipboard.hasText());
     const QString html = f.clipboard.text();
     EXPECT_TRUE(html.startsWith(QStringLiteral("<!--Shimmer FX created by Kerncraft")));
+    // The comment names a public address, not the bundled help page's local path.
+    EXPECT_FALSE(html.contains(QStringLiteral("file:")));
+    EXPECT_TRUE(html.contains(QStringLiteral("download from http")));
     EXPECT_EQ(html.count(QStringLiteral("<br>")), 1);
     EXPECT_TRUE(w.outputWidget()->isVisible());
 }
@@ -950,6 +953,8 @@ TEST(FormGWHelp, HelpAboutAndFonts)
     EXPECT_TRUE(lines[0].isEmpty());
     EXPECT_TRUE(lines[1].contains(QStringLiteral("Glintwork")));
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("We are always looking for suggestions")));
+    EXPECT_TRUE(lines[3].endsWith(QStringLiteral("email ") + FormGW::suggestionsAddress() + "."));
+    EXPECT_TRUE(FormGW::suggestionsAddress().contains(QLatin1Char('@')));
     EXPECT_EQ(f.messages.shown[0].title, QStringLiteral("Glintwork"));
 
     w.mnuDLFonts_Click();
