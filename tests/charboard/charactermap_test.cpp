@@ -7,6 +7,7 @@
 #include "fakefontcatalog.h"
 #include "fakeshell.h"
 #include "flexgrid.h"
+#include "namedchild.h"
 
 #include <QAction>
 #include <QDir>
@@ -38,9 +39,7 @@ protected:
     }
     template <typename T> T *child(const char *name)
     {
-        T *widget = window->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return namedChild<T>(window.get(), QString::fromLatin1(name));
     }
     FlexGrid *grid() { return child<FlexGrid>("Grid"); }
     QLineEdit *textCopy() { return child<QLineEdit>("TextCopy"); }

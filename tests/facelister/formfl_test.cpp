@@ -8,6 +8,7 @@
 #include "fakeshell.h"
 #include "formfl.h"
 #include "frmwait.h"
+#include "namedchild.h"
 #include "qtfontcatalog.h"
 #include "qtsavefiledialog.h"
 #include "richtextedit.h"
@@ -73,9 +74,7 @@ protected:
 
     template <typename T> T *child(const char *name) const
     {
-        T *found = form->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return namedChild<T>(form.get(), QString::fromLatin1(name));
     }
     QAction *action(const char *name) const { return child<QAction>(name); }
     QTimer *timer(const char *name) const { return child<QTimer>(name); }

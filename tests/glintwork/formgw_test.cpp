@@ -2,6 +2,7 @@
 // its status line, tooltips, colour swatches, the reset, the output modes, the editing and
 // size commands, printing, saving, the help commands, start-up and closing.
 #include "formgwfixture.h"
+#include "namedchild.h"
 #include "qtglintworkdialogs.h"
 #include "richtextbox.h"
 #include "settingsfile.h"
@@ -40,9 +41,7 @@ QString artefactFolder()
 
 template <typename T> T *child(FormGW &w, const QString &name)
 {
-    T *found = w.findChild<T *>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    return namedChild<T>(&w, name);
 }
 
 QRadioButton *option(FormGW &w, const char *group, int index)

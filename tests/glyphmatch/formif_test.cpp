@@ -7,6 +7,7 @@
 #include "fakeshell.h"
 #include "flexgrid.h"
 #include "formif.h"
+#include "namedchild.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -35,9 +36,7 @@ protected:
     }
     template <typename T> T *child(const char *name)
     {
-        T *widget = window->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return namedChild<T>(window.get(), QString::fromLatin1(name));
     }
     FlexGrid *grid() { return child<FlexGrid>("Grid"); }
     QComboBox *size() { return child<QComboBox>("ComboSize"); }
