@@ -10,6 +10,7 @@
 #include "fontfitter.h"
 #include "gridfittarget.h"
 #include "helppage.h"
+#include "named.h"
 #include "shellservice.h"
 #include "sortednames.h"
 #include "symbolfont.h"
@@ -29,12 +30,6 @@
 #endif
 
 namespace {
-
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1StringView(name));
-    return widget;
-}
 
 constexpr int initialColumnWidth = 600;
 // The grid's own size does not change: the font is fitted to it.

@@ -9,6 +9,7 @@
 #include "helppage.h"
 #include "keyboardtable.h"
 #include "messageservice.h"
+#include "named.h"
 #include "numbers.h"
 #include "pendingevents.h"
 #include "publisher.h"
@@ -32,12 +33,6 @@
 #endif
 
 namespace {
-
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1StringView(name));
-    return widget;
-}
 
 void selectEntry(QListWidget *list, const QString &name)
 {
