@@ -2,11 +2,12 @@
 #include "textfile.h"
 
 #include "cp1252.h"
+#include "diskfilereplacer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 
 namespace TextFile {
@@ -48,35 +49,63 @@ QList<QByteArray> splitLines(const QByteArray &bytes)
     return lines;
 }
 
+std::optional<QStringList> decodeLines(const QByteArray &bytes)
+{
+    if (!bytes.startsWith(kUtf8Bom)) {
+        QStringList lines;
+        for (const QByteArray &line : splitLines(bytes))
+            lines.append(Cp1252::decode(line));
+        return lines;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
+    if (utf8.hasError())
+        return std::nullopt;
+    QStringList lines;
+    for (const QByteArray &line : splitLines(text.toUtf8()))
+        lines.append(QString::fromUtf8(line));
+    return lines;
+}
+
 std::optional<QStringList> readLines(const QString &path)
 {
-    auto bytes = readAll(path);
+    const auto bytes = readAll(path);
     if (!bytes)
         return std::nullopt;
-    const bool utf8 = bytes->startsWith(kUtf8Bom);
-    if (utf8)
-        bytes->remove(0, kUtf8Bom.size());
-    QStringList lines;
-    for (const QByteArray &line : splitLines(*bytes))
-        lines.append(utf8 ? QString::fromUtf8(line) : Cp1252::decode(line));
-    return lines;
+    return decodeLines(*bytes);
 }
 
 WriteResult writeAtomically(const QString &path, const QByteArray &bytes)
 {
-    if (QFileInfo(path).isDir())
+    DiskFileReplacer disk;
+    return writeAtomically(path, bytes, disk);
+}
+
+WriteResult writeAtomically(const QString &path, const QByteArray &bytes, FileReplacer &steps)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
         return {false, QStringLiteral("It is a folder.")};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    // A device, a pipe or a socket would be replaced by a plain file, or block the program.
+    if (target.exists() && !target.isFile())
+        return {false, QStringLiteral("It is not an ordinary file.")};
+    if (!steps.begin(path))
+        return {false, sentence(steps.errorString())};
+    if (steps.write(bytes) && steps.flush() && steps.commit())
+        return {true, {}};
+    const QString reason = sentence(steps.errorString());
+    steps.cancel();
+    return {false, reason};
+}
+
+QString sentence(const QString &reason)
+{
+    QString text = reason.trimmed();
+    if (text.isEmpty())
+        return QStringLiteral("The file system reported an error.");
+    if (!text.endsWith(u'.') && !text.endsWith(u'!') && !text.endsWith(u'?'))
+        text += u'.';
+    return text;
 }
 
 QByteArray encodeLines(const QStringList &lines)

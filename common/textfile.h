@@ -9,9 +9,11 @@
 #include <QStringList>
 #include <optional>
 
+class FileReplacer;
+
 struct WriteResult {
     bool ok = false;
-    QString error; // the reason, for a message, when !ok
+    QString error; // the reason, one sentence with its full stop, when !ok
 };
 
 namespace TextFile {
@@ -22,12 +24,21 @@ std::optional<QByteArray> readAll(const QString &path);
 // an ending at the very end does not start another line.
 QList<QByteArray> splitLines(const QByteArray &bytes);
 
-// Lines of a file, decoded as UTF-8 when it starts with the UTF-8 byte-order mark,
-// otherwise as Windows-1252.
+// Lines of the bytes, decoded as UTF-8 when they start with the UTF-8 byte-order mark,
+// otherwise as Windows-1252. nullopt when the mark is followed by bytes that are not
+// UTF-8: such a file is damaged, and reading it as text would lose its bytes.
+std::optional<QStringList> decodeLines(const QByteArray &bytes);
+// decodeLines of a file; nullopt also when it cannot be read.
 std::optional<QStringList> readLines(const QString &path);
 
-// Replaces the file with the bytes: written to a temporary file beside it, then renamed.
+// Replaces the file with the bytes: written to a temporary file beside it, pushed to the
+// disk, then renamed over it with its permissions. Any failing step leaves the old file
+// (or no file) as it was. A path that exists and is not a regular file is refused.
 WriteResult writeAtomically(const QString &path, const QByteArray &bytes);
+WriteResult writeAtomically(const QString &path, const QByteArray &bytes, FileReplacer &steps);
+
+// The reason as one sentence: trimmed, with a closing full stop.
+QString sentence(const QString &reason);
 
 // Each line followed by CR LF, in Windows-1252 when every character fits, otherwise
 // in UTF-8 with a byte-order mark.

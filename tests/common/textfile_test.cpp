@@ -1,12 +1,52 @@
 // Text files: CR LF lines, lone LF accepted, the encoding chosen by content, atomic writes.
+#include "diskfilereplacer.h"
 #include "textfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
+
+// The real steps, except that one of them fails as a full disk would (a write that stops
+// half-way, a flush or a rename refused).
+class FullDiskReplacer : public FileReplacer {
+public:
+    enum class Step { Begin, Write, Flush, Commit };
+    explicit FullDiskReplacer(Step failing) : m_failing(failing) {}
+    bool begin(const QString &path) override
+    {
+        return m_failing == Step::Begin ? refuse() : m_disk.begin(path);
+    }
+    bool write(const QByteArray &bytes) override
+    {
+        if (m_failing != Step::Write)
+            return m_disk.write(bytes);
+        m_disk.write(bytes.left(bytes.size() / 2));
+        return refuse();
+    }
+    bool flush() override { return m_failing == Step::Flush ? refuse() : m_disk.flush(); }
+    bool commit() override { return m_failing == Step::Commit ? refuse() : m_disk.commit(); }
+    void cancel() override { m_disk.cancel(); }
+    QString errorString() const override { return QStringLiteral("No space left on device"); }
+
+private:
+    bool refuse() { return false; }
+    Step m_failing;
+    DiskFileReplacer m_disk;
+};
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden);
+}
 
 TEST(TextFile, SplitsOnCrLfAndLoneLf)
 {
@@ -53,6 +93,121 @@ TEST(TextFile, FailedWriteKeepsThePreviousFile)
     EXPECT_FALSE(TextFile::writeAtomically(dir.filePath("missing/x.txt"), "new").ok);
     EXPECT_EQ(TextFile::readAll(path), QByteArray("old"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.txt"});
+}
+
+TEST(TextFile, AFailingStepKeepsTheOldFileOrNoneAndSaysWhy)
+{
+    using Step = FullDiskReplacer::Step;
+    for (Step step : {Step::Begin, Step::Write, Step::Flush, Step::Commit}) {
+        for (bool existed : {true, false}) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath("out.rtf");
+            if (existed)
+                ASSERT_TRUE(TextFile::writeAtomically(path, "old bytes").ok);
+            FullDiskReplacer full(step);
+            const WriteResult r = TextFile::writeAtomically(path, QByteArray(10000, 'n'), full);
+            SCOPED_TRACE(int(step));
+            EXPECT_FALSE(r.ok);
+            EXPECT_EQ(r.error, "No space left on device.");
+            EXPECT_EQ(TextFile::readAll(path),
+                      existed ? std::optional<QByteArray>("old bytes") : std::nullopt);
+            EXPECT_EQ(filesIn(dir.path()), existed ? QStringList{"out.rtf"} : QStringList{});
+        }
+    }
+}
+
+#ifdef Q_OS_LINUX
+// A file system of 64 KiB mounted for the test; needs root (CI runs as root).
+class TinyFileSystem {
+public:
+    TinyFileSystem()
+    {
+        m_mounted = ::geteuid() == 0 && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k",
+                                                                    "tmpfs", m_dir.path()}) == 0;
+    }
+    ~TinyFileSystem()
+    {
+        if (m_mounted)
+            QProcess::execute("umount", {m_dir.path()});
+    }
+    bool mounted() const { return m_mounted; }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
+TEST(TextFile, FullFileSystemKeepsEveryEarlierFile)
+{
+    TinyFileSystem fs;
+    if (!fs.mounted())
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    const QString old = fs.filePath("Glintwork.ini");
+    ASSERT_TRUE(TextFile::writeAtomically(old, "the user's text").ok);
+    // Larger than the file system, then small once another file took every free block.
+    for (const QByteArray &bytes : {QByteArray(1 << 20, 'x'), QByteArray(3000, 'y')}) {
+        if (bytes.size() < 10000) {
+            QFile filler(fs.filePath("filler"));
+            ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(1 << 20, 'f'));
+        }
+        for (const QString &name : {QStringLiteral("Glintwork.ini"), QStringLiteral("new.htm")}) {
+            const WriteResult r = TextFile::writeAtomically(fs.filePath(name), bytes);
+            EXPECT_FALSE(r.ok) << name.toStdString() << " " << bytes.size();
+            EXPECT_TRUE(r.error.endsWith('.'));
+        }
+        EXPECT_EQ(TextFile::readAll(old), QByteArray("the user's text"));
+        EXPECT_FALSE(QFile::exists(fs.filePath("new.htm")));
+    }
+}
+#endif
+
+#ifdef Q_OS_UNIX
+TEST(TextFile, ReplacingKeepsTheFileMode)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("mode.htm");
+    // A read-only file can be replaced only by root; others are told it is not writable.
+    for (mode_t mode : {0600, 0640, 0604, 0444}) {
+        ASSERT_TRUE(TextFile::writeAtomically(path, "old").ok);
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+        const bool canWrite = (mode & 0200) || ::geteuid() == 0;
+        EXPECT_EQ(TextFile::writeAtomically(path, "new").ok, canWrite);
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode);
+        ::chmod(QFile::encodeName(path).constData(), 0600);
+        QFile::remove(path);
+    }
+}
+
+TEST(TextFile, SpecialFilesAreNeverReplaced)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("x.rtf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const WriteResult r = TextFile::writeAtomically(pipe, "new");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "It is not an ordinary file.");
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    EXPECT_TRUE(QFileInfo(pipe).exists());
+}
+#endif
+
+TEST(TextFile, InvalidUtf8AfterTheMarkIsDamage)
+{
+    EXPECT_EQ(TextFile::decodeLines("\xEF\xBB\xBF"
+                                    "caf\xC3\xA9\r\nx"),
+              (QStringList{"café", "x"}));
+    EXPECT_EQ(TextFile::decodeLines("\xEF\xBB\xBF"
+                                    "caf\xE9\r\n"),
+              std::nullopt);
+    EXPECT_EQ(TextFile::decodeLines("\xEF\xBB\xBF"
+                                    "ab\xF0\x9F"),
+              std::nullopt);
+    EXPECT_EQ(TextFile::decodeLines("caf\xE9"), QStringList{"café"});
 }
 
 TEST(TextFile, MissingFileReadsAsNothing)
