@@ -1,5 +1,5 @@
-// Benchmark of Glintwork's Refresh through the real main window (offscreen): the engine
-// formats on the in-memory document and the window shows the result once.
+// Benchmarks through the real Glintwork window (offscreen): the Refresh, where the engine
+// formats on the in-memory document and the window shows the result once, and the start-up.
 #include "busypointer.h"
 #include "clipboardservice.h"
 #include "filelocations.h"
@@ -8,8 +8,11 @@
 #include "messageservice.h"
 #include "randomsource.h"
 #include "richtextbox.h"
+#include "settingsfile.h"
 #include "shellservice.h"
+#include "textfile.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -130,3 +133,39 @@ static void BM_WindowRefresh(benchmark::State &state)
     state.counters["chars"] = double(window.output().text().size());
 }
 BENCHMARK(BM_WindowRefresh)->Arg(1512)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+// Start-up with a settings file whose text is one line of n characters without a blank:
+// the window is built, loads the file and draws once.
+static void BM_LoadSettingsLongLine(benchmark::State &state)
+{
+    BenchFonts fonts;
+    BenchMessages messages;
+    BenchClipboard clipboard;
+    BenchShell shell;
+    BenchBusy busy;
+    BenchFolders folders;
+    RandomSource random(1234);
+    const FormGWServices services{&fonts, &messages, &clipboard, &shell,
+                                  &busy,  &folders,  nullptr,    &random};
+    const QString file = SettingsFile::path(folders.configFolder());
+    {
+        FormGW first(services);
+        first.Form_Load(); // the reset writes the defaults
+    }
+    QStringList lines = TextFile::readLines(file).value_or(QStringList());
+    const qsizetype textLine = lines.indexOf(SettingsFile::kSeparator) + 1;
+    if (textLine <= 0) {
+        state.SkipWithError("no settings file");
+        return;
+    }
+    lines[textLine] = QString(state.range(0), u'x');
+    TextFile::writeLines(file, lines);
+    for (auto _ : state) {
+        FormGW window(services);
+        window.show();
+        window.Form_Load();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window.inputText().size());
+    }
+}
+BENCHMARK(BM_LoadSettingsLongLine)->Arg(131072)->Arg(1000000)->Unit(benchmark::kMillisecond);

@@ -4,6 +4,7 @@
 #include "charformat.h"
 #include "cp1252.h"
 #include "htmlsizeclass.h"
+#include "htmltext.h"
 #include "richtextbox.h"
 
 namespace {
@@ -32,24 +33,6 @@ void appendInCodePage(QString &out, const QString &text, qsizetype &i)
     }
 }
 
-// Appends the character at i (and its low surrogate, which i then skips), escaped for
-// HTML text, or for a double-quoted attribute when inAttribute.
-void appendEscaped(QString &out, const QString &text, qsizetype &i, bool inAttribute)
-{
-    const QChar c = text.at(i);
-    if (c == u'&') {
-        out += QStringLiteral("&amp;");
-    } else if (!inAttribute && c == u'<') {
-        out += QStringLiteral("&lt;");
-    } else if (!inAttribute && c == u'>') {
-        out += QStringLiteral("&gt;");
-    } else if (inAttribute && c == u'"') {
-        out += QStringLiteral("&quot;");
-    } else {
-        appendInCodePage(out, text, i);
-    }
-}
-
 // Text inside a comment is not decoded, so it stays as it is, except that "--" (which
 // would end the comment early) is dropped and characters the code page lacks become
 // references rather than making the page unencodable.
@@ -65,10 +48,7 @@ QString commentText(QString value)
 
 QString escapedAttribute(const QString &value)
 {
-    QString out;
-    for (qsizetype i = 0; i < value.size(); ++i)
-        appendEscaped(out, value, i, true);
-    return out;
+    return HtmlText::escaped(value, HtmlText::Quote::Double);
 }
 
 } // namespace
@@ -125,7 +105,7 @@ QString FontListHtml::page(const RichTextBox &box, const QString &downloadAddres
         if (text.at(i) == u'\r')
             out += QStringLiteral("<br>");
         else
-            appendEscaped(out, text, i, false);
+            HtmlText::append(out, text, i);
         previousFace = format.face;
         previousClass = sizeClass;
         previousBold = format.bold;

@@ -531,16 +531,11 @@ void FormFL::mnuSave_Click()
     m_lastSaveName = name;
     const WriteResult result =
         TextFile::writeAtomically(name, R->rtf() + QByteArrayLiteral("\r\n"));
-    if (!result.ok) {
-        // The system's reasons come without a closing full stop.
-        QString reason = result.error.trimmed();
-        if (!reason.isEmpty() && !reason.endsWith(u'.'))
-            reason += u'.';
+    if (!result.ok)
         m_services.messages.message(
             QStringLiteral("The font list could not be saved as \"%1\".  %2")
-                .arg(QDir::toNativeSeparators(name), reason),
+                .arg(QDir::toNativeSeparators(name), result.error),
             kProgramName, MessageService::Buttons::Ok, MessageService::Icon::Warning);
-    }
 }
 
 void FormFL::mnuPrint_Click()
@@ -575,8 +570,11 @@ void FormFL::mnuPrint_Click()
     const WriteResult result = TextFile::writeAtomically(path, page);
     processPendingEvents();
     if (!result.ok) {
-        qCWarning(lcFacelister) << "cannot write" << path << result.error;
         m_services.busy.setBusy(false);
+        m_services.messages.message(
+            QStringLiteral("The font list page \"%1\" could not be written.  %2")
+                .arg(QDir::toNativeSeparators(path), result.error),
+            kProgramName, MessageService::Buttons::Ok, MessageService::Icon::Warning);
         return;
     }
     if (!m_services.shell.openDocument(path, folder))

@@ -265,16 +265,24 @@ void FormIF::CommandPrint_Click()
     m_grid->show();
 
     const QString path = pagePath();
-    const bool written =
-        !path.isEmpty() &&
-        TextFile::writeAtomically(path, GlyphPage::fileBytes(GlyphPage::html(input))).ok;
-    if (written) {
+    if (path.isEmpty()) {
+        m_services.busy.setBusy(false);
+        return;
+    }
+    const WriteResult result =
+        TextFile::writeAtomically(path, GlyphPage::fileBytes(GlyphPage::html(input)));
+    if (result.ok) {
         processPendingEvents();
         const QString folder = QFileInfo(path).absolutePath();
         m_services.shell.openDocument(
             path, GlyphPage::workingFolder(m_services.locations.programFolder(), folder));
     }
     m_services.busy.setBusy(false);
+    if (!result.ok)
+        m_services.messages.message(QStringLiteral("The page \"%1\" could not be written.  %2")
+                                        .arg(QDir::toNativeSeparators(path), result.error),
+                                    QStringLiteral("Glyphmatch"), MessageService::Buttons::Ok,
+                                    MessageService::Icon::Warning);
 }
 
 void FormIF::CommandHelp_Click()

@@ -3,6 +3,7 @@
 
 #include "cp1252.h"
 #include "htmlsizeclass.h"
+#include "htmltext.h"
 #include "keyboardtable.h"
 #include "numbers.h"
 
@@ -14,35 +15,13 @@ const QString crlf = QStringLiteral("\r\n");
 
 QString escapeText(const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == u'&')
-            out += QStringLiteral("&amp;");
-        else if (c == u'<')
-            out += QStringLiteral("&lt;");
-        else if (c == u'>')
-            out += QStringLiteral("&gt;");
-        else
-            out += c;
-    }
-    return out;
+    return HtmlText::escaped(text);
 }
 
 // For a value inside single quotes.
 QString escapeAttribute(const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == u'&')
-            out += QStringLiteral("&amp;");
-        else if (c == u'\'')
-            out += QStringLiteral("&#39;");
-        else
-            out += c;
-    }
-    return out;
+    return HtmlText::escaped(text, HtmlText::Quote::Single);
 }
 
 int pixels(int twips, double twipsPerPixel)

@@ -4,6 +4,7 @@
 #include "colours.h"
 #include "cp1252.h"
 #include "htmlsizeclass.h"
+#include "htmltext.h"
 #include "progressstate.h"
 #include "richtextbox.h"
 
@@ -14,52 +15,6 @@ namespace HtmlWriter {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-void appendReference(QString &out, char32_t codePoint)
-{
-    out += QStringLiteral("&#");
-    out += QString::number(quint32(codePoint));
-    out += QLatin1Char(';');
-}
-
-// Appends one character (or a surrogate pair starting at i) escaped; returns how many
-// code units it took.
-qsizetype appendEscaped(QString &out, const QString &text, qsizetype i, bool quotes)
-{
-    const QChar c = text[i];
-    switch (c.unicode()) {
-    case u'&':
-        out += QStringLiteral("&amp;");
-        return 1;
-    case u'<':
-        out += QStringLiteral("&lt;");
-        return 1;
-    case u'>':
-        out += QStringLiteral("&gt;");
-        return 1;
-    case u'"':
-        if (quotes) {
-            out += QStringLiteral("&quot;");
-            return 1;
-        }
-        break;
-    default:
-        break;
-    }
-    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-        appendReference(out, QChar::surrogateToUcs4(c, text[i + 1]));
-        return 2;
-    }
-    if (c.isSurrogate()) {
-        appendReference(out, 0xFFFD); // a lone half stands for nothing printable
-        return 1;
-    }
-    if (Cp1252::fromUnicode(c))
-        out += c;
-    else
-        appendReference(out, c.unicode());
-    return 1;
-}
 
 // cHex without a temporary string.
 void appendHex(QString &out, qint32 colour)
@@ -81,11 +36,7 @@ QString comment(const QString &lead, const QString &address)
 
 QString escaped(const QString &text, bool quotes)
 {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size();)
-        i += appendEscaped(out, text, i, quotes);
-    return out;
+    return HtmlText::escaped(text, quotes ? HtmlText::Quote::Double : HtmlText::Quote::None);
 }
 
 QString body(const RichTextBox &box, ProgressState *progress)
@@ -148,7 +99,8 @@ QString body(const RichTextBox &box, ProgressState *progress)
             out += f.bold ? QStringLiteral("<b>") : QStringLiteral("</b>");
         if (prevItalic != f.italic)
             out += f.italic ? QStringLiteral("<i>") : QStringLiteral("</i>");
-        appendEscaped(out, text, p, false);
+        qsizetype at = p; // the loop visits a pair's low half too, for the progress
+        HtmlText::append(out, text, at);
         prevFace = f.face;
         prevSize = h;
         prevColour = f.colour;

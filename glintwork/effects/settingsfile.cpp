@@ -1,7 +1,6 @@
 // The settings file: see settingsfile.h.
 #include "settingsfile.h"
 
-#include "cp1252.h"
 #include "modetables.h"
 #include "numbers.h"
 
@@ -239,13 +238,10 @@ std::optional<LoadedSettings> parse(const QStringList &lines,
 std::optional<LoadedSettings> parseBytes(const QByteArray &bytes,
                                          const std::function<int(OutputMode)> &fontCount)
 {
-    static const QByteArray kBom("\xEF\xBB\xBF");
-    const bool utf8 = bytes.startsWith(kBom);
-    const QByteArray body = utf8 ? bytes.mid(kBom.size()) : bytes;
-    QStringList lines;
-    for (const QByteArray &line : TextFile::splitLines(body))
-        lines.append(utf8 ? QString::fromUtf8(line) : Cp1252::decode(line));
-    return parse(lines, fontCount);
+    const auto lines = TextFile::decodeLines(bytes);
+    if (!lines)
+        return std::nullopt;
+    return parse(*lines, fontCount);
 }
 
 } // namespace SettingsFile

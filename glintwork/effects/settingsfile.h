@@ -62,7 +62,7 @@ std::optional<LoadedSettings> parse(const QStringList &lines,
                                     const std::function<int(OutputMode)> &fontCount);
 
 // Decodes the bytes of a file (UTF-8 after a byte-order mark, otherwise Windows-1252) and
-// parses its lines.
+// parses its lines. Bytes after the mark that are not UTF-8 are a read failure.
 std::optional<LoadedSettings> parseBytes(const QByteArray &bytes,
                                          const std::function<int(OutputMode)> &fontCount);
 

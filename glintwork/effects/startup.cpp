@@ -11,6 +11,21 @@
 
 namespace StartUp {
 
+namespace {
+
+// The first of "Glintwork.ini.bak", "Glintwork.ini.2.bak", ... that does not exist yet, so
+// that a backup is never replaced: it may be the only copy of the user's text.
+QString freeBackupPath(const QString &folder)
+{
+    const QDir dir(folder);
+    QString path = dir.filePath(SettingsFile::kBackupName);
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = dir.filePath(SettingsFile::kFileName + QStringLiteral(".%1.bak").arg(n));
+    return path;
+}
+
+} // namespace
+
 EffectSettings initialState()
 {
     EffectSettings s;
@@ -36,11 +51,8 @@ Outcome loadSettings(const QString &folder, EffectSettings &s, ModeSwitch &modes
     }
     // The damaged file may hold the user's text: keep it before the reset overwrites it.
     const QString file = SettingsFile::path(folder);
-    if (QFileInfo(file).isFile()) {
-        const QString backup = QDir(folder).filePath(SettingsFile::kBackupName);
-        QFile::remove(backup);
-        QFile::rename(file, backup);
-    }
+    if (QFileInfo(file).isFile())
+        QFile::rename(file, freeBackupPath(folder));
     ResetSequence::run(s, reset, false);
     return Outcome::Reset;
 }

@@ -17,8 +17,9 @@ EffectSettings initialState();
 enum class Outcome { Loaded, Reset };
 
 // Sets the mode to "none yet", reads the file of the folder and switches to its mode.
-// When the file cannot be read, a file that exists is kept as "Glintwork.ini.bak"
-// (replacing an older one) and the reset runs without asking; it writes the defaults.
+// When the file cannot be read, a file that exists is kept as "Glintwork.ini.bak" (or,
+// when that exists, the first free "Glintwork.ini.N.bak", N from 2) and the reset runs
+// without asking; it writes the defaults.
 Outcome loadSettings(const QString &folder, EffectSettings &settings, ModeSwitch &modes,
                      ModeSwitchHost &host, ResetOperations &reset);
 

@@ -3,9 +3,9 @@
 
 #include "colourref.h"
 #include "formwincolor.h"
+#include "savedialog.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QPainter>
@@ -73,10 +73,10 @@ QString QtGlintworkDialogs::qtFilter(const QString &filter)
 
 std::optional<QString> QtGlintworkDialogs::saveFileName(const QString &filter)
 {
-    // No extension is added and no overwrite question asked here: the command itself
-    // checks the ending and the platform dialog asks before replacing a file.
-    const QString name =
-        QFileDialog::getSaveFileName(m_parent, QString(), m_lastFolder, qtFilter(filter), nullptr);
+    // No extension is added here: the command itself checks the ending. The dialog asks
+    // before replacing a file.
+    SaveDialog dialog(m_parent, QString(), m_lastFolder, qtFilter(filter));
+    const QString name = dialog.run();
     if (name.isEmpty())
         return std::nullopt;
     m_lastFolder = QFileInfo(name).absolutePath();

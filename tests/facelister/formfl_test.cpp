@@ -534,6 +534,18 @@ TEST_F(FormFLTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
     EXPECT_TRUE(QFile::exists(shell.documents.first()));
 }
 
+TEST_F(FormFLTest, PrintThatCannotWriteThePageSaysWhyAndOpensNothing)
+{
+    load();
+    QDir().mkpath(QDir(files.programFolder()).filePath(QStringLiteral("Font_List.htm")));
+    form->mnuPrint_Click();
+    EXPECT_TRUE(shell.documents.isEmpty());
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[1].text.startsWith("The font list page \""));
+    EXPECT_TRUE(messages.shown[1].text.endsWith("could not be written.  It is a folder."));
+    EXPECT_FALSE(busy.windowBusy);
+}
+
 TEST_F(FormFLTest, PrintWithEmptyPreviewDoesNothing)
 {
     form->mnuPrint_Click();

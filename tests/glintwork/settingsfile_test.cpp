@@ -262,6 +262,27 @@ INSTANTIATE_TEST_SUITE_P(SettingsFile, SettingsDamageTest,
                                            Damage{"Label1ColText", 60, "black", false}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+TEST(SettingsFile, DamagedFilesAreKeptByteForByteAndNeverReplaceABackup)
+{
+    Program p;
+    // Valid UTF-8 but for one Windows-1252 letter in the text.
+    QList<QByteArray> lines = firstRunLines();
+    lines[11] = lines[13] = "\xC2\xA3$EOHT";
+    lines[12] = "caf\xE9";
+    const QByteArray badUtf8 = "\xEF\xBB\xBF" + crlf(lines);
+    const QList<QByteArray> damaged = {badUtf8, "abc\r\n", QByteArray("\xEF\xBB\xBF\xFF", 4)};
+    const QStringList backups = {"Glintwork.ini.bak", "Glintwork.ini.2.bak", "Glintwork.ini.3.bak"};
+    for (qsizetype i = 0; i < damaged.size(); ++i) {
+        p.write(damaged[i]);
+        EXPECT_EQ(p.start(), StartUp::Outcome::Reset);
+    }
+    for (qsizetype i = 0; i < damaged.size(); ++i) {
+        QFile backup(QDir(p.dir.path()).filePath(backups[i]));
+        ASSERT_TRUE(backup.open(QIODevice::ReadOnly)) << backups[i].toStdString();
+        EXPECT_EQ(backup.readAll(), damaged[i]);
+    }
+}
+
 TEST(SettingsFile, ShortFilesAfterTheFontBlockLoad)
 {
     const QList<QByteArray> all = firstRunLines();

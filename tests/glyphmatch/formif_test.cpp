@@ -192,6 +192,18 @@ TEST_F(FormIFTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable
     EXPECT_EQ(shell.documents.size(), 1);
 }
 
+TEST_F(FormIFTest, PrintThatCannotWriteThePageSaysWhyAndOpensNothing)
+{
+    start();
+    QDir().mkpath(window->pagePath());
+    window->CommandPrint_Click();
+    EXPECT_TRUE(shell.documents.isEmpty());
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[1].title, "Glyphmatch");
+    EXPECT_TRUE(messages.shown[1].text.endsWith("could not be written.  It is a folder."));
+    EXPECT_FALSE(busy.windowBusy);
+}
+
 TEST_F(FormIFTest, CancelledPrintStillRefreshesTheGrid)
 {
     start();
