@@ -11,6 +11,7 @@
 #include "fontcatalog.h"
 #include "gaplabel.h"
 #include "helppage.h"
+#include "inputwrap.h"
 #include "messageservice.h"
 #include "progressindicator.h"
 #include "publisher.h"
@@ -661,7 +662,26 @@ void FormGW::setInputText(const QString &crlfText)
     QString text = crlfText;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    updateInputWrap(text); // before the box lays the text out
     Text->setPlainText(text);
+}
+
+void FormGW::updateInputWrap(const QString &text)
+{
+    const bool anywhere = InputWrap::breakAnywhere(text);
+    const auto mode =
+        anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (Text->wordWrapMode() == mode)
+        return;
+    Text->setWordWrapMode(mode);
+    // A scroll bar that appears after the layout narrows the box and lays the long text
+    // out a second time.
+    Text->setVerticalScrollBarPolicy(anywhere ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    // Kerning and ligatures of Latin text are worth little in an input box and take a third
+    // of the layout time; scripts that need shaping keep it.
+    QFont font = Text->font();
+    font.setStyleStrategy(anywhere ? QFont::PreferNoShaping : QFont::PreferDefault);
+    Text->setFont(font);
 }
 
 int FormGW::comboIndex(const QComboBox *combo)
@@ -885,6 +905,7 @@ void FormGW::CommandCA_Click()
 void FormGW::Text_Change()
 {
     const QString text = inputText();
+    updateInputWrap(text);
     cmdP->setEnabled(!text.isEmpty() && !m_busy);
     // Deepening red as the text grows: the whole part of L / 4 as the red byte.
     const qsizetype length = text.size();

@@ -163,6 +163,8 @@ private:
     void saveHtml(const QString &path);
     void keepFontsLoaded();
     void placeProgress();
+    // Word wrapping, or wrapping anywhere when the text holds a long unbroken run.
+    void updateInputWrap(const QString &text);
     void setStatus(int selected);
     QList<SwatchLabel *> &row(ColourLabels::Row which);
     void showRow(ColourLabels::Row which, std::span<const ColourLabel> labels);
