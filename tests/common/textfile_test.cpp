@@ -132,7 +132,6 @@ public:
     }
     bool mounted() const { return m_mounted; }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
-    QString path() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;
@@ -143,7 +142,7 @@ TEST(TextFile, FullFileSystemKeepsEveryEarlierFile)
 {
     TinyFileSystem fs;
     if (!fs.mounted())
-        GTEST_SKIP() << "mounting a tmpfs needs root";
+        GTEST_SKIP() << "no tmpfs could be mounted (that needs root)";
     const QString old = fs.filePath("Glintwork.ini");
     ASSERT_TRUE(TextFile::writeAtomically(old, "the user's text").ok);
     // Larger than the file system, then small once another file took every free block.
