@@ -4,7 +4,7 @@
 #include "clipboardservice.h"
 #include "filelocations.h"
 #include "fontcatalog.h"
-#include "formgw.h"
+#include "glintworkwindow.h"
 #include "messageservice.h"
 #include "randomsource.h"
 #include "richtextbox.h"
@@ -117,7 +117,8 @@ static void BM_WindowRefresh(benchmark::State &state)
     BenchBusy busy;
     BenchFolders folders;
     RandomSource random(1234);
-    FormGW window({&fonts, &messages, &clipboard, &shell, &busy, &folders, nullptr, &random});
+    GlintworkWindow window(
+        {&fonts, &messages, &clipboard, &shell, &busy, &folders, nullptr, &random});
     window.show();
     window.Form_Load();
     // Character mode, Random sizes, positions and colours, bold/italic: the defaults,
@@ -145,11 +146,11 @@ static void BM_LoadSettingsLongLine(benchmark::State &state)
     BenchBusy busy;
     BenchFolders folders;
     RandomSource random(1234);
-    const FormGWServices services{&fonts, &messages, &clipboard, &shell,
-                                  &busy,  &folders,  nullptr,    &random};
+    const GlintworkServices services{&fonts, &messages, &clipboard, &shell,
+                                     &busy,  &folders,  nullptr,    &random};
     const QString file = SettingsFile::path(folders.configFolder());
     {
-        FormGW first(services);
+        GlintworkWindow first(services);
         first.Form_Load(); // the reset writes the defaults
     }
     QStringList lines = TextFile::readLines(file).value_or(QStringList());
@@ -161,7 +162,7 @@ static void BM_LoadSettingsLongLine(benchmark::State &state)
     lines[textLine] = QString(state.range(0), u'x');
     TextFile::writeLines(file, lines);
     for (auto _ : state) {
-        FormGW window(services);
+        GlintworkWindow window(services);
         window.show();
         window.Form_Load();
         QCoreApplication::processEvents();
