@@ -29,7 +29,7 @@ status=0
 env -i PATH="$PATH" HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/config" \
     XDG_CACHE_HOME="$tmp/home/cache" XDG_DATA_HOME="$tmp/home/data" \
     QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="kerncraft.glintwork.info=true" \
-    timeout 4 "$tmp/root/usr/bin/glintwork" >"$tmp/log" 2>&1 || status=$?
+    timeout 6 "$tmp/root/usr/bin/glintwork" >"$tmp/log" 2>&1 || status=$?
 cat "$tmp/log"
 fail() {
     echo "package check: $*" >&2
