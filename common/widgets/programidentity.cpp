@@ -1,6 +1,8 @@
 // Program identity: see programidentity.h.
 #include "programidentity.h"
 
+#include "buildinfo.h"
+
 #include <QFile>
 #include <QGuiApplication>
 
@@ -10,7 +12,7 @@ QString desktopFileName(const QString &program)
 {
     if (program.isEmpty())
         return {};
-    return QStringLiteral(KERNCRAFT_APP_ID_PREFIX ".") + program;
+    return BuildInfo::kAppIdPrefix + QLatin1Char('.') + program;
 }
 
 QIcon icon(const QString &program)
