@@ -102,8 +102,9 @@ TEST(TextFile, AFailingStepKeepsTheOldFileOrNoneAndSaysWhy)
         for (bool existed : {true, false}) {
             QTemporaryDir dir;
             const QString path = dir.filePath("out.rtf");
-            if (existed)
+            if (existed) {
                 ASSERT_TRUE(TextFile::writeAtomically(path, "old bytes").ok);
+            }
             FullDiskReplacer full(step);
             const WriteResult r = TextFile::writeAtomically(path, QByteArray(10000, 'n'), full);
             SCOPED_TRACE(int(step));
