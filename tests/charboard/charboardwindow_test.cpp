@@ -1,6 +1,6 @@
 // Charboard's window driven offscreen with fake services: start-up, fitting, the keypad hint,
 // collecting and copying, help and the default button.
-#include "charactermap.h"
+#include "charboardwindow.h"
 #include "fakebusypointer.h"
 #include "fakeclipboard.h"
 #include "fakefilelocations.h"
@@ -21,19 +21,19 @@
 
 namespace {
 
-class CharacterMapTest : public ::testing::Test {
+class CharboardWindowTest : public ::testing::Test {
 protected:
     FakeFontCatalog fonts{{"DejaVu Sans", "Arial", "D050000L", "Liberation Serif", "bravo"}};
     FakeClipboard clipboard;
     FakeShell shell;
     FakeBusyPointer busy;
     FakeFileLocations locations;
-    std::unique_ptr<CharacterMap> window;
+    std::unique_ptr<CharboardWindow> window;
 
     void start()
     {
-        window = std::make_unique<CharacterMap>(
-            CharacterMapServices{fonts, clipboard, shell, busy, locations});
+        window = std::make_unique<CharboardWindow>(
+            CharboardServices{fonts, clipboard, shell, busy, locations});
         window->show();
         window->Form_Load();
     }
@@ -52,7 +52,7 @@ protected:
     }
 };
 
-TEST_F(CharacterMapTest, StartsOnArialWithTheBlankSelected)
+TEST_F(CharboardWindowTest, StartsOnArialWithTheBlankSelected)
 {
     start();
     EXPECT_EQ(window->windowTitle(), "Charboard - Arial");
@@ -73,14 +73,14 @@ TEST_F(CharacterMapTest, StartsOnArialWithTheBlankSelected)
     EXPECT_EQ(menus, (QStringList{"(Blank)", "Help"}));
 }
 
-TEST_F(CharacterMapTest, WithoutArialTheFirstFontIsShown)
+TEST_F(CharboardWindowTest, WithoutArialTheFirstFontIsShown)
 {
     fonts.setNames({"Zeta", "bravo", "Alpha Sans"});
     start();
     EXPECT_EQ(window->windowTitle(), "Charboard - Alpha Sans");
 }
 
-TEST_F(CharacterMapTest, FittingKeepsCellsSquareAndRowsInsideTheGrid)
+TEST_F(CharboardWindowTest, FittingKeepsCellsSquareAndRowsInsideTheGrid)
 {
     start();
     FlexGrid *g = grid();
@@ -94,7 +94,7 @@ TEST_F(CharacterMapTest, FittingKeepsCellsSquareAndRowsInsideTheGrid)
     EXPECT_FALSE(g->gridFont().bold());
 }
 
-TEST_F(CharacterMapTest, ChoosingAFontRefitsAndNamesIt)
+TEST_F(CharboardWindowTest, ChoosingAFontRefitsAndNamesIt)
 {
     start();
     chooseFont("D050000L");
@@ -106,7 +106,7 @@ TEST_F(CharacterMapTest, ChoosingAFontRefitsAndNamesIt)
     EXPECT_EQ(window->windowTitle(), "Charboard - DejaVu Sans");
 }
 
-TEST_F(CharacterMapTest, PreviewFallsBackForTextFontsOnlyAfterASymbolFont)
+TEST_F(CharboardWindowTest, PreviewFallsBackForTextFontsOnlyAfterASymbolFont)
 {
     start();
     QLineEdit *sample = child<QLineEdit>("SampleText");
@@ -119,7 +119,7 @@ TEST_F(CharacterMapTest, PreviewFallsBackForTextFontsOnlyAfterASymbolFont)
     EXPECT_EQ(sample->font().pointSizeF(), 96);
 }
 
-TEST_F(CharacterMapTest, EnteringACellShowsItsKeypadCode)
+TEST_F(CharboardWindowTest, EnteringACellShowsItsKeypadCode)
 {
     start();
     grid()->setCurrentCell(6, 0); // code 128
@@ -132,7 +132,7 @@ TEST_F(CharacterMapTest, EnteringACellShowsItsKeypadCode)
     EXPECT_EQ(labelAlt()->text(), "Alt + 0143");
 }
 
-TEST_F(CharacterMapTest, DoubleClickEnterAndSelectEachAppendOneCharacter)
+TEST_F(CharboardWindowTest, DoubleClickEnterAndSelectEachAppendOneCharacter)
 {
     start();
     grid()->setCurrentCell(2, 1); // A
@@ -150,7 +150,7 @@ TEST_F(CharacterMapTest, DoubleClickEnterAndSelectEachAppendOneCharacter)
     EXPECT_EQ(textCopy()->text(), "xAAAA");
 }
 
-TEST_F(CharacterMapTest, CellsOfUndefinedCodesAppendTheirCodeToo)
+TEST_F(CharboardWindowTest, CellsOfUndefinedCodesAppendTheirCodeToo)
 {
     start();
     chooseFont("D050000L"); // draws a bracket at 0x81
@@ -164,7 +164,7 @@ TEST_F(CharacterMapTest, CellsOfUndefinedCodesAppendTheirCodeToo)
     EXPECT_TRUE(child<QPushButton>("CCopy")->isEnabled());
 }
 
-TEST_F(CharacterMapTest, EnterElsewherePressesSelect)
+TEST_F(CharboardWindowTest, EnterElsewherePressesSelect)
 {
     start();
     grid()->setCurrentCell(3, 2); // R
@@ -174,7 +174,7 @@ TEST_F(CharacterMapTest, EnterElsewherePressesSelect)
     EXPECT_EQ(textCopy()->text(), "RR");
 }
 
-TEST_F(CharacterMapTest, TypingLettersInTheGridDoesNothing)
+TEST_F(CharboardWindowTest, TypingLettersInTheGridDoesNothing)
 {
     start();
     grid()->setCurrentCell(1, 1);
@@ -184,7 +184,7 @@ TEST_F(CharacterMapTest, TypingLettersInTheGridDoesNothing)
     EXPECT_EQ(textCopy()->text(), "");
 }
 
-TEST_F(CharacterMapTest, CopyFollowsTheTextAndCopiesPlainText)
+TEST_F(CharboardWindowTest, CopyFollowsTheTextAndCopiesPlainText)
 {
     start();
     QPushButton *copy = child<QPushButton>("CCopy");
@@ -199,7 +199,7 @@ TEST_F(CharacterMapTest, CopyFollowsTheTextAndCopiesPlainText)
     EXPECT_FALSE(copy->isEnabled());
 }
 
-TEST_F(CharacterMapTest, HelpOpensTheBundledPageOnce)
+TEST_F(CharboardWindowTest, HelpOpensTheBundledPageOnce)
 {
     start();
     QAction *help = window->findChild<QAction *>("mnuHelp");
@@ -221,7 +221,7 @@ TEST_F(CharacterMapTest, HelpOpensTheBundledPageOnce)
     EXPECT_EQ(shell.addresses.size(), 4);
 }
 
-TEST_F(CharacterMapTest, ALargerWindowLengthensTheListAndTheBoxOnly)
+TEST_F(CharboardWindowTest, ALargerWindowLengthensTheListAndTheBoxOnly)
 {
     start();
     window->resize(window->sizeHint());
@@ -237,7 +237,7 @@ TEST_F(CharacterMapTest, ALargerWindowLengthensTheListAndTheBoxOnly)
     EXPECT_GT(textCopy()->width(), box);
 }
 
-TEST_F(CharacterMapTest, Screenshots)
+TEST_F(CharboardWindowTest, Screenshots)
 {
     QDir().mkpath(QDir::tempPath() + "/kerncraft-screenshots");
     fonts.setNames({"DejaVu Sans", "D050000L", "Standard Symbols PS"});

@@ -1,9 +1,10 @@
-// The main window of Charboard: see charactermap.h.
-#include "charactermap.h"
+// The main window of Charboard: see charboardwindow.h.
+#include "charboardwindow.h"
 
 #include "busypointer.h"
 #include "charcodes.h"
 #include "clipboardservice.h"
+#include "defaultbutton.h"
 #include "filelocations.h"
 #include "flexgrid.h"
 #include "fontcatalog.h"
@@ -46,7 +47,7 @@ QFont dialogFont(double points, bool bold = false)
 
 } // namespace
 
-CharacterMap::CharacterMap(const CharacterMapServices &services, QWidget *parent)
+CharboardWindow::CharboardWindow(const CharboardServices &services, QWidget *parent)
     : QMainWindow(parent), m_services(services)
 {
     setObjectName(QStringLiteral("CharacterMap"));
@@ -56,14 +57,14 @@ CharacterMap::CharacterMap(const CharacterMapServices &services, QWidget *parent
     setupConnections();
 }
 
-void CharacterMap::setupControls()
+void CharboardWindow::setupControls()
 {
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    m_fonts = named(new QListWidget(central), "Fonts");
-    m_fonts->setToolTip(QStringLiteral("Select a font..."));
-    m_fonts->setMinimumWidth(200);
+    m_fontList = named(new QListWidget(central), "Fonts");
+    m_fontList->setToolTip(QStringLiteral("Select a font..."));
+    m_fontList->setMinimumWidth(200);
 
     m_grid = named(new FlexGrid(central), "Grid");
     m_grid->setToolTip(QStringLiteral("Select a character to preview or copy"));
@@ -77,90 +78,92 @@ void CharacterMap::setupControls()
     m_grid->setFixedSize(Twips::toPixels(gridWidthTwips, this) + 2 * m_grid->frameWidth(),
                          Twips::toPixels(gridHeightTwips, this) + 2 * m_grid->frameWidth());
 
-    m_sampleText = named(new QLineEdit(central), "SampleText");
-    m_sampleText->setReadOnly(true);
-    m_sampleText->setAlignment(Qt::AlignCenter);
-    m_sampleText->setFont(dialogFont(96));
-    m_sampleText->setToolTip(QStringLiteral("Preview of selected character"));
-    m_sampleText->setFixedWidth(Twips::toPixels(2880, this));
-    m_sampleText->setMinimumHeight(m_sampleText->sizeHint().height());
+    m_preview = named(new QLineEdit(central), "SampleText");
+    m_preview->setReadOnly(true);
+    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview->setFont(dialogFont(96));
+    m_preview->setToolTip(QStringLiteral("Preview of selected character"));
+    m_preview->setFixedWidth(Twips::toPixels(2880, this));
+    m_preview->setMinimumHeight(m_preview->sizeHint().height());
 
-    m_labelAlt = named(new QLabel(central), "LabelAlt");
-    m_labelAlt->setFont(dialogFont(12, true));
-    m_labelAlt->setAlignment(Qt::AlignCenter);
-    m_labelAlt->setToolTip(CharCodes::initialAltTooltip());
+    m_keypadLabel = named(new QLabel(central), "LabelAlt");
+    m_keypadLabel->setFont(dialogFont(12, true));
+    m_keypadLabel->setAlignment(Qt::AlignCenter);
+    m_keypadLabel->setToolTip(CharCodes::initialAltTooltip());
 
-    m_cSelect = named(new QPushButton(QStringLiteral("Select"), central), "CSelect");
-    m_cSelect->setToolTip(QStringLiteral("Add this character to the Characters to Copy text box."));
-    m_cSelect->setDefault(true);
-    m_cSelect->setAutoDefault(true);
+    m_selectButton = named(new QPushButton(QStringLiteral("Select"), central), "CSelect");
+    m_selectButton->setToolTip(
+        QStringLiteral("Add this character to the Characters to Copy text box."));
+    m_selectButton->setDefault(true);
+    m_selectButton->setAutoDefault(true);
 
-    m_textCopy = named(new QLineEdit(central), "TextCopy");
-    m_textCopy->setFont(dialogFont(13.5));
-    m_textCopy->setToolTip(QStringLiteral("Press Copy to copy these characters to the clipboard"));
+    m_collectedText = named(new QLineEdit(central), "TextCopy");
+    m_collectedText->setFont(dialogFont(13.5));
+    m_collectedText->setToolTip(
+        QStringLiteral("Press Copy to copy these characters to the clipboard"));
 
-    m_cCopy = named(new QPushButton(QStringLiteral("Copy"), central), "CCopy");
-    m_cCopy->setToolTip(QStringLiteral("Copy all the characters below to the Clipboard"));
-    m_cCopy->setAutoDefault(true);
-    m_cCopy->setEnabled(false);
+    m_copyButton = named(new QPushButton(QStringLiteral("Copy"), central), "CCopy");
+    m_copyButton->setToolTip(QStringLiteral("Copy all the characters below to the Clipboard"));
+    m_copyButton->setAutoDefault(true);
+    m_copyButton->setEnabled(false);
 
     auto *preview = new QVBoxLayout;
-    preview->addWidget(m_sampleText);
-    preview->addWidget(m_labelAlt);
-    preview->addWidget(m_cSelect);
+    preview->addWidget(m_preview);
+    preview->addWidget(m_keypadLabel);
+    preview->addWidget(m_selectButton);
     preview->addStretch();
-    preview->addWidget(m_cCopy);
+    preview->addWidget(m_copyButton);
 
     // A larger window lengthens the font list and the box of collected characters; the grid
     // and the preview keep their size, so the extra width goes to an empty last column.
-    m_fonts->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    m_fontList->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     auto *layout = new QGridLayout(central);
-    layout->addWidget(m_fonts, 0, 0, 2, 1);
+    layout->addWidget(m_fontList, 0, 0, 2, 1);
     layout->addWidget(m_grid, 0, 1, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(preview, 0, 2);
-    layout->addWidget(m_textCopy, 1, 1, 1, 3);
+    layout->addWidget(m_collectedText, 1, 1, 1, 3);
     layout->setColumnStretch(3, 1);
     layout->setRowStretch(0, 1);
 }
 
-void CharacterMap::setupMenus()
+void CharboardWindow::setupMenus()
 {
-    m_mnuBl = menuBar()->addAction(QStringLiteral("(Blank)"));
-    m_mnuBl->setObjectName(QStringLiteral("mnuBl"));
-    m_mnuHelp = menuBar()->addAction(QStringLiteral("Help"));
-    m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    m_mnuHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    m_mnuHelp->setShortcutContext(Qt::WindowShortcut);
+    m_blankMenu = menuBar()->addAction(QStringLiteral("(Blank)"));
+    m_blankMenu->setObjectName(QStringLiteral("mnuBl"));
+    m_helpAction = menuBar()->addAction(QStringLiteral("Help"));
+    m_helpAction->setObjectName(QStringLiteral("mnuHelp"));
+    m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
+    m_helpAction->setShortcutContext(Qt::WindowShortcut);
 }
 
-void CharacterMap::setupConnections()
+void CharboardWindow::setupConnections()
 {
-    m_fonts->installEventFilter(this);
-    m_fonts->viewport()->installEventFilter(this);
+    m_fontList->installEventFilter(this);
+    m_fontList->viewport()->installEventFilter(this);
     connect(m_grid, &FlexGrid::cellEntered, this, [this] { Grid_EnterCell(); });
     connect(m_grid, &FlexGrid::dblClicked, this, [this] { Grid_DblClick(); });
     connect(m_grid, &FlexGrid::keyPressed, this, [this](QChar c) { Grid_KeyPress(c); });
-    connect(m_cSelect, &QPushButton::clicked, this, [this] { CSelect_Click(); });
-    connect(m_textCopy, &QLineEdit::textChanged, this, [this] { TextCopy_Change(); });
-    connect(m_cCopy, &QPushButton::clicked, this, [this] { CCopy_Click(); });
-    connect(m_mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    connect(m_selectButton, &QPushButton::clicked, this, [this] { CSelect_Click(); });
+    connect(m_collectedText, &QLineEdit::textChanged, this, [this] { TextCopy_Change(); });
+    connect(m_copyButton, &QPushButton::clicked, this, [this] { CCopy_Click(); });
+    connect(m_helpAction, &QAction::triggered, this, [this] { mnuHelp_Click(); });
 }
 
-void CharacterMap::Form_Load()
+void CharboardWindow::Form_Load()
 {
     m_services.busy.setBusy(true);
     const QStringList names = SortedNames::sorted(m_services.fonts.names());
     {
-        const QSignalBlocker block(m_fonts);
-        m_fonts->clear();
-        m_fonts->addItems(names);
+        const QSignalBlocker block(m_fontList);
+        m_fontList->clear();
+        m_fontList->addItems(names);
         // Without Arial the first font is shown rather than an empty choice.
-        const auto arial = m_fonts->findItems(QStringLiteral("Arial"),
-                                              Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        const auto arial = m_fontList->findItems(QStringLiteral("Arial"),
+                                                 Qt::MatchFixedString | Qt::MatchCaseSensitive);
         if (!arial.isEmpty())
-            m_fonts->setCurrentItem(arial.first());
+            m_fontList->setCurrentItem(arial.first());
         else if (!names.isEmpty())
-            m_fonts->setCurrentRow(0);
+            m_fontList->setCurrentRow(0);
     }
     for (int c = 0; c < CharCodes::cols; ++c)
         m_grid->setColWidth(c, initialColumnWidth);
@@ -174,13 +177,13 @@ void CharacterMap::Form_Load()
     m_services.busy.setBusy(false);
 }
 
-QString CharacterMap::selectedFontName() const
+QString CharboardWindow::selectedFontName() const
 {
-    const QListWidgetItem *item = m_fonts->currentItem();
+    const QListWidgetItem *item = m_fontList->currentItem();
     return item && item->isSelected() ? item->text() : QString();
 }
 
-void CharacterMap::Fonts_KeyUp(int key)
+void CharboardWindow::Fonts_KeyUp(int key)
 {
     // F1 itself opens help through the menu's shortcut, once; the release only re-fits.
     Q_UNUSED(key);
@@ -193,85 +196,80 @@ void CharacterMap::Fonts_KeyUp(int key)
     m_lastFitSteps = FontFitter::fit(target, CharCodes::rows).steps;
     setWindowTitle(QStringLiteral("Charboard - ") + name);
     if (!name.isEmpty()) {
-        QFont sample = m_sampleText->font();
+        QFont sample = m_preview->font();
         sample.setFamilies({name});
         // The preview may still carry the symbol drawing of the previous font.
         sample.setStyleStrategy(QFont::PreferDefault);
-        m_sampleText->setFont(SymbolFont::drawingFont(sample));
+        m_preview->setFont(SymbolFont::drawingFont(sample));
     }
     Grid_EnterCell();
 }
 
-void CharacterMap::Grid_EnterCell()
+void CharboardWindow::Grid_EnterCell()
 {
     const int code = CharCodes::codeAt(m_grid->row(), m_grid->col());
     if (code < 0)
         return;
-    m_sampleText->setText(
-        SymbolFont::displayText(m_sampleText->font().family(), CharCodes::character(code)));
-    m_labelAlt->setText(CharCodes::altCaption(code));
-    m_labelAlt->setToolTip(CharCodes::altTooltip(code));
+    m_preview->setText(
+        SymbolFont::displayText(m_preview->font().family(), CharCodes::character(code)));
+    m_keypadLabel->setText(CharCodes::altCaption(code));
+    m_keypadLabel->setToolTip(CharCodes::altTooltip(code));
 }
 
-void CharacterMap::appendCurrentCharacter()
+void CharboardWindow::appendCurrentCharacter()
 {
-    m_textCopy->setText(CharCodes::appended(m_textCopy->text(), m_grid->text()));
+    m_collectedText->setText(CharCodes::appended(m_collectedText->text(), m_grid->text()));
 }
 
-void CharacterMap::Grid_DblClick()
+void CharboardWindow::Grid_DblClick()
 {
     appendCurrentCharacter();
 }
 
-void CharacterMap::Grid_KeyPress(QChar character)
+void CharboardWindow::Grid_KeyPress(QChar character)
 {
     if (character == u'\r')
         appendCurrentCharacter();
 }
 
-void CharacterMap::CSelect_Click()
+void CharboardWindow::CSelect_Click()
 {
     appendCurrentCharacter();
 }
 
-void CharacterMap::TextCopy_Change()
+void CharboardWindow::TextCopy_Change()
 {
-    m_cCopy->setEnabled(!m_textCopy->text().isEmpty());
+    m_copyButton->setEnabled(!m_collectedText->text().isEmpty());
 }
 
-void CharacterMap::CCopy_Click()
+void CharboardWindow::CCopy_Click()
 {
     m_services.clipboard.clear();
-    m_services.clipboard.setText(m_textCopy->text());
+    m_services.clipboard.setText(m_collectedText->text());
 }
 
-void CharacterMap::mnuHelp_Click()
+void CharboardWindow::mnuHelp_Click()
 {
     m_services.shell.openAddress(HelpPage::address(QStringLiteral(CHARBOARD_HELP_URL),
                                                    m_services.locations.programFolder(),
                                                    QStringLiteral("charboard.html")));
 }
 
-bool CharacterMap::eventFilter(QObject *watched, QEvent *event)
+bool CharboardWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_fonts && event->type() == QEvent::KeyRelease) {
+    if (watched == m_fontList && event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (!key->isAutoRepeat())
             Fonts_KeyUp(key->key());
-    } else if (watched == m_fonts->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    } else if (watched == m_fontList->viewport() && event->type() == QEvent::MouseButtonRelease) {
         Fonts_MouseUp();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void CharacterMap::keyPressEvent(QKeyEvent *event)
+void CharboardWindow::keyPressEvent(QKeyEvent *event)
 {
-    // Enter that no control kept for itself presses the default button, as in a dialog.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        m_cSelect->isEnabled()) {
-        m_cSelect->click();
-        event->accept();
+    if (DefaultButton::pressOnEnter(event, m_selectButton))
         return;
-    }
     QMainWindow::keyPressEvent(event);
 }

@@ -6,7 +6,7 @@
 #include "fakemessageservice.h"
 #include "fakeshell.h"
 #include "flexgrid.h"
-#include "formif.h"
+#include "glyphmatchwindow.h"
 #include "namedchild.h"
 
 #include <QComboBox>
@@ -20,18 +20,19 @@
 
 namespace {
 
-class FormIFTest : public ::testing::Test {
+class GlyphmatchWindowTest : public ::testing::Test {
 protected:
     FakeFontCatalog fonts{{"Wingdings", "DejaVu Sans", "arial", "Arial", "D050000L", "Verdana"}};
     FakeMessageService messages;
     FakeShell shell;
     FakeBusyPointer busy;
     FakeFileLocations locations;
-    std::unique_ptr<FormIF> window;
+    std::unique_ptr<GlyphmatchWindow> window;
 
     void start()
     {
-        window = std::make_unique<FormIF>(FormIFServices{fonts, messages, shell, busy, locations});
+        window = std::make_unique<GlyphmatchWindow>(
+            GlyphmatchServices{fonts, messages, shell, busy, locations});
         window->Form_Load();
     }
     template <typename T> T *child(const char *name)
@@ -53,7 +54,7 @@ protected:
     }
 };
 
-TEST_F(FormIFTest, StartsWithArialAndWingdingsInCaseInsensitiveOrder)
+TEST_F(GlyphmatchWindowTest, StartsWithArialAndWingdingsInCaseInsensitiveOrder)
 {
     start();
     EXPECT_EQ(window->windowTitle(), "Glyphmatch");
@@ -70,7 +71,7 @@ TEST_F(FormIFTest, StartsWithArialAndWingdingsInCaseInsensitiveOrder)
     EXPECT_EQ(size()->currentText(), "24");
 }
 
-TEST_F(FormIFTest, WithoutArialAndWingdingsTheFirstFontsAreSelected)
+TEST_F(GlyphmatchWindowTest, WithoutArialAndWingdingsTheFirstFontsAreSelected)
 {
     fonts.setNames({"Zapf", "DejaVu Sans", "bravo", "Liberation Serif"});
     start();
@@ -78,7 +79,7 @@ TEST_F(FormIFTest, WithoutArialAndWingdingsTheFirstFontsAreSelected)
     EXPECT_EQ(fl()->currentItem()->text(), "bravo");
 }
 
-TEST_F(FormIFTest, NoFontsAtAllStillStarts)
+TEST_F(GlyphmatchWindowTest, NoFontsAtAllStillStarts)
 {
     fonts.setNames({});
     start();
@@ -87,7 +88,7 @@ TEST_F(FormIFTest, NoFontsAtAllStillStarts)
     EXPECT_EQ(grid()->text(0, 0), "A");
 }
 
-TEST_F(FormIFTest, GridHoldsTheTableInTheChosenFonts)
+TEST_F(GlyphmatchWindowTest, GridHoldsTheTableInTheChosenFonts)
 {
     start();
     FlexGrid *g = grid();
@@ -110,7 +111,7 @@ TEST_F(FormIFTest, GridHoldsTheTableInTheChosenFonts)
     EXPECT_TRUE(g->selectionModel()->selectedIndexes().isEmpty()); // no cell is highlighted
 }
 
-TEST_F(FormIFTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed)
+TEST_F(GlyphmatchWindowTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed)
 {
     start();
     const int rowAt24 = grid()->rowHeight(0);
@@ -129,7 +130,7 @@ TEST_F(FormIFTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed)
     EXPECT_GT(grid()->rowHeight(0), rowAt24);
 }
 
-TEST_F(FormIFTest, GridFitsItsCellsInALargerWindowAndScrollsInASmallerOne)
+TEST_F(GlyphmatchWindowTest, GridFitsItsCellsInALargerWindowAndScrollsInASmallerOne)
 {
     start();
     window->resize(window->size() + QSize(300, 300));
@@ -141,7 +142,7 @@ TEST_F(FormIFTest, GridFitsItsCellsInALargerWindowAndScrollsInASmallerOne)
     EXPECT_GT(grid()->height(), 0);
 }
 
-TEST_F(FormIFTest, EnterAnywherePressesRefresh)
+TEST_F(GlyphmatchWindowTest, EnterAnywherePressesRefresh)
 {
     start();
     window->show();
@@ -155,7 +156,7 @@ TEST_F(FormIFTest, EnterAnywherePressesRefresh)
     EXPECT_EQ(size()->count(), 10); // Enter in the size box does not add an item
 }
 
-TEST_F(FormIFTest, PrintWritesThePageAndOpensIt)
+TEST_F(GlyphmatchWindowTest, PrintWritesThePageAndOpensIt)
 {
     start();
     size()->setEditText("36");
@@ -181,7 +182,7 @@ TEST_F(FormIFTest, PrintWritesThePageAndOpensIt)
     EXPECT_FALSE(grid()->isHidden());
 }
 
-TEST_F(FormIFTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable)
+TEST_F(GlyphmatchWindowTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable)
 {
     locations.setProgramFolderWritable(false);
     start();
@@ -192,7 +193,7 @@ TEST_F(FormIFTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable
     EXPECT_EQ(shell.documents.size(), 1);
 }
 
-TEST_F(FormIFTest, CancelledPrintStillRefreshesTheGrid)
+TEST_F(GlyphmatchWindowTest, CancelledPrintStillRefreshesTheGrid)
 {
     start();
     messages.answers.push_back(MessageService::Answer::Cancel);
@@ -203,7 +204,7 @@ TEST_F(FormIFTest, CancelledPrintStillRefreshesTheGrid)
     EXPECT_TRUE(shell.documents.isEmpty());
 }
 
-TEST_F(FormIFTest, HelpOpensTheBundledPage)
+TEST_F(GlyphmatchWindowTest, HelpOpensTheBundledPage)
 {
     start();
     child<QPushButton>("CommandHelp")->click();
@@ -212,7 +213,7 @@ TEST_F(FormIFTest, HelpOpensTheBundledPage)
     EXPECT_TRUE(shell.addresses[0].endsWith("/glyphmatch.html"));
 }
 
-TEST_F(FormIFTest, Screenshots)
+TEST_F(GlyphmatchWindowTest, Screenshots)
 {
     QDir().mkpath(QDir::tempPath() + "/kerncraft-screenshots");
     fonts.setNames({"DejaVu Sans", "Liberation Serif", "D050000L", "Standard Symbols PS"});

@@ -17,7 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-struct CharacterMapServices {
+struct CharboardServices {
     FontCatalog &fonts;
     ClipboardService &clipboard;
     ShellService &shell;
@@ -25,10 +25,10 @@ struct CharacterMapServices {
     FileLocations &locations;
 };
 
-class CharacterMap : public QMainWindow {
+class CharboardWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CharacterMap(const CharacterMapServices &services, QWidget *parent = nullptr);
+    explicit CharboardWindow(const CharboardServices &services, QWidget *parent = nullptr);
 
     void Form_Load();
     // Applies the font selected in Fonts (fits the grid to it); key is the released key.
@@ -56,15 +56,15 @@ private:
     QString selectedFontName() const;
     void appendCurrentCharacter();
 
-    CharacterMapServices m_services;
-    QListWidget *m_fonts = nullptr;
+    CharboardServices m_services;
+    QListWidget *m_fontList = nullptr;
     FlexGrid *m_grid = nullptr;
-    QLineEdit *m_sampleText = nullptr;
-    QLabel *m_labelAlt = nullptr;
-    QPushButton *m_cSelect = nullptr;
-    QLineEdit *m_textCopy = nullptr;
-    QPushButton *m_cCopy = nullptr;
-    QAction *m_mnuBl = nullptr;
-    QAction *m_mnuHelp = nullptr;
+    QLineEdit *m_preview = nullptr;
+    QLabel *m_keypadLabel = nullptr;
+    QPushButton *m_selectButton = nullptr;
+    QLineEdit *m_collectedText = nullptr;
+    QPushButton *m_copyButton = nullptr;
+    QAction *m_blankMenu = nullptr;
+    QAction *m_helpAction = nullptr;
     int m_lastFitSteps = 0;
 };
