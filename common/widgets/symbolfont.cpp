@@ -2,6 +2,8 @@
 #include "symbolfont.h"
 
 #include "cp1252.h"
+#include "fontglyphnames.h"
+#include "symbolequivalents.h"
 
 #include <QFontDatabase>
 #include <QHash>
@@ -81,6 +83,30 @@ QString displayText(const QString &family, const QString &text)
         shown.append(font.privateRange ? QChar(char16_t(0xF000 + *code)) : QChar(char16_t(*code)));
     }
     return shown;
+}
+
+bool hasGlyph(const QString &family, QChar character)
+{
+    static QHash<QString, QRawFont> fonts;
+    auto found = fonts.constFind(family);
+    if (found == fonts.constEnd())
+        found = fonts.insert(family, rawFont(family));
+    const QString shown = displayText(family, QString(character));
+    return found->isValid() && !shown.isEmpty() && found->supportsCharacter(shown.at(0));
+}
+
+QStringList equivalents(const QString &family)
+{
+    static QHash<QString, QStringList> cache;
+    const auto found = cache.constFind(family);
+    if (found != cache.constEnd())
+        return *found;
+    const QStringList result =
+        isSymbolEncoded(family) ? SymbolEquivalents::fromGlyphNames(
+                                      FontGlyphNames::namesByCode(FontGlyphNames::faceOf(family)))
+                                : SymbolEquivalents::ofTextFont();
+    cache.insert(family, result);
+    return result;
 }
 
 } // namespace SymbolFont

@@ -1,0 +1,29 @@
+// The Unicode equivalents of a font's single-byte codes: for a symbol font the character each
+// code's glyph stands for, found from the glyph's name; for a text font the Windows-1252
+// character. Lists are indexed by code (0 to 255); an empty string means no equivalent.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace SymbolEquivalents {
+
+constexpr int codes = 256;
+
+// The character a glyph name stands for. Names that map into the private use area say
+// nothing a reader could paste elsewhere, so they count as no equivalent.
+QString fromGlyphName(QByteArrayView glyphName);
+
+// One equivalent per code from the glyph names by code (an empty name: no glyph).
+QStringList fromGlyphNames(const QList<QByteArray> &namesByCode);
+
+// The equivalents of a text font: each code's Windows-1252 character.
+QStringList ofTextFont();
+
+// The collected text with each character's code replaced by its equivalent; a character
+// without a code or whose code has no equivalent stays as it is.
+QString unicodeText(const QString &collected, const QStringList &equivalents);
+
+} // namespace SymbolEquivalents
