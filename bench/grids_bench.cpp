@@ -36,7 +36,7 @@ static void BM_CharboardFitFont(benchmark::State &state)
     grid.setFontName(QStringLiteral("DejaVu Sans"));
     GridFitTarget target(grid);
     for (auto _ : state)
-        benchmark::DoNotOptimize(FontFitter::fit(target, 14).steps);
+        benchmark::DoNotOptimize(FontFitter::fit(target, 14, 16).steps);
 }
 BENCHMARK(BM_CharboardFitFont);
 

@@ -3,17 +3,20 @@
 
 #include "busypointer.h"
 #include "charcodes.h"
+#include "charinfo.h"
 #include "clipboardservice.h"
 #include "defaultbutton.h"
 #include "filelocations.h"
 #include "flexgrid.h"
 #include "fontcatalog.h"
 #include "fontfitter.h"
+#include "glyphpreview.h"
 #include "gridfittarget.h"
 #include "helppage.h"
 #include "named.h"
 #include "shellservice.h"
 #include "sortednames.h"
+#include "symbolequivalents.h"
 #include "symbolfont.h"
 #include "twips.h"
 
@@ -33,9 +36,20 @@
 namespace {
 
 constexpr int initialColumnWidth = 600;
-// The grid's own size does not change: the font is fitted to it.
+// The grid's first size; the window may make it larger, and the font is fitted to it.
 constexpr int gridWidthTwips = CharCodes::cols * initialColumnWidth;
 constexpr int gridHeightTwips = 8400;
+// The smallest cells that still show a glyph.
+constexpr int minimumCellPixels = 20;
+// The information under the keypad code: the code point, entity and hint, and the note on the
+// codes 128 to 159, wrapped.
+constexpr int infoLines = 6;
+
+#ifdef Q_OS_LINUX
+constexpr bool showInputHint = true;
+#else
+constexpr bool showInputHint = false;
+#endif
 
 QFont dialogFont(double points, bool bold = false)
 {
@@ -55,6 +69,7 @@ CharboardWindow::CharboardWindow(const CharboardServices &services, QWidget *par
     setupControls();
     setupMenus();
     setupConnections();
+    sizeToFirstGrid();
 }
 
 void CharboardWindow::setupControls()
@@ -75,21 +90,37 @@ void CharboardWindow::setupControls()
     m_grid->setEnterHandled(true);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_grid->setFixedSize(Twips::toPixels(gridWidthTwips, this) + 2 * m_grid->frameWidth(),
-                         Twips::toPixels(gridHeightTwips, this) + 2 * m_grid->frameWidth());
+    m_grid->setMinimumSize(CharCodes::cols * minimumCellPixels + 2 * m_grid->frameWidth(),
+                           CharCodes::rows * minimumCellPixels + 2 * m_grid->frameWidth());
+    m_grid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
-    m_preview = named(new QLineEdit(central), "SampleText");
-    m_preview->setReadOnly(true);
-    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview = named(new GlyphPreview(central), "SampleText");
     m_preview->setFont(dialogFont(96));
     m_preview->setToolTip(QStringLiteral("Preview of selected character"));
-    m_preview->setFixedWidth(Twips::toPixels(2880, this));
+    const int previewWidth = Twips::toPixels(2880, this);
+    m_preview->setFixedWidth(previewWidth);
     m_preview->setMinimumHeight(m_preview->sizeHint().height());
 
     m_keypadLabel = named(new QLabel(central), "LabelAlt");
     m_keypadLabel->setFont(dialogFont(12, true));
     m_keypadLabel->setAlignment(Qt::AlignCenter);
     m_keypadLabel->setToolTip(CharCodes::initialAltTooltip());
+
+    m_infoLabel = named(new QLabel(central), "LabelInfo");
+    m_infoLabel->setWordWrap(true);
+    m_infoLabel->setAlignment(Qt::AlignCenter);
+    m_infoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_infoLabel->setFixedWidth(previewWidth);
+    // Room for the longest information wrapped in the column (the layout does not ask a
+    // wrapping label for its height at a width), so that nothing below it is overlapped.
+    m_infoLabel->setMinimumHeight(infoLines * m_infoLabel->fontMetrics().lineSpacing());
+    m_infoLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    m_equivalentLabel = named(new QLabel(central), "LabelUnicode");
+    m_equivalentLabel->setAlignment(Qt::AlignCenter);
+    m_equivalentLabel->setFixedWidth(previewWidth);
+    m_equivalentLabel->setToolTip(
+        QStringLiteral("The Unicode character this symbol stands for, in any font"));
 
     m_selectButton = named(new QPushButton(QStringLiteral("Select"), central), "CSelect");
     m_selectButton->setToolTip(
@@ -107,23 +138,43 @@ void CharboardWindow::setupControls()
     m_copyButton->setAutoDefault(true);
     m_copyButton->setEnabled(false);
 
+    m_copyUnicodeButton =
+        named(new QPushButton(QStringLiteral("Copy as &Unicode"), central), "CCopyUnicode");
+    m_copyUnicodeButton->setToolTip(QStringLiteral(
+        "Copy the characters below with each symbol replaced by its Unicode equivalent"));
+    m_copyUnicodeButton->setAutoDefault(true);
+    m_copyUnicodeButton->setEnabled(false);
+
     auto *preview = new QVBoxLayout;
     preview->addWidget(m_preview);
     preview->addWidget(m_keypadLabel);
+    preview->addWidget(m_infoLabel);
+    preview->addWidget(m_equivalentLabel);
     preview->addWidget(m_selectButton);
     preview->addStretch();
     preview->addWidget(m_copyButton);
+    preview->addWidget(m_copyUnicodeButton);
 
-    // A larger window lengthens the font list and the box of collected characters; the grid
-    // and the preview keep their size, so the extra width goes to an empty last column.
+    // A larger window gives its room to the grid (whose font is fitted again), the font list
+    // and the box of collected characters; the preview column keeps its width.
     m_fontList->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     auto *layout = new QGridLayout(central);
     layout->addWidget(m_fontList, 0, 0, 2, 1);
-    layout->addWidget(m_grid, 0, 1, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(m_grid, 0, 1);
     layout->addLayout(preview, 0, 2);
-    layout->addWidget(m_collectedText, 1, 1, 1, 3);
-    layout->setColumnStretch(3, 1);
+    layout->addWidget(m_collectedText, 1, 1, 1, 2);
+    layout->setColumnStretch(1, 1);
     layout->setRowStretch(0, 1);
+}
+
+void CharboardWindow::sizeToFirstGrid()
+{
+    // The window opens with the grid at its first size: the room beyond each minimum goes to
+    // the grid's column and row.
+    const QSize first(Twips::toPixels(gridWidthTwips, this) + 2 * m_grid->frameWidth(),
+                      Twips::toPixels(gridHeightTwips, this) + 2 * m_grid->frameWidth());
+    const QSize extra = (first - m_grid->minimumSize()).expandedTo(QSize(0, 0));
+    resize(minimumSizeHint() + extra);
 }
 
 void CharboardWindow::setupMenus()
@@ -139,6 +190,7 @@ void CharboardWindow::setupMenus()
 void CharboardWindow::setupConnections()
 {
     m_fontList->installEventFilter(this);
+    m_grid->installEventFilter(this);
     m_fontList->viewport()->installEventFilter(this);
     connect(m_grid, &FlexGrid::cellEntered, this, [this] { Grid_EnterCell(); });
     connect(m_grid, &FlexGrid::dblClicked, this, [this] { Grid_DblClick(); });
@@ -146,6 +198,7 @@ void CharboardWindow::setupConnections()
     connect(m_selectButton, &QPushButton::clicked, this, [this] { CSelect_Click(); });
     connect(m_collectedText, &QLineEdit::textChanged, this, [this] { TextCopy_Change(); });
     connect(m_copyButton, &QPushButton::clicked, this, [this] { CCopy_Click(); });
+    connect(m_copyUnicodeButton, &QPushButton::clicked, this, [this] { CCopyUnicode_Click(); });
     connect(m_helpAction, &QAction::triggered, this, [this] { mnuHelp_Click(); });
 }
 
@@ -192,8 +245,7 @@ void CharboardWindow::Fonts_KeyUp(int key)
         m_grid->setFontName(name);
     m_grid->setFontBold(false);
     m_grid->setFontItalic(false);
-    GridFitTarget target(*m_grid);
-    m_lastFitSteps = FontFitter::fit(target, CharCodes::rows).steps;
+    fitGridFont();
     setWindowTitle(QStringLiteral("Charboard - ") + name);
     if (!name.isEmpty()) {
         QFont sample = m_preview->font();
@@ -205,15 +257,45 @@ void CharboardWindow::Fonts_KeyUp(int key)
     Grid_EnterCell();
 }
 
+void CharboardWindow::fitGridFont()
+{
+    GridFitTarget target(*m_grid);
+    m_lastFitSteps = FontFitter::fit(target, CharCodes::rows, CharCodes::cols).steps;
+}
+
 void CharboardWindow::Grid_EnterCell()
 {
     const int code = CharCodes::codeAt(m_grid->row(), m_grid->col());
     if (code < 0)
         return;
-    m_preview->setText(
-        SymbolFont::displayText(m_preview->font().family(), CharCodes::character(code)));
+    const QString family = m_preview->font().family();
+    const QString character = CharCodes::character(code);
+    m_preview->setText(SymbolFont::displayText(family, character));
+    m_preview->setMissing(!SymbolFont::hasGlyph(family, character.at(0)));
     m_keypadLabel->setText(CharCodes::altCaption(code));
     m_keypadLabel->setToolTip(CharCodes::altTooltip(code));
+    showCharacterInfo(code);
+}
+
+void CharboardWindow::showCharacterInfo(int code)
+{
+    // A symbol's information is that of its Unicode equivalent, which other fonts can show.
+    const QString family = m_preview->font().family();
+    const bool symbol = SymbolFont::isSymbolEncoded(family);
+    const QString equivalent = SymbolFont::equivalents(family).value(code);
+    const QString described = symbol ? equivalent : CharCodes::character(code);
+    QStringList info;
+    if (!m_preview->isMissing() && !described.isEmpty())
+        info.append(CharInfo::line(described, showInputHint, QStringLiteral("\n")));
+    if (!symbol && !CharInfo::codePageNote(code).isEmpty())
+        info.append(CharInfo::codePageNote(code));
+    m_infoLabel->setText(info.join(u'\n'));
+    if (!symbol || m_preview->isMissing())
+        m_equivalentLabel->clear();
+    else if (equivalent.isEmpty())
+        m_equivalentLabel->setText(QStringLiteral("No Unicode equivalent"));
+    else
+        m_equivalentLabel->setText(QStringLiteral("Unicode: ") + equivalent);
 }
 
 void CharboardWindow::appendCurrentCharacter()
@@ -240,12 +322,21 @@ void CharboardWindow::CSelect_Click()
 void CharboardWindow::TextCopy_Change()
 {
     m_copyButton->setEnabled(!m_collectedText->text().isEmpty());
+    m_copyUnicodeButton->setEnabled(!m_collectedText->text().isEmpty());
 }
 
 void CharboardWindow::CCopy_Click()
 {
     m_services.clipboard.clear();
     m_services.clipboard.setText(m_collectedText->text());
+}
+
+void CharboardWindow::CCopyUnicode_Click()
+{
+    const QStringList equivalents = SymbolFont::equivalents(m_preview->font().family());
+    m_services.clipboard.clear();
+    m_services.clipboard.setText(
+        SymbolEquivalents::unicodeText(m_collectedText->text(), equivalents));
 }
 
 void CharboardWindow::mnuHelp_Click()
@@ -263,6 +354,8 @@ bool CharboardWindow::eventFilter(QObject *watched, QEvent *event)
             Fonts_KeyUp(key->key());
     } else if (watched == m_fontList->viewport() && event->type() == QEvent::MouseButtonRelease) {
         Fonts_MouseUp();
+    } else if (watched == m_grid && event->type() == QEvent::Resize) {
+        fitGridFont();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -115,14 +115,14 @@ QString inputHint(const QString &text)
     return QStringLiteral("Ctrl+Shift+U ") + QString::number(codes.first(), 16);
 }
 
-QString line(const QString &text, bool withInputHint)
+QString line(const QString &text, bool withInputHint, const QString &separator)
 {
     if (text.isEmpty())
         return {};
     QStringList parts = {codePoints(text), htmlEntities(text)};
     if (withInputHint && !inputHint(text).isEmpty())
         parts.append(inputHint(text));
-    return parts.join(QStringLiteral("   "));
+    return parts.join(separator);
 }
 
 QString codePageNote(int code)

@@ -16,8 +16,10 @@ QString htmlEntities(const QString &text);
 // "Ctrl+Shift+U a9" for a single character, empty otherwise.
 QString inputHint(const QString &text);
 
-// The info line: code points, entities and, when asked for, the input hint.
-QString line(const QString &text, bool withInputHint);
+// The info line: code points, entities and, when asked for, the input hint, each part
+// separated from the next by the separator.
+QString line(const QString &text, bool withInputHint,
+             const QString &separator = QStringLiteral("   "));
 
 // For the codes 128 to 159, which Unicode gives to control characters: the character
 // Windows-1252 puts there, or that it leaves the code undefined. Empty for other codes.

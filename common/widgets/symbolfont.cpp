@@ -91,6 +91,9 @@ bool hasGlyph(const QString &family, QChar character)
     auto found = fonts.constFind(family);
     if (found == fonts.constEnd())
         found = fonts.insert(family, rawFont(family));
+    // A text font draws nothing for the codes Windows-1252 leaves undefined.
+    if (!isSymbolEncoded(family) && character.category() == QChar::Other_Control)
+        return false;
     const QString shown = displayText(family, QString(character));
     return found->isValid() && !shown.isEmpty() && found->supportsCharacter(shown.at(0));
 }

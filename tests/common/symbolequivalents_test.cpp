@@ -88,6 +88,7 @@ TEST(SymbolFont, KnowsWhichCodesAFontLacks)
     EXPECT_TRUE(SymbolFont::hasGlyph("Standard Symbols PS", u'a'));
     EXPECT_FALSE(SymbolFont::hasGlyph("Standard Symbols PS", QChar(0x81)));
     EXPECT_TRUE(SymbolFont::hasGlyph("DejaVu Sans", QChar(0x20AC)));
+    EXPECT_FALSE(SymbolFont::hasGlyph("DejaVu Sans", QChar(0x81))); // undefined in the code page
     EXPECT_FALSE(SymbolFont::hasGlyph("Liberation Serif", QChar(0x2701)));
 }
 
