@@ -47,6 +47,18 @@ QStringList ofTextFont()
     return equivalents;
 }
 
+QString caption(const QString &equivalent)
+{
+    if (equivalent.isEmpty())
+        return QStringLiteral("No Unicode equivalent");
+    QStringList points;
+    for (const char32_t code : equivalent.toUcs4())
+        points.append(QStringLiteral("U+") +
+                      QString::number(quint32(code), 16).toUpper().rightJustified(4, u'0'));
+    return QStringLiteral("Unicode: ") + equivalent + QStringLiteral(" (") + points.join(u' ') +
+           u')';
+}
+
 QString unicodeText(const QString &collected, const QStringList &equivalents)
 {
     QString text;

@@ -22,6 +22,9 @@ QStringList fromGlyphNames(const QList<QByteArray> &namesByCode);
 // The equivalents of a text font: each code's Windows-1252 character.
 QStringList ofTextFont();
 
+// How a cell names its equivalent: "Unicode: ✁ (U+2701)", or "No Unicode equivalent".
+QString caption(const QString &equivalent);
+
 // The collected text with each character's code replaced by its equivalent; a character
 // without a code or whose code has no equivalent stays as it is.
 QString unicodeText(const QString &collected, const QStringList &equivalents);

@@ -2,6 +2,7 @@
 #include "glyphmatchwindow.h"
 
 #include "busypointer.h"
+#include "cp1252.h"
 #include "defaultbutton.h"
 #include "filelocations.h"
 #include "flexgrid.h"
@@ -16,6 +17,8 @@
 #include "publisher.h"
 #include "shellservice.h"
 #include "sortednames.h"
+#include "symbolequivalents.h"
+#include "symbolfont.h"
 #include "textfile.h"
 #include "twips.h"
 
@@ -29,11 +32,17 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+
 #ifndef GLYPHMATCH_HELP_URL
 #define GLYPHMATCH_HELP_URL ""
 #endif
 
 namespace {
+
+// Room beside the widest glyph in a character column.
+constexpr int cellPaddingPixels = 2;
 
 void selectEntry(QListWidget *list, const QString &name)
 {
@@ -181,12 +190,14 @@ void GlyphmatchWindow::RefreshCells()
     if (!textFontName().isEmpty())
         m_table->setFontName(textFontName());
     const QString symbolFont = symbolFontName();
+    const int columnWidth = characterColumnWidth(size);
+    const QStringList equivalents = SymbolFont::equivalents(symbolFont);
     for (int g = 0; g < KeyboardTable::groups; ++g) {
         const int text = 3 * g;
         const int symbol = text + 1;
         const int spacer = text + 2;
-        m_table->setColWidth(text, KeyboardTable::characterColumnWidth(size));
-        m_table->setColWidth(symbol, KeyboardTable::characterColumnWidth(size));
+        m_table->setColWidth(text, columnWidth);
+        m_table->setColWidth(symbol, columnWidth);
         m_table->setColCentred(text);
         m_table->setColCentred(symbol);
         if (g < KeyboardTable::groups - 1) {
@@ -198,12 +209,34 @@ void GlyphmatchWindow::RefreshCells()
             m_table->setText(r, text, c);
             m_table->setText(r, symbol, c);
             m_table->grid().setCellFace(r, symbol, symbolFont);
+            m_table->grid().setCellToolTip(r, symbol, symbolCellTitle(c.at(0), equivalents));
         }
     }
     m_table->updateGeometry();
     m_table->show();
     growToShowTheGrid();
     m_services.busy.setBusy(false);
+}
+
+int GlyphmatchWindow::characterColumnWidth(double size) const
+{
+    // The written width, or more where the widest glyph of either font would be clipped.
+    const QString characters = KeyboardTable::sequence();
+    QFont text = m_table->gridFont();
+    QFont symbol = text;
+    symbol.setFamilies({symbolFontName()});
+    const qreal widest = std::max(SymbolFont::widestGlyph(text, characters),
+                                  SymbolFont::widestGlyph(symbol, characters));
+    const int fitted = Twips::fromPixels(std::ceil(widest) + 2 * cellPaddingPixels, this);
+    return std::max(KeyboardTable::characterColumnWidth(size), fitted);
+}
+
+QString GlyphmatchWindow::symbolCellTitle(QChar character, const QStringList &equivalents) const
+{
+    if (!SymbolFont::hasGlyph(symbolFontName(), character))
+        return QStringLiteral("not in this font");
+    const auto code = Cp1252::fromUnicode(character);
+    return SymbolEquivalents::caption(code ? equivalents.value(*code) : QString());
 }
 
 void GlyphmatchWindow::growToShowTheGrid()
@@ -254,12 +287,16 @@ void GlyphmatchWindow::CommandPrint_Click()
     input.twipsPerPixelY = Twips::perPixel(this);
     m_table->hide();
     const FlexGridModel &grid = m_table->grid();
+    // The page keeps its written column widths; the screen's may be wider for wide glyphs.
+    const int pageColumnWidth =
+        KeyboardTable::characterColumnWidth(Numbers::val(m_sizeBox->currentText()));
     for (int r = 0; r < grid.rows(); ++r) {
         QList<GlyphPageCell> row;
         for (int c = 0; c < grid.cols(); ++c) {
             const QString face = grid.cellFace(r, c);
-            row.append({grid.text(r, c), face.isEmpty() ? input.textFont : face,
-                        grid.columnWidth(c), m_table->rowHeight(r)});
+            const int width = c % 3 == 2 ? KeyboardTable::spacerWidth : pageColumnWidth;
+            row.append({grid.text(r, c), face.isEmpty() ? input.textFont : face, width,
+                        m_table->rowHeight(r), grid.cellToolTip(r, c)});
         }
         input.rows.append(row);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 class BusyPointer;
 class FileLocations;
@@ -47,6 +48,8 @@ private:
     void setupConnections();
     QString textFontName() const;
     QString symbolFontName() const;
+    int characterColumnWidth(double size) const;
+    QString symbolCellTitle(QChar character, const QStringList &equivalents) const;
     void growToShowTheGrid();
 
     GlyphmatchServices m_services;

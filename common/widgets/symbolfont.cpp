@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QRawFont>
 
+#include <algorithm>
+
 namespace SymbolFont {
 
 namespace {
@@ -96,6 +98,21 @@ bool hasGlyph(const QString &family, QChar character)
         return false;
     const QString shown = displayText(family, QString(character));
     return found->isValid() && !shown.isEmpty() && found->supportsCharacter(shown.at(0));
+}
+
+qreal widestGlyph(const QFont &font, const QString &characters)
+{
+    const QRawFont raw = QRawFont::fromFont(drawingFont(font));
+    if (!raw.isValid())
+        return 0;
+    const QList<quint32> glyphs = raw.glyphIndexesForString(displayText(font.family(), characters));
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
+    qreal widest = 0;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        const QRectF ink = raw.boundingRect(glyphs[i]);
+        widest = std::max({widest, advances.value(i).x(), ink.right(), ink.width()});
+    }
+    return widest;
 }
 
 QStringList equivalents(const QString &family)

@@ -30,4 +30,8 @@ bool hasGlyph(const QString &family, QChar character);
 // the glyph names of a symbol font, the Windows-1252 characters for a text font. Cached.
 QStringList equivalents(const QString &family);
 
+// The width in pixels of the widest glyph the font draws for the characters (its advance or
+// its ink, whichever is wider), so that a cell can be made wide enough not to clip it.
+qreal widestGlyph(const QFont &font, const QString &characters);
+
 } // namespace SymbolFont

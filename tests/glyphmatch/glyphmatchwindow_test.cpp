@@ -7,7 +7,10 @@
 #include "fakeshell.h"
 #include "flexgrid.h"
 #include "glyphmatchwindow.h"
+#include "keyboardtable.h"
 #include "namedchild.h"
+#include "symbolfont.h"
+#include "twips.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -103,10 +106,13 @@ TEST_F(GlyphmatchWindowTest, GridHoldsTheTableInTheChosenFonts)
     EXPECT_EQ(g->grid().cellFace(11, 22), "Wingdings");
     EXPECT_EQ(g->gridFont().family(), "Arial");
     EXPECT_EQ(g->fontSize(), 24);
-    EXPECT_EQ(g->grid().columnWidth(0), 544);
-    EXPECT_EQ(g->grid().columnWidth(1), 544);
+    // The written width at least, wider where a glyph would be clipped; all alike.
+    EXPECT_GE(g->grid().columnWidth(0), 544);
+    EXPECT_EQ(g->grid().columnWidth(1), g->grid().columnWidth(0));
+    EXPECT_EQ(g->grid().columnWidth(22), g->grid().columnWidth(0));
     EXPECT_EQ(g->grid().columnWidth(2), 200);
-    EXPECT_EQ(g->grid().columnWidth(22), 544);
+    EXPECT_EQ(g->grid().cellToolTip(3, 0), "");
+    EXPECT_FALSE(g->grid().cellToolTip(3, 1).isEmpty());
     EXPECT_TRUE(g->grid().columnCentred(2));
     EXPECT_TRUE(g->selectionModel()->selectedIndexes().isEmpty()); // no cell is highlighted
 }
@@ -126,8 +132,16 @@ TEST_F(GlyphmatchWindowTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed
     size()->setEditText("40");
     window->CommandGo_Click();
     EXPECT_EQ(size()->currentText(), "36");
-    EXPECT_EQ(grid()->grid().columnWidth(3), 616);
     EXPECT_GT(grid()->rowHeight(0), rowAt24);
+    // M and W of the text font and the widest dingbat fit their cells at 36 points.
+    QFont text = grid()->gridFont();
+    QFont dingbats = text;
+    dingbats.setFamilies({"D050000L"});
+    const double widest = std::max(SymbolFont::widestGlyph(text, "MWm@"),
+                                   SymbolFont::widestGlyph(dingbats, KeyboardTable::sequence()));
+    EXPECT_GE(Twips::toPixels(grid()->grid().columnWidth(3), grid()), widest);
+    EXPECT_GE(grid()->grid().columnWidth(3), 616);
+    EXPECT_EQ(grid()->grid().cellToolTip(0, 1), "Unicode: " + QString(QChar(0x2721)) + " (U+2721)");
 }
 
 TEST_F(GlyphmatchWindowTest, GridFitsItsCellsInALargerWindowAndScrollsInASmallerOne)
@@ -175,6 +189,9 @@ TEST_F(GlyphmatchWindowTest, PrintWritesThePageAndOpensIt)
     EXPECT_TRUE(bytes.contains("<title>Wingdings</title>"));
     EXPECT_TRUE(bytes.contains("<font face='Wingdings' size=7>\xA4</td>"));
     EXPECT_TRUE(bytes.contains("<font face='Arial' size=7>&lt;</td>"));
+    // Written widths (616 twips at 36 points), and a title on each symbol cell only.
+    EXPECT_EQ(bytes.count("<td width=42 align=center"), 12 * 8);
+    EXPECT_EQ(bytes.count("<td title='"), 12 * 8);
     EXPECT_EQ(bytes.count("<td "), 12 * 23);
     ASSERT_EQ(shell.documents.size(), 1);
     EXPECT_EQ(shell.documents[0], window->pagePath());
