@@ -4,6 +4,8 @@
 #include "cp1252.h"
 #include "glyphnames.h"
 
+#include <algorithm>
+
 namespace SymbolEquivalents {
 
 namespace {
@@ -45,6 +47,42 @@ QStringList ofTextFont()
         equivalents.append(c.category() == QChar::Other_Control ? QString() : QString(c));
     }
     return equivalents;
+}
+
+QStringList fromMappingTable(const QByteArray &text)
+{
+    const QList<QByteArray> lines = text.split('\n');
+    qsizetype at = 0;
+    while (at < lines.size() && lines[at].trimmed().startsWith('#'))
+        ++at;
+    // "S", the header line, the page number "00", then the page.
+    if (lines.size() < at + 3 + 16 || lines[at].trimmed() != "S" || lines[at + 2].trimmed() != "00")
+        return {};
+    QStringList equivalents;
+    equivalents.reserve(codes);
+    for (qsizetype row = 0; row < 16; ++row) {
+        const QByteArray digits = lines[at + 3 + row].trimmed();
+        if (digits.size() != 64)
+            return {};
+        for (int column = 0; column < 16; ++column) {
+            bool ok = false;
+            const uint code = digits.mid(column * 4, 4).toUInt(&ok, 16);
+            if (!ok)
+                return {};
+            const QChar c{char16_t(code)};
+            const bool none = code == 0 || c.category() == QChar::Other_Control ||
+                              c.category() == QChar::Other_PrivateUse || c.isSurrogate();
+            equivalents.append(none ? QString() : QString(c));
+        }
+    }
+    return equivalents;
+}
+
+QStringList withPublishedTable(const QStringList &fromNames, const QStringList &published)
+{
+    const bool anyFromNames = std::any_of(fromNames.begin(), fromNames.end(),
+                                          [](const QString &e) { return !e.isEmpty(); });
+    return anyFromNames || published.size() != codes ? fromNames : published;
 }
 
 QString caption(const QString &equivalent)

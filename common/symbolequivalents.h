@@ -22,6 +22,16 @@ QStringList fromGlyphNames(const QList<QByteArray> &namesByCode);
 // The equivalents of a text font: each code's Windows-1252 character.
 QStringList ofTextFont();
 
+// A published single-byte mapping table in the text form Tcl ships its encodings in (a
+// comment line, "S", a line of fallback character, symbol flag and page count, then for page 00
+// its number and 16 lines of 16 four-digit code points): the equivalent of each code, with
+// the C0 and C1 control codes and 0000 as none. Empty when the text is not such a table.
+QStringList fromMappingTable(const QByteArray &text);
+
+// The equivalents from glyph names, or those of the published table when the names gave none
+// at all (a symbol font without usable glyph names).
+QStringList withPublishedTable(const QStringList &fromNames, const QStringList &published);
+
 // How a cell names its equivalent: "Unicode: ✁ (U+2701)", or "No Unicode equivalent".
 QString caption(const QString &equivalent);
 

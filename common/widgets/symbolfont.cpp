@@ -3,6 +3,7 @@
 
 #include "cp1252.h"
 #include "fontglyphnames.h"
+#include "publishedmappings.h"
 #include "symbolequivalents.h"
 
 #include <QFontDatabase>
@@ -121,10 +122,13 @@ QStringList equivalents(const QString &family)
     const auto found = cache.constFind(family);
     if (found != cache.constEnd())
         return *found;
-    const QStringList result =
-        isSymbolEncoded(family) ? SymbolEquivalents::fromGlyphNames(
-                                      FontGlyphNames::namesByCode(FontGlyphNames::faceOf(family)))
-                                : SymbolEquivalents::ofTextFont();
+    QStringList result = SymbolEquivalents::ofTextFont();
+    if (isSymbolEncoded(family)) {
+        const QStringList fromNames = SymbolEquivalents::fromGlyphNames(
+            FontGlyphNames::namesByCode(FontGlyphNames::faceOf(family)));
+        result =
+            SymbolEquivalents::withPublishedTable(fromNames, PublishedMappings::forFamily(family));
+    }
     cache.insert(family, result);
     return result;
 }

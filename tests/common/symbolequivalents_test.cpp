@@ -2,6 +2,7 @@
 #include "cp1252.h"
 #include "fontglyphnames.h"
 #include "glyphnames.h"
+#include "publishedmappings.h"
 #include "symbolequivalents.h"
 #include "symbolfont.h"
 
@@ -81,6 +82,42 @@ TEST(SymbolEquivalents, OfInstalledSymbolFontsComeFromTheirGlyphNames)
     EXPECT_EQ(SymbolFont::equivalents("DejaVu Sans")[0xA9], QString(QChar(0x00A9)));
     EXPECT_FALSE(FontGlyphNames::faceOf("No Such Family").isValid());
     EXPECT_EQ(FontGlyphNames::namesByCode({}).size(), 256);
+}
+
+TEST(SymbolEquivalents, PublishedTablesServeFontsWithoutUsableNames)
+{
+    QByteArray text = "# Encoding file: test, single-byte\nS\n003F 0 1\n00\n";
+    for (int row = 0; row < 16; ++row) {
+        QByteArray line;
+        for (int column = 0; column < 16; ++column) {
+            const int code = row * 16 + column;
+            const int mapped = code == 0x21 ? 0x2701 : code == 0x22 ? 0xF022 : code;
+            line += QByteArray::number(mapped, 16).rightJustified(4, '0').toUpper();
+        }
+        text += line + "\n";
+    }
+    const QStringList table = SymbolEquivalents::fromMappingTable(text);
+    ASSERT_EQ(table.size(), 256);
+    EXPECT_EQ(table[0x21], QString(QChar(0x2701)));
+    EXPECT_EQ(table[0x22], ""); // private use
+    EXPECT_EQ(table[0x85], ""); // a C1 control code
+    EXPECT_EQ(table[0x41], "A");
+    EXPECT_TRUE(SymbolEquivalents::fromMappingTable(text.left(text.size() - 70)).isEmpty());
+    EXPECT_TRUE(SymbolEquivalents::fromMappingTable("not a table").isEmpty());
+
+    const QStringList none(256);
+    QStringList some(256);
+    some[0x30] = "0";
+    EXPECT_EQ(SymbolEquivalents::withPublishedTable(none, table), table);
+    EXPECT_EQ(SymbolEquivalents::withPublishedTable(some, table), some);
+    EXPECT_EQ(SymbolEquivalents::withPublishedTable(none, {}), none);
+
+    // The platform's copy of the Symbol encoding (set up with Tcl).
+    const QStringList symbol = PublishedMappings::forFamily("Symbol");
+    ASSERT_EQ(symbol.size(), 256);
+    EXPECT_EQ(symbol[0x22], QString(QChar(0x2200)));
+    EXPECT_EQ(PublishedMappings::forFamily("Zapf Dingbats").value(0x21), QString(QChar(0x2701)));
+    EXPECT_TRUE(PublishedMappings::forFamily("DejaVu Sans").isEmpty());
 }
 
 TEST(SymbolFont, KnowsWhichCodesAFontLacks)
