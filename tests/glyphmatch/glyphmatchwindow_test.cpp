@@ -154,6 +154,18 @@ TEST_F(GlyphmatchWindowTest, GridFitsItsCellsInALargerWindowAndScrollsInASmaller
     QCoreApplication::processEvents();
     EXPECT_LT(grid()->height(), grid()->sizeHint().height());
     EXPECT_GT(grid()->height(), 0);
+    window->resize(50, 50); // the smallest window still shows every control apart
+    QCoreApplication::processEvents();
+    QList<QWidget *> controls = {fc(), fl(), size(), grid()};
+    for (const char *name :
+         {"Label1", "Label2", "Label3", "CommandGo", "CommandPrint", "CommandHelp"})
+        controls.append(child<QWidget>(name));
+    for (int i = 0; i < controls.size(); ++i) {
+        for (int j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << controls[i]->objectName().toStdString() << " and "
+                << controls[j]->objectName().toStdString();
+    }
 }
 
 TEST_F(GlyphmatchWindowTest, EnterAnywherePressesRefresh)
