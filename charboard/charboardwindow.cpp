@@ -1,6 +1,7 @@
 // The main window of Charboard: see charboardwindow.h.
 #include "charboardwindow.h"
 
+#include "buildinfo.h"
 #include "busypointer.h"
 #include "charcodes.h"
 #include "charinfo.h"
@@ -28,10 +29,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-
-#ifndef CHARBOARD_HELP_URL
-#define CHARBOARD_HELP_URL ""
-#endif
 
 namespace {
 
@@ -341,7 +338,7 @@ void CharboardWindow::CCopyUnicode_Click()
 
 void CharboardWindow::mnuHelp_Click()
 {
-    m_services.shell.openAddress(HelpPage::address(QStringLiteral(CHARBOARD_HELP_URL),
+    m_services.shell.openAddress(HelpPage::address(BuildInfo::kCharboardHelpUrl,
                                                    m_services.locations.programFolder(),
                                                    QStringLiteral("charboard.html")));
 }

@@ -1,6 +1,7 @@
 // The main window of Glyphmatch: see glyphmatchwindow.h.
 #include "glyphmatchwindow.h"
 
+#include "buildinfo.h"
 #include "busypointer.h"
 #include "cp1252.h"
 #include "defaultbutton.h"
@@ -34,10 +35,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-#ifndef GLYPHMATCH_HELP_URL
-#define GLYPHMATCH_HELP_URL ""
-#endif
 
 namespace {
 
@@ -317,7 +314,7 @@ void GlyphmatchWindow::CommandPrint_Click()
 
 void GlyphmatchWindow::CommandHelp_Click()
 {
-    m_services.shell.openAddress(HelpPage::address(QStringLiteral(GLYPHMATCH_HELP_URL),
+    m_services.shell.openAddress(HelpPage::address(BuildInfo::kGlyphmatchHelpUrl,
                                                    m_services.locations.programFolder(),
                                                    QStringLiteral("glyphmatch.html")));
 }
