@@ -217,7 +217,7 @@ TEST_F(GlyphmatchWindowTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsN
     start();
     window->CommandPrint_Click();
     EXPECT_EQ(QFileInfo(window->pagePath()).absolutePath(),
-              QDir(locations.userDataFolder()).absolutePath());
+              QDir(locations.userCacheFolder()).absolutePath());
     EXPECT_FALSE(page().isEmpty());
     EXPECT_EQ(shell.documents.size(), 1);
 }
