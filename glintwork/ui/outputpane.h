@@ -37,6 +37,8 @@ public:
 
 signals:
     void mouseDown(int button);
+    // The box went from empty to holding text, or back.
+    void emptinessChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -49,5 +51,6 @@ private:
     RichTextEdit *m_edit = nullptr;
     ProgressIndicator *m_indicator = nullptr;
     bool m_showsFirstToolTip = false;
+    bool m_empty = true;
     QList<QFont> m_loadedFonts;
 };
