@@ -34,6 +34,7 @@ void GlintworkWindow::cmdP_Click()
     m_charColour = result.charColour;
     // The size fields may have been repaired.
     m_panel->showRepairedFields(s);
+    m_outputPane->keepFontsLoaded();
     updateMenuRules();
 }
 

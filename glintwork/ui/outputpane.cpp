@@ -45,7 +45,6 @@ void OutputPane::showResult(const RichDocument &finished)
 {
     m_edit->setRuns(finished.runs());
     m_edit->select(0, 0);
-    keepFontsLoaded();
 }
 
 void OutputPane::keepFontsLoaded()

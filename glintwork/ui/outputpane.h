@@ -24,6 +24,9 @@ public:
 
     // One load of a finished document: much cheaper than formatting on the screen.
     void showResult(const RichDocument &finished);
+    // Holds on to the fonts of the result on show; called once it has been shown, so the
+    // fonts of the previous result stay held until the new layout has loaded its own.
+    void keepFontsLoaded();
 
     // The tooltip of an empty box when tooltips are on, none when they are off.
     void setToolTipsShown(bool shown);
@@ -45,7 +48,6 @@ protected:
 
 private:
     void placeProgress();
-    void keepFontsLoaded();
 
     ProgressState &m_progress;
     RichTextEdit *m_edit = nullptr;
