@@ -1101,21 +1101,23 @@ TEST(GlintworkWindowFaults, SchemeBoxShowsTheLongestNameWholeAtAnyFontSize)
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
     auto *schemes = child<QComboBox>(w, QStringLiteral("ComboPC"));
-    QString longest;
-    for (const QString &name : GlintworkWindow::schemeNames())
-        if (name.size() > longest.size())
-            longest = name;
+    auto fieldWidth = [schemes] {
+        QStyleOptionComboBox option;
+        option.initFrom(schemes);
+        return schemes->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, schemes)
+            .width();
+    };
     for (int points : {8, 14, 22}) {
         QFont font = schemes->font();
         font.setPointSize(points);
         schemes->setFont(font);
-        // Each layout level asks its parent in turn.
-        QTest::qWait(20);
-        QStyleOptionComboBox option;
-        option.initFrom(schemes);
-        const QRect field = schemes->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                             QStyle::SC_ComboBoxEditField, schemes);
-        EXPECT_GE(field.width(), schemes->fontMetrics().horizontalAdvance(longest)) << points;
+        int needed = 0;
+        for (const QString &name : GlintworkWindow::schemeNames())
+            needed = qMax(needed, schemes->fontMetrics().horizontalAdvance(name));
+        // Each layout level asks its parent in turn, through the event loop.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return fieldWidth() >= needed; }, 2000))
+            << points << ": " << fieldWidth() << " < " << needed;
     }
 }
 
