@@ -6,6 +6,7 @@
 #include "busypointer.h"
 #include "clipboardservice.h"
 #include "filelocations.h"
+#include "htmlfragment.h"
 #include "htmlwriter.h"
 #include "messageservice.h"
 #include "modetables.h"
@@ -200,8 +201,13 @@ void FormGW::mnuCut_Click()
 void FormGW::mnuCopy_Click()
 {
     m_services.clipboard->clear();
-    const QByteArray rtf = m_box->selLength() == 0 ? m_box->rtf() : m_box->selRtf();
-    m_services.clipboard->setRtf(rtf);
+    const bool all = m_box->selLength() == 0;
+    const QByteArray rtf = all ? m_box->rtf() : m_box->selRtf();
+    const RichRuns runs =
+        all ? m_edit->runs() : m_edit->runs(m_box->selStart(), m_box->selLength());
+    QString text = all ? m_box->text() : m_box->selText();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_services.clipboard->setRich(rtf, HtmlFragment::fromRuns(runs), text);
 }
 
 void FormGW::mnuPRTF_Click()
