@@ -47,17 +47,12 @@ void print(FILE *stream, const QString &text)
 int runBatch(const CommandLine &line)
 {
     BatchJob job{line.settingsPath, std::nullopt, line.outputPath, line.seed};
-    if (line.inputPath == QLatin1String("-")) {
-        QFile in;
-        if (!in.open(stdin, QIODevice::ReadOnly)) {
-            print(stderr, BatchRun::inputFailure(QStringLiteral("-"), in.errorString()).error +
-                              QLatin1Char('\n'));
-            return BatchRun::InputUnreadable;
-        }
-        job.input = in.readAll();
-    } else if (!line.inputPath.isEmpty()) {
-        QFile in(line.inputPath);
-        if (!in.open(QIODevice::ReadOnly)) {
+    if (!line.inputPath.isEmpty()) {
+        const bool standardInput = line.inputPath == QLatin1String("-");
+        QFile in(standardInput ? QString() : line.inputPath);
+        const bool opened =
+            standardInput ? in.open(stdin, QIODevice::ReadOnly) : in.open(QIODevice::ReadOnly);
+        if (!opened) {
             print(stderr, BatchRun::inputFailure(line.inputPath, in.errorString()).error +
                               QLatin1Char('\n'));
             return BatchRun::InputUnreadable;

@@ -192,4 +192,10 @@ TEST(BatchProgram, RunsWithoutADisplay)
     const auto [emptyExit, emptyOut, emptyErr] = run(batch, "");
     EXPECT_EQ(emptyExit, 6);
     EXPECT_EQ(emptyErr, "glintwork: the text to format is empty\n");
+    QStringList missing = batch;
+    missing[4] = f.path("missing.txt");
+    const auto [missingExit, missingOut, missingErr] = run(missing);
+    EXPECT_EQ(missingExit, 5);
+    EXPECT_TRUE(missingErr.startsWith("glintwork: cannot read the input "))
+        << missingErr.toStdString();
 }
