@@ -1,6 +1,7 @@
 // The batch run: see batchrun.h.
 #include "batchrun.h"
 
+#include "buildinfo.h"
 #include "fontcatalog.h"
 #include "formatter.h"
 #include "htmlwriter.h"
@@ -30,11 +31,11 @@ public:
     void showFontList(bool) override {}
     void informWordProcessorMode() override {}
     void enableRefresh(bool) override {}
-    QString outputToolTip() const override { return {}; }
+    bool outputShowsFirstToolTip() const override { return false; }
     void setOutputToolTip(const QString &) override {}
     void selectFont(int) override {}
     void clearFontSelection() override {}
-    void outputReady(RichTextBox &) override {}
+    void outputReady(const RichDocument &) override {}
 };
 
 BatchResult failure(BatchRun::Exit code, const QString &message)
@@ -66,8 +67,7 @@ std::optional<QString> inputText(const QByteArray &bytes)
 // The address the HTML comment names, as the window writes it.
 QString commentAddress()
 {
-    const QString fonts = QStringLiteral(KERNCRAFT_FONTS_URL);
-    return fonts.isEmpty() ? Publisher::downloadAddress() : fonts;
+    return BuildInfo::kFontsUrl.isEmpty() ? Publisher::downloadAddress() : BuildInfo::kFontsUrl;
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Glintwork's command line: see commandline.h.
 #include "commandline.h"
 
+#include "publisher.h"
+
 #include <QCommandLineParser>
 
 namespace {
@@ -101,5 +103,5 @@ QString CommandLine::helpText()
 
 QString CommandLine::versionText()
 {
-    return QStringLiteral("glintwork %1\n").arg(QStringLiteral(KERNCRAFT_VERSION));
+    return QStringLiteral("glintwork %1\n").arg(Publisher::version());
 }

@@ -4,7 +4,7 @@
 #include "batchrun.h"
 #include "commandline.h"
 #include "filelocations.h"
-#include "formgw.h"
+#include "glintworkwindow.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
 #include "qtfontcatalog.h"
@@ -78,10 +78,10 @@ int runWindow(const CommandLine &line)
     RandomSource random;
     if (line.seed)
         random.fixSeed(*line.seed);
-    FormGWServices services{&fonts, &messages, &clipboard, &shell,
-                            &busy,  &files,    &dialogs,   &random};
+    GlintworkServices services{&fonts, &messages, &clipboard, &shell,
+                               &busy,  &files,    &dialogs,   &random};
 
-    FormGW window(services);
+    GlintworkWindow window(services);
     messages.setParent(&window);
     busy.setWindow(&window);
     dialogs.setParent(&window);
