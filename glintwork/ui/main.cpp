@@ -5,6 +5,7 @@
 #include "commandline.h"
 #include "filelocations.h"
 #include "glintworkwindow.h"
+#include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
 #include "qtfontcatalog.h"
@@ -15,7 +16,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLoggingCategory>
 #include <cstdio>
+
+// Where the settings and the help page were found; shown with
+// QT_LOGGING_RULES="kerncraft.glintwork.info=true" (the package check uses it).
+Q_LOGGING_CATEGORY(lcGlintworkStart, "kerncraft.glintwork", QtWarningMsg)
 
 namespace {
 
@@ -87,6 +93,8 @@ int runWindow(const CommandLine &line)
     dialogs.setParent(&window);
     window.show();
     window.Form_Load();
+    qCInfo(lcGlintworkStart) << "settings file" << window.settingsPath() << "help page"
+                             << window.helpAddress();
     return QApplication::exec();
 }
 
@@ -101,6 +109,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glintwork"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
+    ProgramIdentity::apply(QStringLiteral("glintwork"));
 
     const CommandLine line = CommandLine::parse(QApplication::arguments());
     switch (line.action) {
