@@ -68,6 +68,9 @@ public:
     void setRtfAndText(const QByteArray &, const QString &) override {}
     QByteArray rtf() const override { return {}; }
     bool hasRtf() const override { return false; }
+    void setRich(const QByteArray &, const QString &, const QString &) override {}
+    QString html() const override { return {}; }
+    bool hasHtml() const override { return false; }
 };
 
 class BenchShell : public ShellService {

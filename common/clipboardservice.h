@@ -1,4 +1,5 @@
-// The clipboard: plain text and rich text (RTF bytes under the platform's rich-text format).
+// The clipboard: plain text, rich text (RTF bytes under the platform's rich-text format) and
+// HTML, which browser-based editors read instead of RTF.
 #pragma once
 
 #include <QByteArray>
@@ -16,4 +17,8 @@ public:
     virtual void setRtfAndText(const QByteArray &rtf, const QString &text) = 0;
     virtual QByteArray rtf() const = 0;
     virtual bool hasRtf() const = 0;
+    // Rich copy: the same content as RTF, as an HTML fragment and as plain text at once.
+    virtual void setRich(const QByteArray &rtf, const QString &html, const QString &text) = 0;
+    virtual QString html() const = 0;
+    virtual bool hasHtml() const = 0;
 };

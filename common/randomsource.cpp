@@ -13,6 +13,17 @@ void RandomSource::seed(quint32 seed)
     m_engine.seed(seed);
 }
 
+void RandomSource::fixSeed(quint32 seed)
+{
+    m_fixedSeed = seed;
+    m_engine.seed(seed);
+}
+
+void RandomSource::reseed()
+{
+    m_engine.seed(m_fixedSeed.value_or(timeSeed()));
+}
+
 float RandomSource::next()
 {
     const quint32 k = m_engine() >> 8; // 24 random bits

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <optional>
 #include <random>
 
 class RandomSource {
@@ -12,6 +13,10 @@ public:
     virtual ~RandomSource() = default;
 
     void seed(quint32 seed);
+    // A seed that every later reseed() goes back to, so that a run can be repeated.
+    void fixSeed(quint32 seed);
+    // A fresh sequence for a run: the fixed seed when there is one, else the time of day.
+    void reseed();
 
     // A Single in [0, 1). Drawn as k / 2^24 so that it can never round up to 1.0f,
     // which would make Int(Rnd * count) index one past the end.
@@ -24,4 +29,5 @@ public:
 
 private:
     std::mt19937 m_engine;
+    std::optional<quint32> m_fixedSeed;
 };

@@ -80,3 +80,24 @@ bool QtClipboard::hasRtf() const
     }
     return false;
 }
+
+void QtClipboard::setRich(const QByteArray &rtf, const QString &html, const QString &text)
+{
+    auto *data = new QMimeData;
+    data->setData(rtfMimeType(), rtf);
+    data->setHtml(html);
+    data->setText(text);
+    QApplication::clipboard()->setMimeData(data);
+}
+
+QString QtClipboard::html() const
+{
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    return data && data->hasHtml() ? data->html() : QString();
+}
+
+bool QtClipboard::hasHtml() const
+{
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    return data && data->hasHtml();
+}

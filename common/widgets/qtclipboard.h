@@ -1,6 +1,6 @@
 // The system clipboard. Rich text travels as RTF bytes under the platform's rich-text
 // format: the MIME type text/rtf on Linux, the "Rich Text Format" clipboard format on
-// Windows.
+// Windows. HTML goes as text/html (the platform's HTML format on Windows, framed by Qt).
 #pragma once
 
 #include "clipboardservice.h"
@@ -21,4 +21,7 @@ public:
     void setRtfAndText(const QByteArray &rtf, const QString &text) override;
     QByteArray rtf() const override;
     bool hasRtf() const override;
+    void setRich(const QByteArray &rtf, const QString &html, const QString &text) override;
+    QString html() const override;
+    bool hasHtml() const override;
 };

@@ -30,9 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The exclusion rule and a save must cope with whatever was loaded.
     ColourLabels::restoreUpTo(s.cl, 8);
     ColourLabels::rightClick(s.cb, 2, ColourLabels::Row::Blend);
-    // 59 fixed lines (the text counts as one) and one per font.
+    // 59 fixed lines (the text counts as one), one per font, and the trailer: its marker
+    // and one name per font.
     const QStringList lines = SettingsFile::lines(s);
-    if (lines.size() != 59 + s.fonts.size())
+    if (lines.size() != 60 + 2 * s.fonts.size())
         std::abort();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "numbers.h"
 
 #include <QDir>
+#include <QHash>
 #include <QRegularExpression>
 
 namespace SettingsFile {
@@ -60,10 +61,128 @@ std::optional<qint32> colourLine(const QString &line)
     return qint32(*v);
 }
 
+// A flag as the writer writes it: 0 or 1 (or a truth word).
+std::optional<bool> writtenFlag(const QString &line)
+{
+    const auto v = truthValue(line);
+    const auto n = wholeNumber(line);
+    if (!v || (n && *n != 0 && *n != 1))
+        return std::nullopt;
+    return v;
+}
+
+// A font line as the writer writes it: -1 or 0 (or a truth word).
+bool writtenFontLine(const QString &line)
+{
+    const auto n = wholeNumber(line);
+    return truthValue(line) && (!n || *n == 0 || *n == -1);
+}
+
+struct Tail {
+    std::optional<qint32> label1Col;
+    std::array<std::optional<bool>, 3> menus;
+};
+
+// The lines after the font block as the writer writes them: the colour, then up to
+// three flags, and nothing after.
+std::optional<Tail> writtenTail(const QStringList &lines)
+{
+    if (lines.size() > 4)
+        return std::nullopt;
+    Tail tail;
+    if (!lines.isEmpty()) {
+        tail.label1Col = colourLine(lines[0]);
+        if (!tail.label1Col)
+            return std::nullopt;
+    }
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        tail.menus[size_t(i - 1)] = writtenFlag(lines[i]);
+        if (!tail.menus[size_t(i - 1)])
+            return std::nullopt;
+    }
+    return tail;
+}
+
+void applyTail(const Tail &tail, LoadedSettings &r)
+{
+    r.label1Col = tail.label1Col;
+    r.mnuTT = tail.menus[0];
+    r.mnuWW = tail.menus[1];
+    r.mnuCW = tail.menus[2];
+}
+
+// The marker's index when the lines from `blockStart` on end in a whole trailer: the
+// block, four fixed lines, the marker and one name per block line. Block and fixed lines
+// are numbers, so the first marker line after `blockStart` is the trailer's.
+std::optional<qsizetype> trailerAt(const QStringList &lines, qsizetype blockStart)
+{
+    const qsizetype marker = lines.indexOf(SettingsFile::kFontTrailer, blockStart);
+    if (marker < 0)
+        return std::nullopt;
+    const qsizetype count = marker - blockStart - 4;
+    if (count < 0 || lines.size() - marker - 1 != count)
+        return std::nullopt;
+    return marker;
+}
+
+// The font block and what follows it in a file with the trailer; false on damage.
+bool readNamedFonts(const QStringList &lines, qsizetype blockStart, qsizetype marker,
+                    LoadedSettings &r)
+{
+    const qsizetype count = marker - blockStart - 4;
+    for (qsizetype i = 0; i < count; ++i) {
+        const auto v = truthValue(lines[blockStart + i]);
+        if (!v)
+            return false;
+        r.fontSelection.append(*v);
+    }
+    r.label1Col = colourLine(lines[blockStart + count]);
+    if (!r.label1Col)
+        return false;
+    std::optional<bool> *menus[3] = {&r.mnuTT, &r.mnuWW, &r.mnuCW};
+    for (int k = 0; k < 3; ++k) {
+        *menus[k] = truthValue(lines[blockStart + count + 1 + k]);
+        if (!*menus[k])
+            return false;
+    }
+    r.fontNames = lines.mid(marker + 1);
+    return true;
+}
+
+// The font block of a file without the trailer, by position over today's `fonts` entries.
+// A line that is no truth value is damage (false). When the lines do not line up with
+// today's list, the selection is dropped and the fixed values come from the file's last
+// four lines, where an older writer always put them.
+bool readPositionalFonts(const QStringList &lines, qsizetype blockStart, int fonts,
+                         LoadedSettings &r)
+{
+    const qsizetype blockEnd = qMin(lines.size(), blockStart + fonts);
+    bool lined = true;
+    for (qsizetype i = blockStart; i < blockEnd; ++i) {
+        const auto v = truthValue(lines[i]);
+        if (!v)
+            return false;
+        lined = lined && writtenFontLine(lines[i]);
+        r.fontSelection.append(*v);
+    }
+    const auto tail = lined ? writtenTail(lines.mid(blockEnd)) : std::nullopt;
+    if (tail) {
+        applyTail(*tail, r);
+        return true;
+    }
+    r.fontSelection.clear();
+    if (lines.size() - blockStart >= 4) {
+        if (const auto last = writtenTail(lines.mid(lines.size() - 4)))
+            applyTail(*last, r);
+    }
+    return true;
+}
+
 class LineReader {
 public:
     explicit LineReader(const QStringList &lines) : m_lines(lines) {}
     bool atEnd() const { return m_next >= m_lines.size(); }
+    qsizetype position() const { return m_next; }
     std::optional<QString> next()
     {
         if (atEnd())
@@ -128,6 +247,7 @@ QStringList lines(const EffectSettings &s)
         out << numberLine(i < s.fontSelected.size() && s.fontSelected[i] ? -1 : 0);
     out << numberLine(s.label1Col) << numberLine(s.mnuTT ? 1 : 0) << numberLine(s.mnuWW ? 1 : 0)
         << numberLine(s.mnuCW ? 1 : 0);
+    out << kFontTrailer << s.fonts;
     return out;
 }
 
@@ -211,27 +331,15 @@ std::optional<LoadedSettings> parse(const QStringList &lines,
         return std::nullopt;
 
     // From the font block on, a short file leaves the rest as it is.
-    const int fonts = fontCount ? qMax(0, fontCount(m)) : 0;
-    for (int i = 0; i < fonts && !in.atEnd(); ++i) {
-        const auto v = truthValue(*line());
-        if (!v)
-            return std::nullopt;
-        r.fontSelection.append(*v);
-    }
-    if (!in.atEnd()) {
-        const auto c = colourLine(*line());
-        if (!c)
-            return std::nullopt;
-        r.label1Col = *c;
-    }
-    for (std::optional<bool> *menu : {&r.mnuTT, &r.mnuWW, &r.mnuCW}) {
-        if (in.atEnd())
-            break;
-        const auto v = truthValue(*line());
-        if (!v)
-            return std::nullopt;
-        *menu = *v;
-    }
+    const qsizetype blockStart = in.position();
+    const bool read = [&] {
+        if (const auto marker = trailerAt(lines, blockStart))
+            return readNamedFonts(lines, blockStart, *marker, r);
+        const int fonts = fontCount ? qMax(0, fontCount(m)) : 0;
+        return readPositionalFonts(lines, blockStart, fonts, r);
+    }();
+    if (!read)
+        return std::nullopt;
     return r;
 }
 
@@ -269,8 +377,20 @@ void LoadedSettings::applyTo(EffectSettings &s) const
     s.cb = cb;
     if (s.fontSelected.size() != s.fonts.size())
         s.fontSelected = QList<bool>(s.fonts.size(), false);
-    for (qsizetype i = 0; i < fontSelection.size() && i < s.fontSelected.size(); ++i)
-        s.fontSelected[i] = fontSelection[i];
+    if (fontNames) {
+        // A name listed twice counts as selected when any of its entries was.
+        QHash<QString, bool> stored;
+        for (qsizetype i = 0; i < fontNames->size() && i < fontSelection.size(); ++i)
+            stored[fontNames->at(i)] = stored.value(fontNames->at(i)) || fontSelection[i];
+        for (qsizetype i = 0; i < s.fonts.size(); ++i) {
+            const auto hit = stored.constFind(s.fonts[i]);
+            if (hit != stored.cend())
+                s.fontSelected[i] = *hit;
+        }
+    } else {
+        for (qsizetype i = 0; i < fontSelection.size() && i < s.fontSelected.size(); ++i)
+            s.fontSelected[i] = fontSelection[i];
+    }
     // The list holds at most 20 selected fonts; the first ones win.
     int selected = 0;
     for (qsizetype i = 0; i < s.fontSelected.size(); ++i) {

@@ -13,6 +13,12 @@
 
 // What a file that reads without failure holds. The tail of the file may be missing:
 // the font block may be shorter than the list, and the last four values absent.
+//
+// After the last fixed line the writer adds a trailer: a marker line, then the names of
+// the font list in the order of the font block. With it, the selection follows the fonts
+// by name when fonts were installed or removed since. A file without it (written by an
+// older build) is read by position; when the lines after the block are not what they must
+// be, the font set has changed, and only the font selection is dropped.
 struct LoadedSettings {
     OutputMode mode = OutputMode::Normal;
     int sizes = 0;
@@ -30,15 +36,18 @@ struct LoadedSettings {
     int comboBIndex = -1;
     std::array<ColourLabel, EffectSettings::kAlternateCount> cl;
     std::array<ColourLabel, EffectSettings::kBlendCount> cb;
-    QList<bool> fontSelection; // the first entries of the mode's font list
+    // By position: the first entries of the mode's font list. With `fontNames`: the
+    // entries of the stored list, matched to today's list by name.
+    QList<bool> fontSelection;
+    std::optional<QStringList> fontNames;
     std::optional<qint32> label1Col;
     std::optional<bool> mnuTT;
     std::optional<bool> mnuWW;
     std::optional<bool> mnuCW;
 
     // Applies the values to a record whose font list and size boxes the mode switch has
-    // just filled for `mode`. Font-list entries past the stored block keep their state;
-    // at most 20 fonts end selected.
+    // just filled for `mode`. Font-list entries past the stored block (or, matched by name,
+    // not named in it) keep their state; at most 20 fonts end selected.
     void applyTo(EffectSettings &settings) const;
 };
 
@@ -48,6 +57,8 @@ inline const QString kFileName = QStringLiteral("Glintwork.ini");
 inline const QString kBackupName = QStringLiteral("Glintwork.ini.bak");
 // The text block's separator; its first character is the pound sign, byte 0xA3.
 inline const QString kSeparator = QStringLiteral("\u00A3$EOHT");
+// The first line of the font-name trailer.
+inline const QString kFontTrailer = QStringLiteral("\u00A3$FONTS");
 
 QString path(const QString &folder);
 

@@ -6,6 +6,7 @@
 #include "busypointer.h"
 #include "clipboardservice.h"
 #include "effectspanel.h"
+#include "htmlfragment.h"
 #include "htmlwriter.h"
 #include "messageservice.h"
 #include "outputpane.h"
@@ -157,8 +158,14 @@ void GlintworkWindow::mnuCut_Click()
 void GlintworkWindow::mnuCopy_Click()
 {
     m_services.clipboard->clear();
-    const QByteArray rtf = output().selLength() == 0 ? output().rtf() : output().selRtf();
-    m_services.clipboard->setRtf(rtf);
+    RichTextBox &box = output();
+    const bool all = box.selLength() == 0;
+    const QByteArray rtf = all ? box.rtf() : box.selRtf();
+    const RichTextEdit &edit = *m_outputPane->edit();
+    const RichRuns runs = all ? edit.runs() : edit.runs(box.selStart(), box.selLength());
+    QString text = all ? box.text() : box.selText();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_services.clipboard->setRich(rtf, HtmlFragment::fromRuns(runs), text);
 }
 
 void GlintworkWindow::mnuPRTF_Click()

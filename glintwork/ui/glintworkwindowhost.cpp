@@ -234,9 +234,9 @@ void GlintworkWindow::Form_Load()
     // 1: the window is up; the pointer says the program is busy while it loads.
     setBusy(true);
     processPendingEvents();
-    // 2: a fresh random sequence for this run.
+    // 2: a fresh random sequence for this run (a seed given on the command line repeats one).
     if (m_services.random)
-        m_services.random->seed(RandomSource::timeSeed());
+        m_services.random->reseed();
     // 3-4: the fixed tables live in the engine; the scheme names go into their box.
     m_panel->fillSchemes(schemeNames());
     // 5-7: tags, no mode yet, then the file.

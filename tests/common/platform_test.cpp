@@ -134,6 +134,18 @@ TEST(QtClipboard, CarriesRtfAndTextTogether)
     EXPECT_FALSE(clipboard.hasText());
 }
 
+TEST(QtClipboard, RichCopyOffersThreeFlavours)
+{
+    QtClipboard clipboard;
+    clipboard.setRich("{\\rtf1 x}", "<b>x</b>", "x");
+    EXPECT_EQ(clipboard.rtf(), QByteArray("{\\rtf1 x}"));
+    EXPECT_TRUE(clipboard.hasHtml());
+    EXPECT_EQ(clipboard.html(), "<b>x</b>");
+    EXPECT_EQ(clipboard.text(), "x");
+    clipboard.setText("plain only");
+    EXPECT_FALSE(clipboard.hasHtml());
+}
+
 TEST(QtBusyPointer, ScreenPointerIsRestoredOnceWhateverTheCalls)
 {
     {

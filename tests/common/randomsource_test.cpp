@@ -12,6 +12,16 @@ TEST(RandomSource, SameSeedSameSequence)
         EXPECT_EQ(a.next(), b.next());
 }
 
+TEST(RandomSource, AFixedSeedSurvivesTheReseedOfARun)
+{
+    RandomSource fixed, reference(42);
+    fixed.fixSeed(42);
+    fixed.next();
+    fixed.reseed();
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(fixed.next(), reference.next());
+}
+
 TEST(RandomSource, StaysInTheHalfOpenUnitInterval)
 {
     RandomSource rnd(7);

@@ -9,6 +9,7 @@ class FakeClipboard : public ClipboardService {
 public:
     std::optional<QString> plain;
     std::optional<QByteArray> rich;
+    std::optional<QString> markup; // the HTML flavour
     int clears = 0;
 
     void clear() override;
@@ -19,4 +20,7 @@ public:
     void setRtfAndText(const QByteArray &rtf, const QString &text) override;
     QByteArray rtf() const override { return rich.value_or(QByteArray()); }
     bool hasRtf() const override { return rich.has_value(); }
+    void setRich(const QByteArray &rtf, const QString &html, const QString &text) override;
+    QString html() const override { return markup.value_or(QString()); }
+    bool hasHtml() const override { return markup.has_value(); }
 };

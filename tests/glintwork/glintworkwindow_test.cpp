@@ -634,18 +634,22 @@ TEST(GlintworkWindowEditing, CopyAndCutTakeTheSelectionOrEverything)
 {
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
-    w.output().setText(QStringLiteral("hello world"));
+    w.output().setText(QStringLiteral("hello\r\nworld"));
     w.output().select(0, 0);
     w.mnuCopy_Click();
+    // Three flavours: RTF, an HTML fragment and plain text with the platform's line breaks.
     ASSERT_TRUE(f.clipboard.hasRtf());
-    EXPECT_FALSE(f.clipboard.hasText()); // RTF only
-    EXPECT_TRUE(f.clipboard.rtf().contains("hello world"));
+    EXPECT_TRUE(f.clipboard.rtf().contains("world"));
+    EXPECT_EQ(f.clipboard.text(), QStringLiteral("hello\nworld"));
+    EXPECT_TRUE(f.clipboard.html().contains(QStringLiteral("hello<br>world</span>")));
 
-    w.output().select(6, 5);
+    w.output().select(7, 5);
     w.mnuCut_Click();
     EXPECT_TRUE(f.clipboard.rtf().contains("world"));
     EXPECT_FALSE(f.clipboard.rtf().contains("hello"));
-    EXPECT_EQ(w.output().text(), QStringLiteral("hello "));
+    EXPECT_EQ(f.clipboard.text(), QStringLiteral("world"));
+    EXPECT_FALSE(f.clipboard.html().contains(QStringLiteral("hello")));
+    EXPECT_EQ(w.output().text(), QStringLiteral("hello\r\n"));
 
     w.output().select(0, 0);
     w.mnuCut_Click();

@@ -125,7 +125,9 @@ TEST(SettingsFile, FirstRunWritesTheDefaultsByteForByte)
 {
     Program p;
     EXPECT_EQ(p.start(), StartUp::Outcome::Reset);
-    EXPECT_EQ(p.bytes(), crlf(firstRunLines()));
+    // The lines of the written rule, byte for byte, then the font-name trailer.
+    EXPECT_EQ(p.bytes(), crlf(firstRunLines()) + crlf({"\xA3$FONTS", "Arial", "Georgia",
+                                                       "Wingdings", "Verdana", "impact "}));
     EXPECT_FALSE(QFile::exists(QDir(p.dir.path()).filePath(SettingsFile::kBackupName)));
     EXPECT_EQ(p.settings.fonts.size(), 5);
     EXPECT_TRUE(p.settings.mnuTT);
@@ -259,7 +261,9 @@ INSTANTIATE_TEST_SUITE_P(SettingsFile, SettingsDamageTest,
                                            Damage{"ColourTooLarge", 19, " 16777216 ", false},
                                            Damage{"TruthValueText", 55, "maybe", false},
                                            Damage{"TruthValueTrueWord", 55, "True", true},
-                                           Damage{"Label1ColText", 60, "black", false}),
+                                           // Taken for a changed font set: only the
+                                           // font selection is dropped.
+                                           Damage{"Label1ColText", 60, "black", true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SettingsFile, DamagedFilesAreKeptByteForByteAndNeverReplaceABackup)
@@ -298,6 +302,82 @@ TEST(SettingsFile, ShortFilesAfterTheFontBlockLoad)
         EXPECT_FALSE(p.settings.mnuTT); // unchecked from start-up
     }
 }
+
+namespace {
+
+struct FontSetChange {
+    const char *name;
+    bool trailer;       // the file was written with the font-name trailer
+    QStringList before; // the fonts when the file was written
+    QStringList after;  // the fonts at the next start
+    QList<bool> selected;
+};
+
+class FontSetChangeTest : public ::testing::TestWithParam<FontSetChange> {};
+
+} // namespace
+
+// Selected: Georgia and the last font; Label1Col red; tooltips on, word by word off, colour
+// word by word on. A font set changed between runs must not move any of them.
+TEST_P(FontSetChangeTest, KeepsTheFixedValuesAndSelectsByNameOrDrops)
+{
+    const FontSetChange &c = GetParam();
+    QList<QByteArray> lines = firstRunLines().mid(0, 55);
+    for (const QString &font : c.before)
+        lines << (font == "Georgia" || font == c.before.last() ? "-1 " : " 0 ");
+    lines << " 255 "
+          << " 1 "
+          << " 0 "
+          << " 1 ";
+    if (c.trailer) {
+        lines << "\xA3$FONTS";
+        for (const QString &font : c.before)
+            lines << font.toLatin1();
+    }
+    Program p;
+    p.fonts.setNames(c.after);
+    p.write(crlf(lines));
+    EXPECT_EQ(p.start(), StartUp::Outcome::Loaded);
+    EXPECT_EQ(p.settings.fontSelected, c.selected);
+    EXPECT_EQ(p.settings.label1Col, 255);
+    EXPECT_TRUE(p.settings.mnuTT);
+    EXPECT_FALSE(p.settings.mnuWW);
+    EXPECT_TRUE(p.settings.mnuCW);
+}
+
+INSTANTIATE_TEST_SUITE_P(SettingsFile, FontSetChangeTest,
+                         ::testing::Values(FontSetChange{"Unchanged",
+                                                         true,
+                                                         {"Arial", "Georgia", "Tahoma"},
+                                                         {"Arial", "Georgia", "Tahoma"},
+                                                         {false, true, true}},
+                                           FontSetChange{"OneRemoved",
+                                                         true,
+                                                         {"Arial", "Georgia", "Tahoma"},
+                                                         {"Georgia", "Tahoma"},
+                                                         {true, true}},
+                                           FontSetChange{"OneInstalled",
+                                                         true,
+                                                         {"Arial", "Georgia", "Tahoma"},
+                                                         {"Arial", "Courier", "Georgia", "Tahoma"},
+                                                         {false, false, true, true}},
+                                           FontSetChange{"OldFileUnchanged",
+                                                         false,
+                                                         {"Arial", "Georgia", "Tahoma"},
+                                                         {"Arial", "Georgia", "Tahoma"},
+                                                         {false, true, true}},
+                                           FontSetChange{"OldFileOneRemoved",
+                                                         false,
+                                                         {"Arial", "Georgia", "Tahoma"},
+                                                         {"Georgia", "Tahoma"},
+                                                         {false, false}},
+                                           FontSetChange{
+                                               "OldFileTwoInstalled",
+                                               false,
+                                               {"Arial", "Georgia", "Tahoma"},
+                                               {"Arial", "Courier", "Georgia", "Tahoma", "Verdana"},
+                                               {false, false, false, false, false}}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SettingsFile, TruncatedBeforeTheFontBlockFails)
 {
