@@ -11,7 +11,9 @@
 #include "messageservice.h"
 #include "pendingevents.h"
 #include "previewbuilder.h"
+#include "progressrange.h"
 #include "publisher.h"
+#include "richdocument.h"
 #include "richtextedit.h"
 #include "savefiledialog.h"
 #include "shellservice.h"
@@ -407,14 +409,52 @@ void FormFL::TimerRefresh_Timer()
     const PreviewBuilder::Size size = PreviewBuilder::normaliseSize(ComboFS->currentText());
     if (size.text != ComboFS->currentText())
         ComboFS->setCurrentText(size.text);
-    PreviewBuilder::build(*R, m_list.entries(), size.points, CheckBI->isChecked(), &m_progress,
-                          [this](const QString &status) { m_wait->setStatus(status); });
+    buildPreview(size.points, CheckBI->isChecked());
     m_progress.setValue(0);
     m_wait->unload();
     setBuildControlsEnabled(true);
     R->setVisible(true);
     m_services.busy.setBusy(false);
     ++m_buildCount;
+}
+
+// The preview is formatted in a document of its own, where each step costs little, and
+// then loaded into the box on screen a slice at a time: the box lays out each slice once
+// as it arrives (resolving each line's font there), the bar moves through both halves to
+// its end, and the windows repaint between slices while the user's input waits.
+void FormFL::buildPreview(int size, bool samples)
+{
+    const QStringList &entries = m_list.entries();
+    const qint32 from = m_progress.value();
+    const qint32 middle = from + (m_progress.max() - from) / 2;
+    ProgressRange formatting(m_progress, from, middle,
+                             PreviewBuilder::progressSteps(entries.size(), samples));
+    int redraws = m_progress.redrawCount();
+    auto repaintIfMoved = [this, &redraws] {
+        if (m_progress.redrawCount() != redraws) {
+            redraws = m_progress.redrawCount();
+            processPendingEvents();
+        }
+    };
+    RichDocument document;
+    PreviewBuilder::build(
+        document, entries, size, samples,
+        [&](int steps) {
+            formatting.advance(steps);
+            repaintIfMoved();
+        },
+        [this](const QString &status) { m_wait->setStatus(status); });
+    formatting.finish();
+
+    ProgressRange loading(m_progress, middle, m_progress.max(), document.length());
+    R->setText(QString());
+    R->setBaseFontSize(size);
+    R->setVisible(true);
+    R->loadRuns(document.rawRuns(0, document.length()), [&](int done, int) {
+        loading.setStep(done);
+        processPendingEvents();
+    });
+    loading.finish();
 }
 
 void FormFL::setIndicatorBold(bool bold)

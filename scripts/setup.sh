@@ -6,8 +6,8 @@ set -euo pipefail
 KERNCRAFT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KERNCRAFT_BUILD="${KERNCRAFT_BUILD:-$KERNCRAFT_ROOT/build/release}"
 
-kerncraft_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
-    fonts-dejavu-core fonts-liberation fonts-urw-base35)
+kerncraft_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev python3-fonttools
+    fonts-dejavu-core fonts-liberation fonts-urw-base35 xvfb)
 
 # install_missing <package>...: apt-get install of the packages that are not installed yet.
 install_missing() {

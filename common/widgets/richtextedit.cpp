@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -30,6 +32,12 @@ double baselinePercent(int twips, double points)
 }
 
 } // namespace
+
+static size_t qHash(const CharFormat &format, size_t seed = 0)
+{
+    return qHashMulti(seed, format.face, format.size, format.colour, format.bold, format.italic,
+                      format.offset);
+}
 
 RichTextEdit::RichTextEdit(QWidget *parent) : QTextEdit(parent)
 {
@@ -321,14 +329,78 @@ void RichTextEdit::rebuildQt()
     doc->clear();
     const RichRuns runs = m_model.rawRuns(0, m_model.length());
     QTextCursor cursor(doc);
-    cursor.beginEditBlock();
     cursor.setBlockCharFormat(
         qtFormat(runs.isEmpty() ? CharFormat{QString(), 0.0, 0} : runs.first().format));
-    for (const RichRun &run : runs)
-        cursor.insertText(run.text, qtFormat(run.format));
-    cursor.endEditBlock();
+    insertSliced(cursor, runs, {}, std::numeric_limits<int>::max());
     endChange();
     setModelSelection(0, 0);
+}
+
+void RichTextEdit::loadRuns(const RichRuns &runs, const LoadProgress &progress, int sliceChars)
+{
+    m_model.setRuns(runs);
+    m_internal = true;
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    doc->clear();
+    // Unlike the interface's small changes, every slice is laid out as it arrives: once,
+    // and without the stretch that laying out the whole document at the end would take.
+    m_resumeScheduled = false;
+    if (m_layoutPaused) {
+        m_layoutPaused = false;
+        if (doc->pageSize().isNull())
+            doc->setPageSize(m_savedPageSize);
+    }
+    m_cursorPending = false;
+    const RichRuns raw = m_model.rawRuns(0, m_model.length());
+    QTextCursor cursor(doc);
+    cursor.setBlockCharFormat(
+        qtFormat(raw.isEmpty() ? CharFormat{QString(), 0.0, 0} : raw.first().format));
+    insertSliced(cursor, raw, progress, std::max(1, sliceChars));
+    doc->setUndoRedoEnabled(true);
+    m_internal = false;
+    setModelSelection(0, 0);
+}
+
+void RichTextEdit::insertSliced(QTextCursor &cursor, const RichRuns &runs,
+                                const LoadProgress &progress, int sliceChars)
+{
+    const int total = m_model.length();
+    int done = 0;
+    qint64 sliceEnd = sliceChars;
+    // Formats repeat (a face and size per line, a few dozen colours): each is made once.
+    QHash<CharFormat, QTextCharFormat> formats;
+    auto formatFor = [this, &formats](const CharFormat &format) {
+        auto it = formats.find(format);
+        if (it == formats.end())
+            it = formats.insert(format, qtFormat(format));
+        return *it;
+    };
+    cursor.beginEditBlock();
+    for (const RichRun &run : runs) {
+        const QTextCharFormat format = formatFor(run.format);
+        qsizetype from = 0;
+        while (from < run.text.size()) {
+            qsizetype take = std::min<qint64>(run.text.size() - from, sliceEnd - done);
+            // A slice never ends between CR and LF, which together make one Qt paragraph.
+            if (from + take < run.text.size() && run.text.at(from + take - 1) == u'\r' &&
+                run.text.at(from + take) == u'\n')
+                ++take;
+            cursor.insertText(run.text.mid(from, take), format);
+            from += take;
+            done += int(take);
+            if (done >= sliceEnd) {
+                cursor.endEditBlock();
+                if (progress)
+                    progress(done, total);
+                sliceEnd = done + sliceChars;
+                cursor.beginEditBlock();
+            }
+        }
+    }
+    cursor.endEditBlock();
+    if (progress)
+        progress(total, total);
 }
 
 // What the user typed, deleted or pasted inside Qt: the paragraphs it touched replace

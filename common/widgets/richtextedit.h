@@ -21,6 +21,9 @@
 
 #include <QTextCharFormat>
 #include <QTextEdit>
+#include <functional>
+
+class QTextCursor;
 
 class RichTextEdit : public QTextEdit, public RichTextBox {
     Q_OBJECT
@@ -72,6 +75,14 @@ public:
     RichRuns runs(int start, int length) const;
     RichRuns runs() const { return runs(0, length()); }
     void setRuns(const RichRuns &runs);
+    // Like setRuns for a long document: Qt's document is built a slice of characters at a
+    // time with the layout running, so each slice is laid out once as it arrives, and
+    // `progress` hears the characters loaded so far and the total after every slice, so
+    // that the caller can move its bar and let the window repaint in between. Best called
+    // with the box shown: a box shown only afterwards may be laid out again for its width.
+    using LoadProgress = std::function<void(int done, int total)>;
+    static constexpr int kLoadSlice = 4000;
+    void loadRuns(const RichRuns &runs, const LoadProgress &progress, int sliceChars = kLoadSlice);
     // Lays out whatever changes are pending (before measuring or printing).
     void ensureLayout();
 
@@ -103,6 +114,8 @@ private:
     void formatInQt(const RichDocument::Span &span);
     template <typename Change> void changeSelection(Change change);
     void rebuildQt();
+    void insertSliced(QTextCursor &cursor, const RichRuns &runs, const LoadProgress &progress,
+                      int sliceChars);
     void copyUserChange(int position, int removed, int added);
     void setModelSelection(int start, int length);
     void beginChange();
