@@ -420,40 +420,43 @@ void FormFL::TimerRefresh_Timer()
 
 // The preview is formatted in a document of its own, where each step costs little, and
 // then loaded into the box on screen a slice at a time: the box lays out each slice once
-// as it arrives (resolving each line's font there), the bar moves through both halves to
-// its end, and the windows repaint between slices while the user's input waits.
+// as it arrives, resolving each line's font there. The bar moves through the formatting
+// and the first screenful to its end while the windows repaint and the user's input waits;
+// the rest of the preview goes in between events once the build is over.
 void FormFL::buildPreview(int size, bool samples)
 {
     const QStringList &entries = m_list.entries();
     const qint32 from = m_progress.value();
-    const qint32 middle = from + (m_progress.max() - from) / 2;
-    ProgressRange formatting(m_progress, from, middle,
+    const qint32 formatted = from + (m_progress.max() - from) * 4 / 5;
+    ProgressRange formatting(m_progress, from, formatted,
                              PreviewBuilder::progressSteps(entries.size(), samples));
     int redraws = m_progress.redrawCount();
-    auto repaintIfMoved = [this, &redraws] {
-        if (m_progress.redrawCount() != redraws) {
-            redraws = m_progress.redrawCount();
-            processPendingEvents();
-        }
-    };
     RichDocument document;
     PreviewBuilder::build(
         document, entries, size, samples,
         [&](int steps) {
             formatting.advance(steps);
-            repaintIfMoved();
+            if (m_progress.redrawCount() != redraws) {
+                redraws = m_progress.redrawCount();
+                processPendingEvents();
+            }
         },
         [this](const QString &status) { m_wait->setStatus(status); });
     formatting.finish();
 
-    ProgressRange loading(m_progress, middle, m_progress.max(), document.length());
+    constexpr int kFirstScreen = 4 * RichTextEdit::kLoadSlice;
+    ProgressRange loading(m_progress, formatted, m_progress.max(),
+                          std::min(document.length(), kFirstScreen));
     R->setText(QString());
     R->setBaseFontSize(size);
     R->setVisible(true);
-    R->loadRuns(document.rawRuns(0, document.length()), [&](int done, int) {
-        loading.setStep(done);
-        processPendingEvents();
-    });
+    R->loadRuns(
+        document.rawRuns(0, document.length()),
+        [&](int done, int) {
+            loading.setStep(done);
+            processPendingEvents();
+        },
+        kFirstScreen);
     loading.finish();
 }
 

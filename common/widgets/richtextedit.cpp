@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -33,7 +34,7 @@ double baselinePercent(int twips, double points)
 
 } // namespace
 
-static size_t qHash(const CharFormat &format, size_t seed = 0)
+size_t qHash(const CharFormat &format, size_t seed)
 {
     return qHashMulti(seed, format.face, format.size, format.colour, format.bold, format.italic,
                       format.offset);
@@ -211,8 +212,11 @@ RichRuns RichTextEdit::qtRuns(int from, int to) const
 
 void RichTextEdit::beginChange()
 {
-    m_internal = true;
     pauseLayout();
+    // Changes work on Qt's whole document; with the layout paused, what a load still had
+    // to bring goes in without being laid out twice.
+    finishLoad();
+    m_internal = true;
     document()->setUndoRedoEnabled(false);
 }
 
@@ -260,6 +264,7 @@ void RichTextEdit::resumeLayout()
 
 void RichTextEdit::ensureLayout()
 {
+    finishLoad();
     resumeLayout();
     document()->documentLayout()->documentSize();
 }
@@ -271,10 +276,12 @@ void RichTextEdit::syncCursor()
     m_cursorPending = false;
     if (!m_selFromModel)
         return;
-    m_internal = true;
-    QTextCursor cursor(document());
     const int start = m_model.selStart();
     const int end = start + m_model.selLength();
+    if (end >= m_loadedChars)
+        finishLoad();
+    m_internal = true;
+    QTextCursor cursor(document());
     cursor.setPosition(toQt(start));
     // A selection that ends inside a line break shows the whole break.
     const bool endInBreak = end > start && end < m_model.length() &&
@@ -324,6 +331,7 @@ void RichTextEdit::formatInQt(const RichDocument::Span &span)
 
 void RichTextEdit::rebuildQt()
 {
+    cancelLoad();
     beginChange();
     QTextDocument *doc = document();
     doc->clear();
@@ -331,19 +339,23 @@ void RichTextEdit::rebuildQt()
     QTextCursor cursor(doc);
     cursor.setBlockCharFormat(
         qtFormat(runs.isEmpty() ? CharFormat{QString(), 0.0, 0} : runs.first().format));
-    insertSliced(cursor, runs, {}, std::numeric_limits<int>::max());
+    cursor.beginEditBlock();
+    insertRuns(cursor, runs);
+    cursor.endEditBlock();
+    m_formatCache.clear();
     endChange();
     setModelSelection(0, 0);
 }
 
-void RichTextEdit::loadRuns(const RichRuns &runs, const LoadProgress &progress, int sliceChars)
+void RichTextEdit::loadRuns(const RichRuns &runs, const LoadProgress &progress, int firstChars)
 {
+    cancelLoad();
     m_model.setRuns(runs);
     m_internal = true;
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(false);
     doc->clear();
-    // Unlike the interface's small changes, every slice is laid out as it arrives: once,
+    // Unlike the interface's small changes, each slice is laid out as it arrives: once,
     // and without the stretch that laying out the whole document at the end would take.
     m_resumeScheduled = false;
     if (m_layoutPaused) {
@@ -352,55 +364,110 @@ void RichTextEdit::loadRuns(const RichRuns &runs, const LoadProgress &progress, 
             doc->setPageSize(m_savedPageSize);
     }
     m_cursorPending = false;
-    const RichRuns raw = m_model.rawRuns(0, m_model.length());
-    QTextCursor cursor(doc);
-    cursor.setBlockCharFormat(
-        qtFormat(raw.isEmpty() ? CharFormat{QString(), 0.0, 0} : raw.first().format));
-    insertSliced(cursor, raw, progress, std::max(1, sliceChars));
+    m_loadRuns = m_model.rawRuns(0, m_model.length());
+    QTextCursor(doc).setBlockCharFormat(cachedFormat(
+        m_loadRuns.isEmpty() ? CharFormat{QString(), 0.0, 0} : m_loadRuns.first().format));
     doc->setUndoRedoEnabled(true);
     m_internal = false;
+    const int total = m_model.length();
+    while (isLoading() && m_loadedChars < firstChars && !screenFilled()) {
+        loadSlice(kFirstSlice);
+        if (progress)
+            progress(m_loadedChars, total);
+    }
+    if (progress && total == 0)
+        progress(0, 0);
     setModelSelection(0, 0);
+    if (isLoading())
+        scheduleLoadSlice();
 }
 
-void RichTextEdit::insertSliced(QTextCursor &cursor, const RichRuns &runs,
-                                const LoadProgress &progress, int sliceChars)
+// Whether what is in Qt's document already reaches below the bottom of the box.
+bool RichTextEdit::screenFilled() const
 {
-    const int total = m_model.length();
-    int done = 0;
-    qint64 sliceEnd = sliceChars;
+    if (!QWidget::isVisible() || document()->pageSize().isNull())
+        return false;
+    const QTextBlock last = document()->lastBlock();
+    const QRectF rect = document()->documentLayout()->blockBoundingRect(last);
+    return rect.bottom() > verticalScrollBar()->value() + viewport()->height();
+}
+
+QTextCharFormat RichTextEdit::cachedFormat(const CharFormat &format) const
+{
     // Formats repeat (a face and size per line, a few dozen colours): each is made once.
-    QHash<CharFormat, QTextCharFormat> formats;
-    auto formatFor = [this, &formats](const CharFormat &format) {
-        auto it = formats.find(format);
-        if (it == formats.end())
-            it = formats.insert(format, qtFormat(format));
-        return *it;
-    };
+    auto it = m_formatCache.constFind(format);
+    if (it == m_formatCache.constEnd())
+        it = m_formatCache.insert(format, qtFormat(format));
+    return *it;
+}
+
+void RichTextEdit::insertRuns(QTextCursor &cursor, const RichRuns &runs) const
+{
+    for (const RichRun &run : runs)
+        cursor.insertText(run.text, cachedFormat(run.format));
+}
+
+// Appends the next characters of the load to Qt's document (a few more where a slice
+// would end between CR and LF, which make one Qt paragraph together); false at the end.
+bool RichTextEdit::loadSlice(qsizetype chars) const
+{
+    if (!isLoading())
+        return false;
+    auto *self = const_cast<RichTextEdit *>(this);
+    self->m_internal = true;
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    for (const RichRun &run : runs) {
-        const QTextCharFormat format = formatFor(run.format);
-        qsizetype from = 0;
-        while (from < run.text.size()) {
-            qsizetype take = std::min<qint64>(run.text.size() - from, sliceEnd - done);
-            // A slice never ends between CR and LF, which together make one Qt paragraph.
-            if (from + take < run.text.size() && run.text.at(from + take - 1) == u'\r' &&
-                run.text.at(from + take) == u'\n')
-                ++take;
-            cursor.insertText(run.text.mid(from, take), format);
-            from += take;
-            done += int(take);
-            if (done >= sliceEnd) {
-                cursor.endEditBlock();
-                if (progress)
-                    progress(done, total);
-                sliceEnd = done + sliceChars;
-                cursor.beginEditBlock();
-            }
+    while (chars > 0 && isLoading()) {
+        const RichRun &run = m_loadRuns.at(m_loadRun);
+        qsizetype take = std::min(run.text.size() - m_loadOffset, chars);
+        const qsizetype end = m_loadOffset + take;
+        if (end < run.text.size() && run.text.at(end - 1) == u'\r' && run.text.at(end) == u'\n')
+            ++take;
+        cursor.insertText(run.text.mid(m_loadOffset, take), cachedFormat(run.format));
+        chars -= take;
+        m_loadedChars += int(take);
+        m_loadOffset += take;
+        if (m_loadOffset >= run.text.size()) {
+            ++m_loadRun;
+            m_loadOffset = 0;
         }
     }
     cursor.endEditBlock();
-    if (progress)
-        progress(total, total);
+    doc->setUndoRedoEnabled(true);
+    self->m_internal = false;
+    if (!isLoading())
+        self->cancelLoad();
+    return isLoading();
+}
+
+void RichTextEdit::scheduleLoadSlice()
+{
+    if (m_loadScheduled)
+        return;
+    m_loadScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_loadScheduled = false;
+        if (loadSlice(kLoadSlice))
+            scheduleLoadSlice();
+    });
+}
+
+void RichTextEdit::finishLoad() const
+{
+    if (isLoading())
+        loadSlice(std::numeric_limits<qsizetype>::max());
+}
+
+void RichTextEdit::cancelLoad()
+{
+    m_loadRuns.clear();
+    m_loadRun = 0;
+    m_loadOffset = 0;
+    m_loadedChars = 0;
+    m_formatCache.clear();
 }
 
 // What the user typed, deleted or pasted inside Qt: the paragraphs it touched replace
@@ -685,9 +752,14 @@ bool RichTextEdit::viewportEvent(QEvent *event)
 // later.
 void RichTextEdit::resumeBefore(QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    // What the user types, drops or picks from the menu changes Qt's document, whose
+    // changes are copied back on the assumption that it holds the whole text.
+    if (isLoading() && (type == QEvent::KeyPress || type == QEvent::InputMethod ||
+                        type == QEvent::Drop || type == QEvent::ContextMenu))
+        finishLoad();
     if (!m_layoutPaused && !m_cursorPending)
         return;
-    const QEvent::Type type = event->type();
     if (type == QEvent::Timer || type == QEvent::MetaCall)
         return;
     if (type == QEvent::Paint) {

@@ -96,10 +96,13 @@ void FormGW::clearFontSelection()
 
 void FormGW::outputReady(RichTextBox &finished)
 {
-    // One load of the finished document: much cheaper than formatting on the screen.
-    if (auto *document = dynamic_cast<RichDocument *>(&finished))
-        m_edit->setRuns(document->runs());
-    else
+    // One load of the finished document: much cheaper than formatting on the screen. The
+    // box is shown first, so that each slice is laid out once at the width it is shown
+    // with; the first screenful is there at once, the rest follows between events.
+    if (auto *document = dynamic_cast<RichDocument *>(&finished)) {
+        m_box->setVisible(true);
+        m_edit->loadRuns(document->runs());
+    } else
         m_box->setRtf(finished.rtf());
     m_box->select(0, 0);
 }
