@@ -139,6 +139,8 @@ int runFacelisterStartupChild()
     const qint64 t1 = clock.elapsed();
     window.TimerRefresh_Timer();
     const qint64 t2 = clock.elapsed();
+    if (qEnvironmentVariableIsSet("KERNCRAFT_PHASES"))
+        std::fprintf(stderr, "loading %d length %d\n", int(window.preview()->isLoading()), window.preview()->length());
     window.preview()->ensureLayout();
     const qint64 t3 = clock.elapsed();
     window.repaint();

@@ -3,7 +3,7 @@
 
 Usage: make_font_set.py SOURCE_FONT OUTPUT_FOLDER FIRST COUNT
 
-Copies SOURCE_FONT (cut down to printable ASCII so that the files stay small) COUNT times
+Copies SOURCE_FONT (cut down to the Latin letters so that the files stay small) COUNT times
 into OUTPUT_FOLDER, numbering the families from FIRST. Each copy is renamed in its name
 table, so that fontconfig and Qt see it as a family of its own.
 """
@@ -43,7 +43,9 @@ def main():
     options.notdef_outline = True
     options.drop_tables += ["FFTM"]
     subsetter = subset.Subsetter(options)
-    subsetter.populate(unicodes=range(0x20, 0x7F))
+    # Printable ASCII, Latin-1 and Latin Extended-A: enough for fontconfig to see a Latin
+    # text font (English and the other European languages), as an installed font would be.
+    subsetter.populate(unicodes=list(range(0x20, 0x7F)) + list(range(0xA0, 0x180)))
     subsetter.subset(font)
     for i in range(first, first + count):
         rename(font, family_name(i))

@@ -75,6 +75,9 @@ int RichTextEdit::length() const
 // The Qt position of a box position; a position between CR and LF gives the separator.
 int RichTextEdit::toQt(int position) const
 {
+    // Beyond what a load has brought so far, Qt's document must first have everything.
+    if (position > m_loadedChars)
+        finishLoad();
     const QTextDocument *doc = document();
     position = std::clamp(position, 0, m_model.length());
     const int blocks = doc->blockCount();
