@@ -6,7 +6,7 @@ set -euo pipefail
 KERNCRAFT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KERNCRAFT_BUILD="${KERNCRAFT_BUILD:-$KERNCRAFT_ROOT/build/release}"
 
-kerncraft_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev python3-fonttools
+kerncraft_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libgtest-dev libbenchmark-dev python3-fonttools
     fonts-dejavu-core fonts-liberation fonts-urw-base35 xvfb)
 
 # install_missing <package>...: apt-get install of the packages that are not installed yet.

@@ -86,7 +86,7 @@ public:
     // box's own document holds everything from the start: every read sees the whole text,
     // and any change, any key and ensureLayout() first load what is still missing.
     using LoadProgress = std::function<void(int done, int total)>;
-    static constexpr int kLoadSlice = 1000;
+    static constexpr int kLoadSlice = 250;
     static constexpr int kFirstSlice = 250;
     void loadRuns(const RichRuns &runs, const LoadProgress &progress = {},
                   int firstChars = 4 * kLoadSlice);

@@ -337,8 +337,9 @@ TEST(RichTextEditLoad, ChangesAndKeysDuringTheLoadSeeTheWholeDocument)
         }
         EXPECT_FALSE(edit.isLoading()) << byKey;
         EXPECT_EQ(edit.text().count(u'z'), 1) << byKey;
-        if (!byKey)
+        if (!byKey) {
             EXPECT_TRUE(edit.text().endsWith(QStringLiteral("woz")));
+        }
         EXPECT_EQ(qtText(edit), modelText(edit)) << byKey;
     }
 }
