@@ -12,7 +12,9 @@
 #include "messageservice.h"
 #include "pendingevents.h"
 #include "previewbuilder.h"
+#include "progressrange.h"
 #include "publisher.h"
+#include "richdocument.h"
 #include "richtextedit.h"
 #include "rtfwriter.h"
 #include "savefiledialog.h"
@@ -405,14 +407,55 @@ void FormFL::TimerRefresh_Timer()
     const PreviewBuilder::Size size = PreviewBuilder::normaliseSize(ComboFS->currentText());
     if (size.text != ComboFS->currentText())
         ComboFS->setCurrentText(size.text);
-    PreviewBuilder::build(*R, m_list.entries(), size.points, CheckBI->isChecked(), &m_progress,
-                          [this](const QString &status) { m_wait->setStatus(status); });
+    buildPreview(size.points, CheckBI->isChecked());
     m_progress.setValue(0);
     m_wait->unload();
     setBuildControlsEnabled(true);
     R->setVisible(true);
     m_services.busy.setBusy(false);
     ++m_buildCount;
+}
+
+// The preview is formatted in a document of its own, where each step costs little, and
+// then loaded into the box on screen a slice at a time: the box lays out each slice once
+// as it arrives, resolving each line's font there. The bar moves through the formatting
+// and the first screenful to its end while the windows repaint and the user's input waits;
+// the rest of the preview goes in between events once the build is over.
+void FormFL::buildPreview(int size, bool samples)
+{
+    const QStringList &entries = m_list.entries();
+    const qint32 from = m_progress.value();
+    const qint32 formatted = from + (m_progress.max() - from) * 4 / 5;
+    ProgressRange formatting(m_progress, from, formatted,
+                             PreviewBuilder::progressSteps(entries.size(), samples));
+    int redraws = m_progress.redrawCount();
+    RichDocument document;
+    PreviewBuilder::build(
+        document, entries, size, samples,
+        [&](int steps) {
+            formatting.advance(steps);
+            if (m_progress.redrawCount() != redraws) {
+                redraws = m_progress.redrawCount();
+                processPendingEvents();
+            }
+        },
+        [this](const QString &status) { m_wait->setStatus(status); });
+    formatting.finish();
+
+    constexpr int kFirstScreen = 4 * RichTextEdit::kLoadSlice;
+    ProgressRange loading(m_progress, formatted, m_progress.max(),
+                          std::min(document.length(), kFirstScreen));
+    R->setText(QString());
+    R->setBaseFontSize(size);
+    R->setVisible(true);
+    R->loadRuns(
+        document.rawRuns(0, document.length()),
+        [&](int done, int) {
+            loading.setStep(done);
+            processPendingEvents();
+        },
+        kFirstScreen);
+    loading.finish();
 }
 
 void FormFL::setIndicatorBold(bool bold)

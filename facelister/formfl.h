@@ -97,6 +97,7 @@ private:
     void setBuildControlsEnabled(bool enabled);
     void setIndicatorBold(bool bold);
     void openWait();
+    void buildPreview(int size, bool samples);
 
     FacelisterServices m_services;
     FontList m_list;

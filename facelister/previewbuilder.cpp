@@ -5,17 +5,13 @@
 #include "progressstate.h"
 #include "richtextbox.h"
 
+#include <limits>
+
 namespace {
 
 const QString kTitle = QStringLiteral("Fonts");
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr int kBodyStart = 9; // after "Fonts", CR LF, CR LF
-
-void advance(ProgressState *progress, int steps)
-{
-    if (progress)
-        progress->setValue(double(progress->value()) + steps);
-}
 
 } // namespace
 
@@ -60,16 +56,36 @@ PreviewBuilder::Layout PreviewBuilder::layout(const QStringList &entries, bool s
     return result;
 }
 
+int PreviewBuilder::progressSteps(qsizetype entries, bool samples)
+{
+    return int(qMin<qsizetype>(entries * (samples ? 8 : 4), std::numeric_limits<int>::max()));
+}
+
 void PreviewBuilder::build(RichTextBox &box, const QStringList &entries, int size, bool samples,
                            ProgressState *progress,
                            const std::function<void(const QString &)> &status)
 {
+    auto advance = [progress](int steps) {
+        if (progress)
+            progress->setValue(double(progress->value()) + steps);
+    };
+    build(box, entries, size, samples, advance, status);
+}
+
+void PreviewBuilder::build(RichTextBox &box, const QStringList &entries, int size, bool samples,
+                           const std::function<void(int steps)> &report,
+                           const std::function<void(const QString &)> &status)
+{
+    auto advance = [&report](int steps) {
+        if (report)
+            report(steps);
+    };
     box.setBaseFontSize(size);
     const Layout lines = layout(entries, samples);
     // One step per entry, as each line is added: the bar's 25-twip redraw rule sees every
     // step, so it is drawn where a line-by-line assembly would draw it.
     for (qsizetype i = 0; i < entries.size(); ++i)
-        advance(progress, 1);
+        advance(1);
     box.setText(lines.text);
     if (status)
         status(QStringLiteral("Formatting preview..."));
@@ -91,12 +107,12 @@ void PreviewBuilder::build(RichTextBox &box, const QStringList &entries, int siz
         const QString &entry = entries.at(i);
         const int start = lines.lineStarts.at(i);
         const int length = int(entry.size()) + (samples ? kSuffixLength : 0);
-        advance(progress, 3);
+        advance(3);
         box.select(start, length);
         if (!entry.isEmpty())
             box.setSelFontName(entry);
         if (samples) {
-            advance(progress, 4);
+            advance(4);
             const int end = start + length;
             box.select(end - 12, 5);
             box.setSelBold(true);

@@ -45,4 +45,10 @@ public:
     static void build(RichTextBox &box, const QStringList &entries, int size, bool samples,
                       ProgressState *progress = nullptr,
                       const std::function<void(const QString &)> &status = {});
+    // The same, telling `advance` each number of steps instead of raising a bar itself.
+    static void build(RichTextBox &box, const QStringList &entries, int size, bool samples,
+                      const std::function<void(int steps)> &advance,
+                      const std::function<void(const QString &)> &status = {});
+    // The steps that a build reports in all.
+    static int progressSteps(qsizetype entries, bool samples);
 };

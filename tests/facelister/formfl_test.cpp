@@ -6,9 +6,12 @@
 #include "fakefontcatalog.h"
 #include "fakemessageservice.h"
 #include "fakeshell.h"
+#include "fontlisthtml.h"
 #include "formfl.h"
 #include "frmwait.h"
 #include "namedchild.h"
+#include "previewbuilder.h"
+#include "progressstate.h"
 #include "qtfontcatalog.h"
 #include "qtsavefiledialog.h"
 #include "richtextedit.h"
@@ -35,8 +38,12 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -651,6 +658,108 @@ TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
 
     const QString shot = QDir::temp().filePath(QStringLiteral("facelister-window.png"));
     EXPECT_TRUE(form.grab().save(shot));
+}
+
+} // namespace
+
+namespace {
+
+// Calls back at every key press that reaches any object.
+class KeyWatcher : public QObject {
+public:
+    explicit KeyWatcher(std::function<void()> onKey) : m_onKey(std::move(onKey)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            m_onKey();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onKey;
+};
+
+// The preview built off screen and loaded in slices is the preview that formatting the box
+// itself gives: the same runs, RTF and HTML font list, and Qt's document shows all of it.
+TEST_F(FormFLTest, PreviewIsTheSameAsFormattingTheBoxItself)
+{
+    load();
+    RichTextEdit *preview = form->preview();
+    preview->ensureLayout();
+    RichTextEdit reference;
+    PreviewBuilder::build(reference, form->fontList().entries(), 22, true);
+    EXPECT_EQ(preview->runs(), reference.runs());
+    EXPECT_EQ(preview->rtf(), reference.rtf());
+    EXPECT_EQ(FontListHtml::pageBytes(*preview, FormFL::downloadAddress()),
+              FontListHtml::pageBytes(reference, FormFL::downloadAddress()));
+    QString shown = preview->document()->toPlainText();
+    EXPECT_EQ(shown.replace(QChar::ParagraphSeparator, u'\n'),
+              QString(preview->text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+// Watches the bar's filling, as the user sees it, through a whole start-up.
+class BarWatcher : public QObject {
+public:
+    explicit BarWatcher(ProgressState &state) : m_state(state) {}
+    QList<int> widths;
+    QList<qint32> values;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize) {
+            widths.append(m_state.fillWidth());
+            values.append(m_state.value());
+        }
+        return false;
+    }
+
+private:
+    ProgressState &m_state;
+};
+
+TEST_F(FormFLTest, BarMovesForwardThroughTheWholeBuildToItsEnd)
+{
+    form->show();
+    BarWatcher watcher(form->progress());
+    namedChild<QWidget>(form->waitWindow(), QStringLiteral("ShapePB"))
+        ->installEventFilter(&watcher);
+    form->Form_Load();
+    form->TimerRefresh_Timer();
+    // The build's last step empties the bar for the next run, behind the closed window.
+    ASSERT_GE(watcher.widths.size(), 3);
+    EXPECT_EQ(watcher.values.takeLast(), 0);
+    watcher.widths.removeLast();
+    EXPECT_TRUE(std::is_sorted(watcher.widths.begin(), watcher.widths.end()));
+    EXPECT_TRUE(std::is_sorted(watcher.values.begin(), watcher.values.end()));
+    EXPECT_EQ(watcher.widths.last(), ProgressState::kFacelisterBarWidth);
+    EXPECT_EQ(watcher.values.last(), form->progress().max());
+}
+
+// A key the user presses while the preview is built waits for the build to end, and is
+// then handled.
+TEST_F(FormFLTest, KeyPressedDuringTheBuildIsHandledAfterIt)
+{
+    form->show();
+    form->Form_Load();
+    QWindow *window = form->windowHandle();
+    ASSERT_NE(window, nullptr);
+    QList<int> buildsAtKey;
+    KeyWatcher keys([&] { buildsAtKey.append(form->buildCount()); });
+    qApp->installEventFilter(&keys);
+    // Queued as the window system queues a real key, while the build lets events run.
+    QTimer::singleShot(0, window, [window] {
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            window, QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    });
+    form->TimerRefresh_Timer();
+    EXPECT_TRUE(buildsAtKey.isEmpty());
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&keys);
+    ASSERT_FALSE(buildsAtKey.isEmpty());
+    EXPECT_EQ(buildsAtKey.first(), 1);
 }
 
 } // namespace
