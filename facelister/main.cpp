@@ -7,6 +7,7 @@
 #include "qtmessageservice.h"
 #include "qtsavefiledialog.h"
 #include "qtshell.h"
+#include "rtfwriter.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -18,6 +19,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
 
     QtFontCatalog fonts;
+    // Saved and copied RTF marks the installed symbol fonts as such.
+    RtfWriter::setSymbolFaces(fonts.symbolFontNames());
     QtClipboard clipboard;
     QtMessageService messages;
     QtShell shell;

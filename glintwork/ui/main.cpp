@@ -9,6 +9,7 @@
 #include "qtmessageservice.h"
 #include "qtshell.h"
 #include "randomsource.h"
+#include "rtfwriter.h"
 
 #include <QApplication>
 
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
 
     QtFontCatalog fonts;
+    // Saved and copied RTF marks the installed symbol fonts as such.
+    RtfWriter::setSymbolFaces(fonts.symbolFontNames());
     QtMessageService messages;
     QtClipboard clipboard;
     QtShell shell;
