@@ -190,6 +190,14 @@ const KeywordEntry *findKeyword(QByteArrayView word)
     return (it != table.end() && it->word == word) ? &*it : nullptr;
 }
 
+// Formats compared cheapest part first: neighbouring runs mostly differ in size or
+// colour, and then the faces need no string comparison.
+bool sameFormat(const CharFormat &a, const CharFormat &b)
+{
+    return a.size == b.size && a.colour == b.colour && a.offset == b.offset && a.bold == b.bold &&
+           a.italic == b.italic && a.face == b.face;
+}
+
 } // namespace
 
 bool RtfReader::isRtf(QByteArrayView data)
@@ -501,7 +509,9 @@ void RtfReader::refreshFormat()
     const int font = m_state.font == kDefaultFontIndex ? m_defaultFont : m_state.font;
     const auto entry = m_fonts.constFind(font);
     const bool known = entry != m_fonts.constEnd();
-    f.face = known ? entry->name : m_defaults.face;
+    const QString &face = known ? entry->name : m_defaults.face;
+    if (!f.face.isSharedWith(face))
+        f.face = face;
     m_page = (known && entry->page) ? entry->page : m_documentPage;
     const int halfPoints = m_state.halfPoints;
     f.size = (halfPoints >= 2 && halfPoints <= 3276) ? halfPoints / 2.0 : 0.0;
@@ -529,7 +539,7 @@ void RtfReader::flushRun()
 void RtfReader::addPendingBreak()
 {
     m_pendingBreak = false;
-    if (!(m_breakFormat == m_runFormat)) {
+    if (!sameFormat(m_breakFormat, m_runFormat)) {
         flushRun();
         m_runFormat = m_breakFormat;
     }
@@ -640,7 +650,7 @@ void RtfReader::character(QChar c)
         addPendingBreak();
     if (m_formatDirty)
         refreshFormat();
-    if (!(m_current == m_runFormat)) {
+    if (!sameFormat(m_current, m_runFormat)) {
         flushRun();
         m_runFormat = m_current;
     }
