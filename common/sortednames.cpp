@@ -11,7 +11,12 @@ namespace {
 
 QCollator collatorFor(const QLocale &locale)
 {
-    QCollator collator(locale);
+    // Qt's collator for the C locale compares code units and ignores the case setting in
+    // its sort keys; without a language of its own, the user gets the common (root) order,
+    // which is English's.
+    QCollator collator(locale.language() == QLocale::C
+                           ? QLocale(QLocale::English, QLocale::UnitedStates)
+                           : locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
 }
