@@ -1,6 +1,7 @@
 // The main window of Facelister: see formfl.h.
 #include "formfl.h"
 
+#include "buildinfo.h"
 #include "busypointer.h"
 #include "clipboardservice.h"
 #include "filelocations.h"
@@ -13,6 +14,7 @@
 #include "previewbuilder.h"
 #include "publisher.h"
 #include "richtextedit.h"
+#include "rtfwriter.h"
 #include "savefiledialog.h"
 #include "shellservice.h"
 #include "textfile.h"
@@ -36,10 +38,6 @@
 #include <QVBoxLayout>
 
 Q_LOGGING_CATEGORY(lcFacelister, "kerncraft.facelister")
-
-#ifndef KERNCRAFT_HELP_URL_FACELISTER
-#define KERNCRAFT_HELP_URL_FACELISTER ""
-#endif
 
 namespace {
 
@@ -529,8 +527,7 @@ void FormFL::mnuSave_Click()
     if (name.isEmpty())
         return;
     m_lastSaveName = name;
-    const WriteResult result =
-        TextFile::writeAtomically(name, R->rtf() + QByteArrayLiteral("\r\n"));
+    const WriteResult result = TextFile::writeAtomically(name, RtfWriter::fileBytes(R->rtf()));
     if (!result.ok) {
         // The system's reasons come without a closing full stop.
         QString reason = result.error.trimmed();
@@ -608,7 +605,7 @@ void FormFL::mnuCopy_Click()
 
 QString FormFL::helpAddress(const QString &programFolder)
 {
-    return HelpPage::address(QStringLiteral(KERNCRAFT_HELP_URL_FACELISTER), programFolder,
+    return HelpPage::address(BuildInfo::kFacelisterHelpUrl, programFolder,
                              QStringLiteral("facelister.html"));
 }
 
@@ -629,16 +626,10 @@ QString FormFL::downloadAddress()
 
 QString FormFL::aboutText()
 {
-    const QString mailbox = Publisher::suggestionsAddress();
-    // Qt's message box breaks lines at "\n"; the text is otherwise as it stands.
-    return QString() + QStringLiteral("\n") +
-           QStringLiteral("Facelister 1.0 lists the fonts on your computer, each name written in "
-                          "its own face.") +
-           QStringLiteral("\n\n") +
-           QStringLiteral(
-               "We are always looking for suggestions for how to improve our software and to make "
-               "it more user-friendly.  If you have any suggestions, email ") +
-           mailbox + QLatin1Char('.');
+    return Publisher::aboutText(
+        QStringLiteral("Facelister %1 lists the fonts on your computer, each name written in its "
+                       "own face.")
+            .arg(Publisher::version()));
 }
 
 void FormFL::mnuAbout_Click()
