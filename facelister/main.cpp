@@ -1,6 +1,7 @@
 // Facelister: starts the application, shows the main window and runs its start-up.
 #include "filelocations.h"
 #include "formfl.h"
+#include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
 #include "qtfontcatalog.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Facelister"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
+    ProgramIdentity::apply(QStringLiteral("facelister"));
 
     QtFontCatalog fonts;
     // Saved and copied RTF marks the installed symbol fonts as such.

@@ -1,6 +1,7 @@
 // Glyphmatch: starts the application and shows the main window.
 #include "filelocations.h"
-#include "formif.h"
+#include "glyphmatchwindow.h"
+#include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtfontcatalog.h"
 #include "qtmessageservice.h"
@@ -13,12 +14,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glyphmatch"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
+    ProgramIdentity::apply(QStringLiteral("glyphmatch"));
     QtFontCatalog fonts;
     QtMessageService messages;
     QtShell shell;
     QtBusyPointer busy;
     SystemFileLocations locations;
-    FormIF window({fonts, messages, shell, busy, locations});
+    GlyphmatchWindow window({fonts, messages, shell, busy, locations});
     messages.setParent(&window);
     busy.setWindow(&window);
     window.Form_Load();
