@@ -8,6 +8,7 @@
 #include "qtmessageservice.h"
 #include "qtsavefiledialog.h"
 #include "qtshell.h"
+#include "rtfwriter.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,6 +21,8 @@ int main(int argc, char *argv[])
     ProgramIdentity::apply(QStringLiteral("facelister"));
 
     QtFontCatalog fonts;
+    // Saved and copied RTF marks the installed symbol fonts as such.
+    RtfWriter::setSymbolFaces(fonts.symbolFontNames());
     QtClipboard clipboard;
     QtMessageService messages;
     QtShell shell;

@@ -1,13 +1,17 @@
 // Installed fonts: see qtfontcatalog.h.
 #include "qtfontcatalog.h"
 
+#include "sortednames.h"
+
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QSet>
 
 QtFontCatalog::QtFontCatalog()
 {
-    const QStringList families = QFontDatabase::families();
-    m_names = familyNames(families);
+    QStringList families = QFontDatabase::families();
+    families.removeIf(isGenericAlias);
+    m_names = SortedNames::sorted(familyNames(families));
     // A family counts as a symbol font when any foundry's version of it has a symbol
     // character map; the writing systems come from the font database, without loading
     // the fonts.
@@ -58,4 +62,12 @@ QStringList QtFontCatalog::familyNames(const QStringList &qtFamilies)
         names.append(name);
     }
     return names;
+}
+
+bool QtFontCatalog::isGenericAlias(const QString &qtFamily)
+{
+    static const QStringList generic{QStringLiteral("Sans Serif"), QStringLiteral("Serif"),
+                                     QStringLiteral("Monospace")};
+    // A real family of that name resolves to itself.
+    return generic.contains(qtFamily) && QFontInfo(QFont(qtFamily)).family() != qtFamily;
 }

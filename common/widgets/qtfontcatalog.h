@@ -1,4 +1,5 @@
-// Installed fonts from Qt's font database.
+// Installed fonts from Qt's font database: the families of real font files, in the order
+// of the suite's sorted lists.
 #pragma once
 
 #include "fontcatalog.h"
@@ -15,6 +16,9 @@ public:
     // and QFont picks a foundry by itself. Duplicates that this leaves are dropped.
     static QString familyName(const QString &qtFamily);
     static QStringList familyNames(const QStringList &qtFamilies);
+    // Qt lists the platform's generic names ("Sans Serif", "Serif", "Monospace") beside
+    // the installed families; they stand for some other font and are not listed.
+    static bool isGenericAlias(const QString &qtFamily);
 
 private:
     QStringList m_names;
