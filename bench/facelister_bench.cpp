@@ -1,8 +1,8 @@
 // Benchmarks of Facelister: building the preview and the HTML font list for a long list,
 // and the start-up of the window.
+#include "facelisterwindow.h"
 #include "filelocations.h"
 #include "fontlisthtml.h"
-#include "formfl.h"
 #include "previewbuilder.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
@@ -86,7 +86,7 @@ static void BM_FontListHtmlEditor(benchmark::State &state)
 BENCHMARK(BM_FontListHtmlEditor)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // Start-up of the real window with this machine's fonts, until the first preview is built.
-// Argument 0 runs the build at once; 1 waits for TimerRefresh as the program does, so it
+// Argument 0 runs the build at once; 1 waits for m_refreshTimer as the program does, so it
 // includes the timer's delay that lets the windows paint first.
 static void BM_FacelisterStartup(benchmark::State &state)
 {
@@ -99,7 +99,7 @@ static void BM_FacelisterStartup(benchmark::State &state)
         QtBusyPointer busy;
         SystemFileLocations files;
         QtSaveFileDialog saveDialog;
-        FormFL window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+        FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
         window.show();
         window.Form_Load();
         if (realTimer) {

@@ -1,14 +1,14 @@
 // Facelister's window driven offscreen with injected fonts and services: start-up, the
 // list commands, the refresh and its indicator, the sample rule, menus and commands.
+#include "facelisterwindow.h"
 #include "fakebusypointer.h"
 #include "fakeclipboard.h"
 #include "fakefilelocations.h"
 #include "fakefontcatalog.h"
 #include "fakemessageservice.h"
 #include "fakeshell.h"
-#include "formfl.h"
-#include "frmwait.h"
 #include "namedchild.h"
+#include "pleasewaitwindow.h"
 #include "qtfontcatalog.h"
 #include "qtsavefiledialog.h"
 #include "richtextedit.h"
@@ -60,7 +60,7 @@ const QStringList kFonts = {QStringLiteral("Verdana"),      QStringLiteral("Aria
                             QStringLiteral("Cambria Math"), QStringLiteral("Slim Jim"),
                             QStringLiteral("Tahoma")};
 
-class FormFLTest : public ::testing::Test {
+class FacelisterWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { makeWindow(kFonts); }
 
@@ -68,7 +68,7 @@ protected:
     {
         form.reset();
         catalog.setNames(fonts);
-        form = std::make_unique<FormFL>(
+        form = std::make_unique<FacelisterWindow>(
             FacelisterServices{catalog, clipboard, messages, shell, busy, files, saveDialog});
     }
 
@@ -131,10 +131,10 @@ protected:
     FakeBusyPointer busy;
     FakeFileLocations files;
     FakeSaveDialog saveDialog;
-    std::unique_ptr<FormFL> form;
+    std::unique_ptr<FacelisterWindow> form;
 };
 
-TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
+TEST_F(FacelisterWindowTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
 {
     form->show();
     form->Form_Load();
@@ -149,7 +149,7 @@ TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
     // The bar stands at one fifth: the installed fonts out of five times their number.
     EXPECT_EQ(form->progress().max(), 35);
     EXPECT_EQ(form->progress().fillWidth(), 5385 / 5);
-    FrmWait *wait = form->waitWindow();
+    PleaseWaitWindow *wait = form->waitWindow();
     EXPECT_TRUE(wait->isVisible());
     EXPECT_EQ(wait->status(), QStringLiteral("Creating preview..."));
     EXPECT_EQ(wait->message(), QStringLiteral("Please wait while Facelister loads..."));
@@ -172,14 +172,14 @@ TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
     EXPECT_EQ(form->sampleChoice(), 1);
 }
 
-TEST_F(FormFLTest, TheRealTimerRunsTheBuildOnItsFirstTick)
+TEST_F(FacelisterWindowTest, TheRealTimerRunsTheBuildOnItsFirstTick)
 {
     form->Form_Load();
     EXPECT_TRUE(QTest::qWaitFor([this] { return form->buildCount() == 1; }, 5000));
     EXPECT_FALSE(timer("TimerRefresh")->isActive());
 }
 
-TEST_F(FormFLTest, SecondRefreshDuringABuildDoesNothing)
+TEST_F(FacelisterWindowTest, SecondRefreshDuringABuildDoesNothing)
 {
     load();
     form->CommandPreview_Click();
@@ -192,7 +192,7 @@ TEST_F(FormFLTest, SecondRefreshDuringABuildDoesNothing)
     EXPECT_FALSE(timer("TimerRefresh")->isActive());
 }
 
-TEST_F(FormFLTest, IndicatorPassesTheFocusOnToTheRefreshButton)
+TEST_F(FacelisterWindowTest, IndicatorPassesTheFocusOnToTheRefreshButton)
 {
     load();
     QApplication::setActiveWindow(form.get());
@@ -200,14 +200,14 @@ TEST_F(FormFLTest, IndicatorPassesTheFocusOnToTheRefreshButton)
     EXPECT_EQ(QApplication::focusWidget(), child<QPushButton>("CommandPreview"));
 }
 
-TEST_F(FormFLTest, PressingTheIndicatorRefreshes)
+TEST_F(FacelisterWindowTest, PressingTheIndicatorRefreshes)
 {
     load();
     QTest::mouseClick(child<QLineEdit>("TextRP"), Qt::LeftButton);
     EXPECT_TRUE(timer("TimerRefresh")->isActive());
 }
 
-TEST_F(FormFLTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDate)
+TEST_F(FacelisterWindowTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDate)
 {
     load();
     auto *symbols = child<QCheckBox>("CheckSF");
@@ -225,7 +225,7 @@ TEST_F(FormFLTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDat
     EXPECT_FALSE(indicatorBold());
 }
 
-TEST_F(FormFLTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
+TEST_F(FacelisterWindowTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
 {
     load();
     auto *system = child<QCheckBox>("CheckSYS");
@@ -242,7 +242,7 @@ TEST_F(FormFLTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
     EXPECT_EQ(listed(), before);
 }
 
-TEST_F(FormFLTest, FlashTurnsRedBlackRedBlackAndStaysBold)
+TEST_F(FacelisterWindowTest, FlashTurnsRedBlackRedBlackAndStaysBold)
 {
     load();
     EXPECT_EQ(indicatorColour(), QColor(Qt::black));
@@ -262,7 +262,7 @@ TEST_F(FormFLTest, FlashTurnsRedBlackRedBlackAndStaysBold)
     EXPECT_EQ(timer("TimerFP")->interval(), 200);
 }
 
-TEST_F(FormFLTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
+TEST_F(FacelisterWindowTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
 {
     load();
     auto *size = child<QComboBox>("ComboFS");
@@ -284,7 +284,7 @@ TEST_F(FormFLTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
     EXPECT_FALSE(samples->isChecked());
 }
 
-TEST_F(FormFLTest, TypingASizeAppliesTheSampleRuleAtOnce)
+TEST_F(FacelisterWindowTest, TypingASizeAppliesTheSampleRuleAtOnce)
 {
     load();
     auto *size = child<QComboBox>("ComboFS");
@@ -298,7 +298,7 @@ TEST_F(FormFLTest, TypingASizeAppliesTheSampleRuleAtOnce)
     EXPECT_TRUE(samples->isChecked());
 }
 
-TEST_F(FormFLTest, BuildNormalisesTheSizeText)
+TEST_F(FacelisterWindowTest, BuildNormalisesTheSizeText)
 {
     load();
     auto *size = child<QComboBox>("ComboFS");
@@ -309,7 +309,7 @@ TEST_F(FormFLTest, BuildNormalisesTheSizeText)
     EXPECT_EQ(form->preview()->formatAt(12).size, 8.0);
 }
 
-TEST_F(FormFLTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
+TEST_F(FacelisterWindowTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
 {
     load();
     auto *remove = child<QPushButton>("CommandRemove");
@@ -334,7 +334,7 @@ TEST_F(FormFLTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
     EXPECT_FALSE(action("mnuCPlainText")->isEnabled());
 }
 
-TEST_F(FormFLTest, CapitalisingArialKeepsItsPlaceAndTheCount)
+TEST_F(FacelisterWindowTest, CapitalisingArialKeepsItsPlaceAndTheCount)
 {
     load();
     selectEntry(QStringLiteral("Arial"));
@@ -348,7 +348,7 @@ TEST_F(FormFLTest, CapitalisingArialKeepsItsPlaceAndTheCount)
     EXPECT_TRUE(form->preview()->text().contains(QStringLiteral("ARIAL   BOLD  ITALIC")));
 }
 
-TEST_F(FormFLTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
+TEST_F(FacelisterWindowTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
 {
     load();
     form->CommandRL_Click(); // a reset leaves nothing selected
@@ -359,7 +359,7 @@ TEST_F(FormFLTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
     EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("5 fonts listed"));
 }
 
-TEST_F(FormFLTest, ClickInThePreviewSelectsThatFontInTheList)
+TEST_F(FacelisterWindowTest, ClickInThePreviewSelectsThatFontInTheList)
 {
     load();
     RichTextEdit *preview = form->preview();
@@ -377,7 +377,7 @@ TEST_F(FormFLTest, ClickInThePreviewSelectsThatFontInTheList)
     EXPECT_FALSE(child<QPushButton>("CommandRemove")->isEnabled());
 }
 
-TEST_F(FormFLTest, MouseClickOnALineOfThePreviewSelectsItsFont)
+TEST_F(FacelisterWindowTest, MouseClickOnALineOfThePreviewSelectsItsFont)
 {
     load();
     form->resize(700, 900);
@@ -397,7 +397,7 @@ TEST_F(FormFLTest, MouseClickOnALineOfThePreviewSelectsItsFont)
     EXPECT_TRUE(remove->isEnabled());
 }
 
-TEST_F(FormFLTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
+TEST_F(FacelisterWindowTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
 {
     load();
     form->resize(form->minimumSizeHint());
@@ -412,7 +412,7 @@ TEST_F(FormFLTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
     EXPECT_GE(sizeText->width(), sizeText->fontMetrics().horizontalAdvance(QStringLiteral("22.5")));
 }
 
-TEST_F(FormFLTest, MenusFollowThePreviewAndTheList)
+TEST_F(FacelisterWindowTest, MenusFollowThePreviewAndTheList)
 {
     form->mnuFile_Click();
     form->mnuEdit_Click();
@@ -430,7 +430,7 @@ TEST_F(FormFLTest, MenusFollowThePreviewAndTheList)
     EXPECT_EQ(action("mnuOHelp")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
-TEST_F(FormFLTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
+TEST_F(FacelisterWindowTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
 {
     makeWindow({});
     load();
@@ -442,7 +442,7 @@ TEST_F(FormFLTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
     EXPECT_FALSE(action("mnuCPlainText")->isEnabled());
 }
 
-TEST_F(FormFLTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
+TEST_F(FacelisterWindowTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
 {
     load();
     form->mnuCopy_Click();
@@ -455,7 +455,7 @@ TEST_F(FormFLTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
     EXPECT_EQ(clipboard.clears, 2);
 }
 
-TEST_F(FormFLTest, SaveAsWritesRtfAndCancelWritesNothing)
+TEST_F(FacelisterWindowTest, SaveAsWritesRtfAndCancelWritesNothing)
 {
     load();
     const QString path = QDir(files.userDataFolder()).filePath(QStringLiteral("fonts.rtf"));
@@ -481,7 +481,7 @@ TEST_F(FormFLTest, SaveAsWritesRtfAndCancelWritesNothing)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST_F(FormFLTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
+TEST_F(FacelisterWindowTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
 {
     load();
     files.setProgramFolderWritable(false); // the program folder is now a plain file
@@ -499,7 +499,7 @@ TEST_F(FormFLTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
     EXPECT_EQ(messages.shown.first().title, QStringLiteral("Facelister"));
 }
 
-TEST_F(FormFLTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
+TEST_F(FacelisterWindowTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
 {
     load();
     messages.answers = {MessageService::Answer::Cancel};
@@ -523,7 +523,7 @@ TEST_F(FormFLTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
     EXPECT_FALSE(busy.windowBusy);
 }
 
-TEST_F(FormFLTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
+TEST_F(FacelisterWindowTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
 {
     load();
     files.setProgramFolderWritable(false);
@@ -534,21 +534,21 @@ TEST_F(FormFLTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
     EXPECT_TRUE(QFile::exists(shell.documents.first()));
 }
 
-TEST_F(FormFLTest, PrintWithEmptyPreviewDoesNothing)
+TEST_F(FacelisterWindowTest, PrintWithEmptyPreviewDoesNothing)
 {
     form->mnuPrint_Click();
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_TRUE(shell.documents.isEmpty());
 }
 
-TEST_F(FormFLTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
+TEST_F(FacelisterWindowTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
 {
     form->mnuOHelp_Click();
     QTest::mouseClick(child<QPushButton>("CommandHelp"), Qt::LeftButton);
     ASSERT_EQ(shell.addresses.size(), 2);
     EXPECT_TRUE(shell.addresses.first().endsWith(QStringLiteral("facelister.html")));
     // The build puts the page where the programs find it.
-    const QUrl bundled(FormFL::helpAddress(QCoreApplication::applicationDirPath()));
+    const QUrl bundled(FacelisterWindow::helpAddress(QCoreApplication::applicationDirPath()));
     EXPECT_TRUE(QFile::exists(bundled.toLocalFile())) << bundled.toString().toStdString();
     form->mnuAbout_Click();
     ASSERT_EQ(messages.shown.size(), 1);
@@ -558,11 +558,11 @@ TEST_F(FormFLTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
         QStringLiteral("We are always looking for suggestions for how to improve our software")));
 }
 
-TEST_F(FormFLTest, PleaseWaitWindowStaysUntilTheBuildEnds)
+TEST_F(FacelisterWindowTest, PleaseWaitWindowStaysUntilTheBuildEnds)
 {
     form->show();
     form->Form_Load();
-    FrmWait *wait = form->waitWindow();
+    PleaseWaitWindow *wait = form->waitWindow();
     QTest::keyClick(wait, Qt::Key_Escape);
     EXPECT_TRUE(wait->isVisible());
     EXPECT_FALSE(wait->close());
@@ -571,7 +571,7 @@ TEST_F(FormFLTest, PleaseWaitWindowStaysUntilTheBuildEnds)
     EXPECT_FALSE(wait->isVisible());
 }
 
-TEST_F(FormFLTest, ExitClosesTheWindows)
+TEST_F(FacelisterWindowTest, ExitClosesTheWindows)
 {
     form->show();
     form->Form_Load();
@@ -627,7 +627,7 @@ TEST_F(SaveDialogTest, BareNameOfAnExistingFileAsksBeforeReplacingIt)
     EXPECT_TRUE(asked);
 }
 
-TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
+TEST(FacelisterWindowRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
 {
     QtFontCatalog catalog;
     FakeClipboard clipboard;
@@ -636,7 +636,7 @@ TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
     FakeBusyPointer busy;
     FakeFileLocations files;
     FakeSaveDialog saveDialog;
-    FormFL form({catalog, clipboard, messages, shell, busy, files, saveDialog});
+    FacelisterWindow form({catalog, clipboard, messages, shell, busy, files, saveDialog});
     form.show();
     form.Form_Load();
     EXPECT_TRUE(form.waitWindow()->grab().save(
