@@ -1,6 +1,7 @@
 // Installed fonts: see qtfontcatalog.h.
 #include "qtfontcatalog.h"
 
+#include <QFont>
 #include <QFontDatabase>
 #include <QSet>
 
@@ -34,6 +35,45 @@ QString QtFontCatalog::name(int index) const
 bool QtFontCatalog::isSymbolFont(int index) const
 {
     return m_symbol.value(index, false);
+}
+
+QtFontCatalog::CharacterMap &QtFontCatalog::characterMap(const QString &family) const
+{
+    const QString folded = family.toCaseFolded();
+    auto found = m_maps.find(folded);
+    if (found != m_maps.end())
+        return *found;
+    if (m_namesByFolded.isEmpty()) {
+        for (const QString &name : m_names)
+            m_namesByFolded.insert(name.toCaseFolded(), name);
+    }
+    CharacterMap map;
+    const QString installed = m_namesByFolded.value(folded);
+    if (!installed.isEmpty()) {
+        QFont font(installed);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        map.font = QRawFont::fromFont(font);
+        // The font database may put a similar family in place of one it cannot load;
+        // that family's glyphs say nothing about this one.
+        if (map.font.familyName().compare(installed, Qt::CaseInsensitive) != 0)
+            map.font = QRawFont();
+    }
+    return *m_maps.insert(folded, map);
+}
+
+bool QtFontCatalog::hasGlyphsFor(const QString &family, const QList<char32_t> &characters) const
+{
+    CharacterMap &map = characterMap(family);
+    if (!map.font.isValid())
+        return characters.isEmpty();
+    for (const char32_t c : characters) {
+        auto known = map.known.find(c);
+        if (known == map.known.end())
+            known = map.known.insert(c, map.font.supportsCharacter(uint(c)));
+        if (!*known)
+            return false;
+    }
+    return true;
 }
 
 QString QtFontCatalog::familyName(const QString &qtFamily)
