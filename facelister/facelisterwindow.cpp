@@ -33,6 +33,7 @@
 #include <QLoggingCategory>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -66,7 +67,7 @@ void FacelisterWindow::setupControls()
 {
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
-    layout->addWidget(createFontsFrame(central), 2);
+    layout->addWidget(createFontsFrame(central), 1);
     layout->addWidget(createSettingsFrame(central));
     layout->addLayout(createRefreshRow(central));
 
@@ -74,7 +75,17 @@ void FacelisterWindow::setupControls()
     m_preview->setToolTip(QStringLiteral("This is a Preview of the list of fonts."));
     // However small the window, the title and the first font's line stay in view.
     m_preview->setMinimumHeight(10 * m_preview->fontMetrics().height());
-    layout->addWidget(m_preview, 3);
+    layout->addWidget(m_preview, 1);
+    // The list and the preview share the height alike, each above its smallest, rather
+    // than the preview first taking all it would like.
+    for (QWidget *grows :
+         {static_cast<QWidget *>(m_fontsFrame), static_cast<QWidget *>(m_preview)}) {
+        QSizePolicy policy = grows->sizePolicy();
+        policy.setVerticalPolicy(QSizePolicy::Ignored);
+        grows->setSizePolicy(policy);
+        // An ignored policy would also ignore the layout's smallest height.
+        grows->setMinimumHeight(qMax(grows->minimumHeight(), grows->minimumSizeHint().height()));
+    }
 
     m_helpButton = named(new QPushButton(QStringLiteral("Help..."), central), "CommandHelp");
     m_helpButton->setToolTip(QStringLiteral("Online Help"));
@@ -96,9 +107,15 @@ void FacelisterWindow::setupControls()
 QGroupBox *FacelisterWindow::createFontsFrame(QWidget *parent)
 {
     m_fontsFrame = named(new QGroupBox(QStringLiteral("Fonts to use"), parent), "Frame1");
+    m_searchBox = named(new QLineEdit(m_fontsFrame), "TextSearch");
+    m_searchBox->setPlaceholderText(QStringLiteral("Find a font by name"));
+    m_searchBox->setClearButtonEnabled(true);
+    m_searchBox->setToolTip(QStringLiteral("List only the fonts whose names contain this text."));
     m_fontListBox = named(new QListWidget(m_fontsFrame), "ListFonts");
     m_fontListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     m_fontListBox->setToolTip(QStringLiteral("These fonts will be used in the Preview."));
+    // Enough rows to pick from however small the window.
+    m_fontListBox->setMinimumHeight(6 * m_fontListBox->fontMetrics().height());
     m_symbolFontsBox =
         named(new QCheckBox(QStringLiteral("Include s&ymbol fonts"), m_fontsFrame), "CheckSF");
     m_systemFontsBox =
@@ -130,8 +147,11 @@ QGroupBox *FacelisterWindow::createFontsFrame(QWidget *parent)
     listSide->addStretch(1);
     listSide->addWidget(m_availableLabel);
     listSide->addWidget(m_listedLabel);
+    auto *listColumn = new QVBoxLayout;
+    listColumn->addWidget(m_searchBox);
+    listColumn->addWidget(m_fontListBox, 1);
     auto *frameLayout = new QHBoxLayout(m_fontsFrame);
-    frameLayout->addWidget(m_fontListBox, 1);
+    frameLayout->addLayout(listColumn, 1);
     frameLayout->addLayout(listSide);
     return m_fontsFrame;
 }
@@ -160,12 +180,33 @@ QGroupBox *FacelisterWindow::createSettingsFrame(QWidget *parent)
     m_samplesBox->setChecked(true);
     m_samplesBox->setToolTip(
         QStringLiteral("Inclide a sample of each font in Bold and in Italic."));
-    auto *frameLayout = new QHBoxLayout(m_settingsFrame);
-    frameLayout->addWidget(m_sizeLabel);
-    frameLayout->addWidget(m_sizeBox);
-    frameLayout->addSpacing(16);
-    frameLayout->addWidget(m_samplesBox);
-    frameLayout->addStretch(1);
+    m_sampleLabel = named(new QLabel(QStringLiteral("Sa&mple text:"), m_settingsFrame), "Label4");
+    m_sampleBox = named(new QLineEdit(m_settingsFrame), "TextSample");
+    m_sampleBox->setClearButtonEnabled(true);
+    m_sampleBox->setToolTip(
+        QStringLiteral("Text to show after each font's name in the Preview; empty for none."));
+    m_sampleLabel->setBuddy(m_sampleBox);
+    m_coverageBox =
+        named(new QCheckBox(QStringLiteral("Only fonts with every character of the sample"),
+                            m_settingsFrame),
+              "CheckCover");
+    m_coverageBox->setToolTip(QStringLiteral(
+        "List only the fonts that have a character of their own for every character of the "
+        "sample text."));
+
+    auto *sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(m_sizeLabel);
+    sizeRow->addWidget(m_sizeBox);
+    sizeRow->addSpacing(16);
+    sizeRow->addWidget(m_samplesBox);
+    sizeRow->addStretch(1);
+    auto *sampleRow = new QHBoxLayout;
+    sampleRow->addWidget(m_sampleLabel);
+    sampleRow->addWidget(m_sampleBox, 1);
+    auto *frameLayout = new QVBoxLayout(m_settingsFrame);
+    frameLayout->addLayout(sizeRow);
+    frameLayout->addLayout(sampleRow);
+    frameLayout->addWidget(m_coverageBox);
     return m_settingsFrame;
 }
 
@@ -226,6 +267,9 @@ void FacelisterWindow::setupConnections()
     // A click on the entry already selected counts too, as it re-enables the commands.
     connect(m_fontListBox, &QListWidget::itemSelectionChanged, this, [this] { ListFonts_Click(); });
     connect(m_fontListBox, &QListWidget::itemClicked, this, [this] { ListFonts_Click(); });
+    connect(m_searchBox, &QLineEdit::textChanged, this, [this] { TextSearch_Change(); });
+    connect(m_sampleBox, &QLineEdit::textChanged, this, [this] { TextSample_Change(); });
+    connect(m_coverageBox, &QCheckBox::clicked, this, [this] { CheckCover_Click(); });
     connect(m_symbolFontsBox, &QCheckBox::clicked, this, [this] { CheckSF_Click(); });
     connect(m_systemFontsBox, &QCheckBox::clicked, this, [this] { CheckSYS_Click(); });
     connect(m_samplesBox, &QCheckBox::clicked, this, [this] { CheckBI_Click(); });
@@ -291,11 +335,17 @@ void FacelisterWindow::rebuildList(bool markOutOfDate)
     m_fontListBox->setVisible(true);
 }
 
-void FacelisterWindow::showList()
+void FacelisterWindow::showList(bool keepScroll)
 {
     const QSignalBlocker blocker(m_fontListBox);
+    QScrollBar *scroll = m_fontListBox->verticalScrollBar();
+    const int scrolled = scroll->value();
     m_fontListBox->clear();
     m_fontListBox->addItems(m_list.entries());
+    // After a change to one entry the rows stay where they were, as in any list; the
+    // selection is only brought into view when it left it.
+    if (keepScroll)
+        scroll->setValue(scrolled);
     showSelection();
 }
 
@@ -321,7 +371,7 @@ void FacelisterWindow::CommandRemove_Click()
 {
     if (!m_list.removeSelected())
         return;
-    showList();
+    showList(true);
     updateListedCount();
     if (m_list.count() < 2)
         m_removeButton->setEnabled(false);
@@ -334,7 +384,7 @@ void FacelisterWindow::CommandCap_Click()
         return;
     m_services.busy.setBusy(true);
     m_list.capitaliseSelected();
-    showList();
+    showList(true);
     m_services.busy.setBusy(false);
     FlashPreview();
 }
@@ -360,6 +410,36 @@ void FacelisterWindow::CheckSYS_Click()
 {
     if (m_systemFontsBox->isChecked() != m_list.builtWithSystem())
         FlashPreview();
+}
+
+void FacelisterWindow::TextSearch_Change()
+{
+    m_list.setSearch(m_searchBox->text());
+    showListedFonts();
+}
+
+void FacelisterWindow::TextSample_Change()
+{
+    FlashPreview();
+    if (m_coverageBox->isChecked())
+        CheckCover_Click();
+}
+
+void FacelisterWindow::CheckCover_Click()
+{
+    // The first filter loads every font's character map, which takes a while.
+    m_services.busy.setBusy(true);
+    m_list.setRequiredText(m_services.fonts,
+                           m_coverageBox->isChecked() ? m_sampleBox->text() : QString());
+    m_services.busy.setBusy(false);
+    showListedFonts();
+}
+
+void FacelisterWindow::showListedFonts()
+{
+    showList();
+    updateListedCount();
+    FlashPreview();
 }
 
 void FacelisterWindow::mnuCPlainText_Click()
@@ -413,9 +493,16 @@ void FacelisterWindow::TimerRefresh_Timer()
     const PreviewBuilder::Size size = PreviewBuilder::normaliseSize(m_sizeBox->currentText());
     if (size.text != m_sizeBox->currentText())
         m_sizeBox->setCurrentText(size.text);
-    PreviewBuilder::build(*m_preview, m_list.entries(), size.points, m_samplesBox->isChecked(),
-                          &m_progress,
-                          [this](const QString &status) { m_waitWindow->setStatus(status); });
+    PreviewBuilder::Options options;
+    options.size = size.points;
+    options.samples = m_samplesBox->isChecked();
+    options.sampleText = m_sampleBox->text();
+    options.isSymbolFont = [this](const QString &entry) { return m_list.isSymbolFont(entry); };
+    m_previewEntries = m_list.entries();
+    m_previewLines =
+        PreviewBuilder::build(*m_preview, m_previewEntries, options, &m_progress,
+                              [this](const QString &status) { m_waitWindow->setStatus(status); })
+            .lines;
     m_progress.setValue(0);
     m_waitWindow->unload();
     setBuildControlsEnabled(true);
@@ -472,9 +559,23 @@ void FacelisterWindow::CheckBI_Click()
     m_samplesChoice = m_samplesBox->isChecked() ? 1 : 0;
 }
 
+QString FacelisterWindow::symbolNameAtSelection() const
+{
+    const int start = m_preview->selStart();
+    const int end = start + m_preview->selLength();
+    for (qsizetype i = 0; i < m_previewLines.size(); ++i) {
+        const PreviewBuilder::Line &line = m_previewLines.at(i);
+        if (line.plainLength > 0 && start >= line.start && end <= line.start + line.plainLength)
+            return m_previewEntries.at(i);
+    }
+    return {};
+}
+
 void FacelisterWindow::linkPreviewToList()
 {
-    const QString face = m_preview->selFontName();
+    // A symbol font's name is written in the default face, which names no entry.
+    const QString symbolName = symbolNameAtSelection();
+    const QString face = symbolName.isEmpty() ? m_preview->selFontName() : symbolName;
     m_list.setSelected(face.size() > 1 ? m_list.indexOf(face) : -1);
     showSelection();
 }
@@ -610,7 +711,8 @@ void FacelisterWindow::mnuX_Click()
 void FacelisterWindow::mnuCopy_Click()
 {
     m_services.clipboard.clear();
-    m_services.clipboard.setRtf(m_preview->rtf());
+    // The plain text goes beside the rich text, for editors that take no RTF.
+    m_services.clipboard.setRtfAndText(m_preview->rtf(), m_preview->text());
 }
 
 QString FacelisterWindow::helpAddress(const QString &programFolder)

@@ -5,6 +5,7 @@
 
 #include "facelisterservices.h"
 #include "fontlist.h"
+#include "previewbuilder.h"
 #include "progressstate.h"
 
 #include <QMainWindow>
@@ -44,6 +45,8 @@ public:
     void ListFonts_Click();
     void CheckSF_Click();
     void CheckSYS_Click();
+    void TextSearch_Change();
+    void CheckCover_Click();
 
     // The preview.
     void CommandPreview_Click();
@@ -52,6 +55,7 @@ public:
     void TimerFP_Timer();
     void applySampleRule();
     void CheckBI_Click();
+    void TextSample_Change();
     void R_Click();
     void R_MouseUp();
     void R_KeyUp();
@@ -93,7 +97,9 @@ private:
     void setupConnections();
 
     void rebuildList(bool markOutOfDate);
-    void showList();
+    void showList(bool keepScroll = false);
+    void showListedFonts();
+    QString symbolNameAtSelection() const;
     void showSelection();
     void updateListedCount();
     void linkPreviewToList();
@@ -107,6 +113,7 @@ private:
     ProgressState m_progress{ProgressState::kFacelisterBarWidth};
 
     QGroupBox *m_fontsFrame = nullptr;
+    QLineEdit *m_searchBox = nullptr;
     QListWidget *m_fontListBox = nullptr;
     QCheckBox *m_symbolFontsBox = nullptr;
     QCheckBox *m_systemFontsBox = nullptr;
@@ -119,6 +126,9 @@ private:
     QLabel *m_sizeLabel = nullptr;
     QComboBox *m_sizeBox = nullptr;
     QCheckBox *m_samplesBox = nullptr;
+    QLabel *m_sampleLabel = nullptr;
+    QLineEdit *m_sampleBox = nullptr;
+    QCheckBox *m_coverageBox = nullptr;
     QLineEdit *m_outOfDateIndicator = nullptr;
     QPushButton *m_refreshButton = nullptr;
     RichTextEdit *m_preview = nullptr;
@@ -144,4 +154,7 @@ private:
     bool m_hasLoaded = false;
     int m_buildCount = 0;
     QString m_lastSaveName;
+    // What the preview was built from, to tell which entry a place in it belongs to.
+    QStringList m_previewEntries;
+    QList<PreviewBuilder::Line> m_previewLines;
 };

@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -397,6 +398,42 @@ TEST_F(FacelisterWindowTest, MouseClickOnALineOfThePreviewSelectsItsFont)
     EXPECT_TRUE(remove->isEnabled());
 }
 
+// Every control of the window, by the name it is known by.
+const char *const kControls[] = {"TextSearch",     "ListFonts",  "CheckSF",    "CheckSYS",
+                                 "CommandRemove",  "CommandCap", "CommandRL",  "Label1",
+                                 "Label2",         "Label3",     "ComboFS",    "CheckBI",
+                                 "Label4",         "TextSample", "CheckCover", "TextRP",
+                                 "CommandPreview", "R",          "CommandHelp"};
+
+TEST_F(FacelisterWindowTest, AtItsSmallestEveryControlIsWholeAndApartAndExtraRoomIsShared)
+{
+    load();
+    form->resize(400, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), form->minimumSize());
+    EXPECT_TRUE(form->grab().save(QDir::temp().filePath(QStringLiteral("facelister-min.png"))));
+    QList<QRect> placed;
+    for (const char *name : kControls) {
+        auto *control = child<QWidget>(name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(control->isVisible()) << name;
+        const QRect rect(control->mapTo(form.get(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(form->rect().contains(rect)) << name;
+        EXPECT_GE(rect.height(), control->minimumSizeHint().height()) << name;
+        for (const QRect &other : std::as_const(placed))
+            EXPECT_FALSE(rect.intersects(other)) << name;
+        placed.append(rect);
+    }
+
+    const int listHeight = child<QListWidget>("ListFonts")->height();
+    const int previewHeight = form->preview()->height();
+    form->resize(form->width() + 200, form->height() + 300);
+    QApplication::processEvents();
+    EXPECT_GT(child<QListWidget>("ListFonts")->height(), listHeight + 50);
+    EXPECT_GT(form->preview()->height(), previewHeight + 50);
+    EXPECT_TRUE(form->grab().save(QDir::temp().filePath(QStringLiteral("facelister-large.png"))));
+}
+
 TEST_F(FacelisterWindowTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
 {
     load();
@@ -449,6 +486,7 @@ TEST_F(FacelisterWindowTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
     ASSERT_TRUE(clipboard.rich.has_value());
     EXPECT_TRUE(clipboard.rich->startsWith("{\\rtf"));
     EXPECT_TRUE(clipboard.rich->contains("Courier New"));
+    EXPECT_EQ(clipboard.plain, form->preview()->text()); // for plain-text editors
     form->mnuCPlainText_Click();
     EXPECT_EQ(clipboard.text(),
               QStringLiteral("Arial\r\nCourier New\r\nSLIM JIM\r\nTahoma\r\nVerdana\r\n"));
@@ -651,6 +689,85 @@ TEST(FacelisterWindowRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreensh
 
     const QString shot = QDir::temp().filePath(QStringLiteral("facelister-window.png"));
     EXPECT_TRUE(form.grab().save(shot));
+}
+
+TEST_F(FacelisterWindowTest, RemoveAndCapitaliseLeaveTheListWhereItWasScrolled)
+{
+    QStringList fonts;
+    for (int i = 0; i < 60; ++i)
+        fonts.append(QStringLiteral("Font %1").arg(i, 2, 10, QLatin1Char('0')));
+    makeWindow(fonts);
+    load();
+    auto *list = child<QListWidget>("ListFonts");
+    for (auto command :
+         {&FacelisterWindow::CommandRemove_Click, &FacelisterWindow::CommandCap_Click}) {
+        list->scrollToItem(list->item(30), QAbstractItemView::PositionAtTop);
+        const int scrolled = list->verticalScrollBar()->value();
+        ASSERT_GT(scrolled, 0);
+        selectEntry(list->item(31)->text());
+        (form.get()->*command)();
+        EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+    }
+}
+
+TEST_F(FacelisterWindowTest, SearchAndSampleFilterTheListAndTheCountsThroughRemoveAndReset)
+{
+    catalog.setGlyphs(QStringLiteral("Courier New"), QStringLiteral("ABCabc"));
+    load();
+    QTest::keyClicks(child<QLineEdit>("TextSearch"), QStringLiteral("IER"));
+    EXPECT_EQ(listed(), QStringList{QStringLiteral("Courier New")});
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("1 fonts listed"));
+    EXPECT_TRUE(indicatorBold());
+
+    child<QLineEdit>("TextSearch")->clear();
+    child<QLineEdit>("TextSample")->setText(QStringLiteral("Жук"));
+    QTest::mouseClick(child<QCheckBox>("CheckCover"), Qt::LeftButton);
+    EXPECT_FALSE(listed().contains(QStringLiteral("Courier New")));
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("4 fonts listed"));
+    selectEntry(QStringLiteral("Tahoma"));
+    form->CommandRemove_Click();
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("3 fonts listed"));
+    form->CommandRL_Click();
+    EXPECT_EQ(listed(), QStringList({QStringLiteral("Arial"), QStringLiteral("SLIM JIM"),
+                                     QStringLiteral("Tahoma"), QStringLiteral("Verdana")}));
+
+    form->CommandPreview_Click();
+    form->TimerRefresh_Timer();
+    EXPECT_TRUE(form->preview()->text().contains(QStringLiteral("Tahoma: Жук - Bold, Italic")));
+    child<QLineEdit>("TextSample")->setText(QStringLiteral("abc"));
+    EXPECT_TRUE(listed().contains(QStringLiteral("Courier New")));
+}
+
+TEST_F(FacelisterWindowTest, SymbolFontLineLinksItsDefaultFaceNameToItsEntry)
+{
+    catalog.setSymbolFonts({QStringLiteral("Webdings")});
+    makeWindow(kFonts + QStringList{QStringLiteral("Webdings")});
+    load();
+    child<QCheckBox>("CheckSF")->setChecked(true);
+    form->CommandPreview_Click();
+    form->TimerRefresh_Timer();
+    RichTextEdit *preview = form->preview();
+    const int line = int(preview->text().indexOf(QStringLiteral("Webdings: ABC abc 123 - Bold")));
+    ASSERT_GE(line, 0);
+    EXPECT_EQ(preview->formatAt(line).face, preview->defaultFormat().face);
+    preview->select(line + 2, 3);
+    form->R_MouseUp();
+    EXPECT_EQ(selectedEntry(), QStringLiteral("Webdings"));
+}
+
+TEST(FacelisterRealFontsTest, GlyphFilterKeepsOnlyTheFontsWithCyrillic)
+{
+    QtFontCatalog catalog;
+    FontList list;
+    list.build(catalog, true, true);
+    const QString withCyrillic = QStringLiteral("DejaVu Sans");
+    const QString without = QStringLiteral("DejaVu Math TeX Gyre");
+    ASSERT_TRUE(list.entries().contains(without));
+    list.setRequiredText(catalog, QStringLiteral("Съешь же ещё"));
+    EXPECT_TRUE(list.entries().contains(withCyrillic));
+    EXPECT_FALSE(list.entries().contains(without));
+    list.setRequiredText(catalog, QStringLiteral("Abc"));
+    EXPECT_TRUE(list.entries().contains(without));
 }
 
 } // namespace
