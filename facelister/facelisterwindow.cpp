@@ -6,6 +6,7 @@
 #include "filelocations.h"
 #include "fontcatalog.h"
 #include "fontlisthtml.h"
+#include "fontlistpanel.h"
 #include "helppage.h"
 #include "messageservice.h"
 #include "named.h"
@@ -15,6 +16,7 @@
 #include "publisher.h"
 #include "richtextedit.h"
 #include "savefiledialog.h"
+#include "settingspanel.h"
 #include "shellservice.h"
 #include "textfile.h"
 
@@ -25,7 +27,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,6 @@
 #include <QLoggingCategory>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -67,8 +67,10 @@ void FacelisterWindow::setupControls()
 {
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
-    layout->addWidget(createFontsFrame(central), 1);
-    layout->addWidget(createSettingsFrame(central));
+    m_fontsPanel = new FontListPanel(central);
+    layout->addWidget(m_fontsPanel, 1);
+    m_settingsPanel = new SettingsPanel(central);
+    layout->addWidget(m_settingsPanel);
     layout->addLayout(createRefreshRow(central));
 
     m_preview = named(new RichTextEdit(central), "R");
@@ -79,7 +81,7 @@ void FacelisterWindow::setupControls()
     // The list and the preview share the height alike, each above its smallest, rather
     // than the preview first taking all it would like.
     for (QWidget *grows :
-         {static_cast<QWidget *>(m_fontsFrame), static_cast<QWidget *>(m_preview)}) {
+         {static_cast<QWidget *>(m_fontsPanel), static_cast<QWidget *>(m_preview)}) {
         QSizePolicy policy = grows->sizePolicy();
         policy.setVerticalPolicy(QSizePolicy::Ignored);
         grows->setSizePolicy(policy);
@@ -102,112 +104,6 @@ void FacelisterWindow::setupControls()
     m_flashTimer = named(new QTimer(this), "TimerFP");
     m_flashTimer->setInterval(kFlashIntervalMs);
     m_waitWindow = new PleaseWaitWindow(m_progress, this);
-}
-
-QGroupBox *FacelisterWindow::createFontsFrame(QWidget *parent)
-{
-    m_fontsFrame = named(new QGroupBox(QStringLiteral("Fonts to use"), parent), "Frame1");
-    m_searchBox = named(new QLineEdit(m_fontsFrame), "TextSearch");
-    m_searchBox->setPlaceholderText(QStringLiteral("Find a font by name"));
-    m_searchBox->setClearButtonEnabled(true);
-    m_searchBox->setToolTip(QStringLiteral("List only the fonts whose names contain this text."));
-    m_fontListBox = named(new QListWidget(m_fontsFrame), "ListFonts");
-    m_fontListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_fontListBox->setToolTip(QStringLiteral("These fonts will be used in the Preview."));
-    // Enough rows to pick from however small the window.
-    m_fontListBox->setMinimumHeight(6 * m_fontListBox->fontMetrics().height());
-    m_symbolFontsBox =
-        named(new QCheckBox(QStringLiteral("Include s&ymbol fonts"), m_fontsFrame), "CheckSF");
-    m_systemFontsBox =
-        named(new QCheckBox(QStringLiteral("Include sys&tem fonts"), m_fontsFrame), "CheckSYS");
-    m_removeButton = named(new QPushButton(QStringLiteral("&Remove selected font"), m_fontsFrame),
-                           "CommandRemove");
-    m_removeButton->setToolTip(
-        QStringLiteral("Remove the selected font from the list so it isn't used in the Preview"));
-    m_capitaliseButton =
-        named(new QPushButton(QStringLiteral("Make selected font &uppercase"), m_fontsFrame),
-              "CommandCap");
-    m_capitaliseButton->setToolTip(
-        QStringLiteral("If the selected font in the Preview isn't "
-                       "displayed correctly, try changing it to UPPERCASE"));
-    m_resetListButton =
-        named(new QPushButton(QStringLiteral("Reset &list"), m_fontsFrame), "CommandRL");
-    m_resetListButton->setToolTip(
-        QStringLiteral("Reset the list of fonts making any changes you have selected."));
-    m_availableLabel = named(new QLabel(m_fontsFrame), "Label1");
-    m_listedLabel = named(new QLabel(m_fontsFrame), "Label2");
-
-    auto *listSide = new QVBoxLayout;
-    listSide->addWidget(m_symbolFontsBox);
-    listSide->addWidget(m_systemFontsBox);
-    listSide->addSpacing(6);
-    listSide->addWidget(m_removeButton);
-    listSide->addWidget(m_capitaliseButton);
-    listSide->addWidget(m_resetListButton);
-    listSide->addStretch(1);
-    listSide->addWidget(m_availableLabel);
-    listSide->addWidget(m_listedLabel);
-    auto *listColumn = new QVBoxLayout;
-    listColumn->addWidget(m_searchBox);
-    listColumn->addWidget(m_fontListBox, 1);
-    auto *frameLayout = new QHBoxLayout(m_fontsFrame);
-    frameLayout->addLayout(listColumn, 1);
-    frameLayout->addLayout(listSide);
-    return m_fontsFrame;
-}
-
-QGroupBox *FacelisterWindow::createSettingsFrame(QWidget *parent)
-{
-    m_settingsFrame = named(new QGroupBox(QStringLiteral("Settings"), parent), "Frame2");
-    m_sizeLabel = named(new QLabel(QStringLiteral("Select font size:"), m_settingsFrame), "Label3");
-    m_sizeBox = named(new QComboBox(m_settingsFrame), "ComboFS");
-    m_sizeBox->setEditable(true);
-    m_sizeBox->setInsertPolicy(QComboBox::NoInsert);
-    // Wide enough for a typed size with a fraction ("22.5"), not only the listed ones.
-    m_sizeBox->setMinimumContentsLength(4);
-    m_sizeBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_sizeBox->addItems({QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
-                         QStringLiteral("16"), QStringLiteral("18"), QStringLiteral("20"),
-                         QStringLiteral("22"), QStringLiteral("24"), QStringLiteral("28"),
-                         QStringLiteral("32"), QStringLiteral("36")});
-    m_sizeBox->setCurrentText(QStringLiteral("22"));
-    m_sizeBox->setToolTip(QStringLiteral(
-        "Select a font size - you can only preview Bold/Italic using sizes les than 23-point."));
-    m_sizeLabel->setBuddy(m_sizeBox);
-    m_samplesBox = named(
-        new QCheckBox(QStringLiteral("&Include examples of Bold and Italic"), m_settingsFrame),
-        "CheckBI");
-    m_samplesBox->setChecked(true);
-    m_samplesBox->setToolTip(
-        QStringLiteral("Inclide a sample of each font in Bold and in Italic."));
-    m_sampleLabel = named(new QLabel(QStringLiteral("Sa&mple text:"), m_settingsFrame), "Label4");
-    m_sampleBox = named(new QLineEdit(m_settingsFrame), "TextSample");
-    m_sampleBox->setClearButtonEnabled(true);
-    m_sampleBox->setToolTip(
-        QStringLiteral("Text to show after each font's name in the Preview; empty for none."));
-    m_sampleLabel->setBuddy(m_sampleBox);
-    m_coverageBox =
-        named(new QCheckBox(QStringLiteral("Only fonts with every character of the sample"),
-                            m_settingsFrame),
-              "CheckCover");
-    m_coverageBox->setToolTip(QStringLiteral(
-        "List only the fonts that have a character of their own for every character of the "
-        "sample text."));
-
-    auto *sizeRow = new QHBoxLayout;
-    sizeRow->addWidget(m_sizeLabel);
-    sizeRow->addWidget(m_sizeBox);
-    sizeRow->addSpacing(16);
-    sizeRow->addWidget(m_samplesBox);
-    sizeRow->addStretch(1);
-    auto *sampleRow = new QHBoxLayout;
-    sampleRow->addWidget(m_sampleLabel);
-    sampleRow->addWidget(m_sampleBox, 1);
-    auto *frameLayout = new QVBoxLayout(m_settingsFrame);
-    frameLayout->addLayout(sizeRow);
-    frameLayout->addLayout(sampleRow);
-    frameLayout->addWidget(m_coverageBox);
-    return m_settingsFrame;
 }
 
 QHBoxLayout *FacelisterWindow::createRefreshRow(QWidget *parent)
@@ -261,21 +157,31 @@ void FacelisterWindow::setupMenus()
 
 void FacelisterWindow::setupConnections()
 {
-    connect(m_resetListButton, &QPushButton::clicked, this, [this] { CommandRL_Click(); });
-    connect(m_removeButton, &QPushButton::clicked, this, [this] { CommandRemove_Click(); });
-    connect(m_capitaliseButton, &QPushButton::clicked, this, [this] { CommandCap_Click(); });
+    connect(m_fontsPanel->resetListButton(), &QPushButton::clicked, this,
+            [this] { CommandRL_Click(); });
+    connect(m_fontsPanel->removeButton(), &QPushButton::clicked, this,
+            [this] { CommandRemove_Click(); });
+    connect(m_fontsPanel->capitaliseButton(), &QPushButton::clicked, this,
+            [this] { CommandCap_Click(); });
     // A click on the entry already selected counts too, as it re-enables the commands.
-    connect(m_fontListBox, &QListWidget::itemSelectionChanged, this, [this] { ListFonts_Click(); });
-    connect(m_fontListBox, &QListWidget::itemClicked, this, [this] { ListFonts_Click(); });
-    connect(m_searchBox, &QLineEdit::textChanged, this, [this] { TextSearch_Change(); });
-    connect(m_sampleBox, &QLineEdit::textChanged, this, [this] { TextSample_Change(); });
-    connect(m_coverageBox, &QCheckBox::clicked, this, [this] { CheckCover_Click(); });
-    connect(m_symbolFontsBox, &QCheckBox::clicked, this, [this] { CheckSF_Click(); });
-    connect(m_systemFontsBox, &QCheckBox::clicked, this, [this] { CheckSYS_Click(); });
-    connect(m_samplesBox, &QCheckBox::clicked, this, [this] { CheckBI_Click(); });
+    connect(m_fontsPanel->listBox(), &QListWidget::itemSelectionChanged, this,
+            [this] { ListFonts_Click(); });
+    connect(m_fontsPanel->listBox(), &QListWidget::itemClicked, this,
+            [this] { ListFonts_Click(); });
+    connect(m_fontsPanel->searchBox(), &QLineEdit::textChanged, this,
+            [this] { TextSearch_Change(); });
+    connect(m_settingsPanel->sampleBox(), &QLineEdit::textChanged, this,
+            [this] { TextSample_Change(); });
+    connect(m_settingsPanel->coverageBox(), &QCheckBox::clicked, this,
+            [this] { CheckCover_Click(); });
+    connect(m_fontsPanel->symbolFontsBox(), &QCheckBox::clicked, this, [this] { CheckSF_Click(); });
+    connect(m_fontsPanel->systemFontsBox(), &QCheckBox::clicked, this,
+            [this] { CheckSYS_Click(); });
+    connect(m_settingsPanel->samplesBox(), &QCheckBox::clicked, this, [this] { CheckBI_Click(); });
     // Every change of the samples option, by the user or by the size rule, dates the preview.
-    connect(m_samplesBox, &QCheckBox::toggled, this, [this] { FlashPreview(); });
-    connect(m_sizeBox, &QComboBox::currentTextChanged, this, [this] { applySampleRule(); });
+    connect(m_settingsPanel->samplesBox(), &QCheckBox::toggled, this, [this] { FlashPreview(); });
+    connect(m_settingsPanel->sizeBox(), &QComboBox::currentTextChanged, this,
+            [this] { applySampleRule(); });
     connect(m_refreshButton, &QPushButton::clicked, this, [this] { CommandPreview_Click(); });
     connect(m_helpButton, &QPushButton::clicked, this, [this] { CommandHelp_Click(); });
     connect(m_refreshTimer, &QTimer::timeout, this, [this] { TimerRefresh_Timer(); });
@@ -311,7 +217,7 @@ void FacelisterWindow::Form_Load()
         ListFonts_Click();
     }
     CommandPreview_Click();
-    m_samplesChoice = m_samplesBox->isChecked() ? 1 : 0;
+    m_samplesChoice = m_settingsPanel->samplesBox()->isChecked() ? 1 : 0;
 }
 
 void FacelisterWindow::CommandRL_Click()
@@ -322,49 +228,33 @@ void FacelisterWindow::CommandRL_Click()
 void FacelisterWindow::rebuildList(bool markOutOfDate)
 {
     m_services.busy.setBusy(true);
-    m_fontListBox->setVisible(false);
-    m_list.build(m_services.fonts, m_symbolFontsBox->isChecked(), m_systemFontsBox->isChecked());
+    m_fontsPanel->listBox()->setVisible(false);
+    m_list.build(m_services.fonts, m_fontsPanel->symbolFontsBox()->isChecked(),
+                 m_fontsPanel->systemFontsBox()->isChecked());
     showList();
     // A rebuild made by the refresh itself leaves the indicator alone: the preview that
     // follows is up to date.
     if (markOutOfDate)
         FlashPreview();
     m_services.busy.setBusy(false);
-    m_availableLabel->setText(m_list.availableText());
+    m_fontsPanel->availableLabel()->setText(m_list.availableText());
     updateListedCount();
-    m_fontListBox->setVisible(true);
+    m_fontsPanel->listBox()->setVisible(true);
 }
 
 void FacelisterWindow::showList(bool keepScroll)
 {
-    const QSignalBlocker blocker(m_fontListBox);
-    QScrollBar *scroll = m_fontListBox->verticalScrollBar();
-    const int scrolled = scroll->value();
-    m_fontListBox->clear();
-    m_fontListBox->addItems(m_list.entries());
-    // After a change to one entry the rows stay where they were, as in any list; the
-    // selection is only brought into view when it left it.
-    if (keepScroll)
-        scroll->setValue(scrolled);
-    showSelection();
+    m_fontsPanel->showEntries(m_list.entries(), m_list.selected(), keepScroll);
 }
 
 void FacelisterWindow::showSelection()
 {
-    const QSignalBlocker blocker(m_fontListBox);
-    const int selected = m_list.selected();
-    if (selected < 0) {
-        m_fontListBox->clearSelection();
-        m_fontListBox->setCurrentRow(-1);
-    } else {
-        m_fontListBox->setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
-        m_fontListBox->scrollToItem(m_fontListBox->item(selected));
-    }
+    m_fontsPanel->showSelection(m_list.selected());
 }
 
 void FacelisterWindow::updateListedCount()
 {
-    m_listedLabel->setText(m_list.listedText());
+    m_fontsPanel->listedLabel()->setText(m_list.listedText());
 }
 
 void FacelisterWindow::CommandRemove_Click()
@@ -374,7 +264,7 @@ void FacelisterWindow::CommandRemove_Click()
     showList(true);
     updateListedCount();
     if (m_list.count() < 2)
-        m_removeButton->setEnabled(false);
+        m_fontsPanel->removeButton()->setEnabled(false);
     FlashPreview();
 }
 
@@ -391,37 +281,37 @@ void FacelisterWindow::CommandCap_Click()
 
 void FacelisterWindow::ListFonts_Click()
 {
-    m_list.setSelected(m_fontListBox->currentRow());
-    if (m_fontListBox->selectedItems().isEmpty())
+    m_list.setSelected(m_fontsPanel->listBox()->currentRow());
+    if (m_fontsPanel->listBox()->selectedItems().isEmpty())
         m_list.setSelected(-1);
     if (m_list.selected() < 0)
         return;
-    m_capitaliseButton->setEnabled(true);
-    m_removeButton->setEnabled(true);
+    m_fontsPanel->capitaliseButton()->setEnabled(true);
+    m_fontsPanel->removeButton()->setEnabled(true);
 }
 
 void FacelisterWindow::CheckSF_Click()
 {
-    if (m_symbolFontsBox->isChecked() != m_list.builtWithSymbol())
+    if (m_fontsPanel->symbolFontsBox()->isChecked() != m_list.builtWithSymbol())
         FlashPreview();
 }
 
 void FacelisterWindow::CheckSYS_Click()
 {
-    if (m_systemFontsBox->isChecked() != m_list.builtWithSystem())
+    if (m_fontsPanel->systemFontsBox()->isChecked() != m_list.builtWithSystem())
         FlashPreview();
 }
 
 void FacelisterWindow::TextSearch_Change()
 {
-    m_list.setSearch(m_searchBox->text());
+    m_list.setSearch(m_fontsPanel->searchBox()->text());
     showListedFonts();
 }
 
 void FacelisterWindow::TextSample_Change()
 {
     FlashPreview();
-    if (m_coverageBox->isChecked())
+    if (m_settingsPanel->coverageBox()->isChecked())
         CheckCover_Click();
 }
 
@@ -429,8 +319,9 @@ void FacelisterWindow::CheckCover_Click()
 {
     // The first filter loads every font's character map, which takes a while.
     m_services.busy.setBusy(true);
-    m_list.setRequiredText(m_services.fonts,
-                           m_coverageBox->isChecked() ? m_sampleBox->text() : QString());
+    m_list.setRequiredText(m_services.fonts, m_settingsPanel->coverageBox()->isChecked()
+                                                 ? m_settingsPanel->sampleBox()->text()
+                                                 : QString());
     m_services.busy.setBusy(false);
     showListedFonts();
 }
@@ -452,8 +343,8 @@ void FacelisterWindow::setBuildControlsEnabled(bool enabled)
 {
     m_outOfDateIndicator->setEnabled(enabled);
     m_refreshButton->setEnabled(enabled);
-    m_fontsFrame->setEnabled(enabled);
-    m_settingsFrame->setEnabled(enabled);
+    m_fontsPanel->setEnabled(enabled);
+    m_settingsPanel->setEnabled(enabled);
     m_helpButton->setEnabled(enabled);
 }
 
@@ -472,14 +363,16 @@ void FacelisterWindow::CommandPreview_Click()
     setBuildControlsEnabled(false);
     openWait();
     m_waitWindow->setStatus(QStringLiteral("Creating preview..."));
-    if (m_list.filtersDiffer(m_symbolFontsBox->isChecked(), m_systemFontsBox->isChecked()))
+    if (m_list.filtersDiffer(m_fontsPanel->symbolFontsBox()->isChecked(),
+                             m_fontsPanel->systemFontsBox()->isChecked()))
         rebuildList(false);
     if (m_hasLoaded)
         m_waitWindow->setMessage(QStringLiteral("Please wait while preview is refreshed..."));
     else
         m_hasLoaded = true;
     if (m_progress.value() == 0) {
-        m_progress.setMax(double(m_list.count()) * (m_samplesBox->isChecked() ? 8 : 4));
+        m_progress.setMax(double(m_list.count()) *
+                          (m_settingsPanel->samplesBox()->isChecked() ? 8 : 4));
         m_waitWindow->show();
     }
     m_refreshTimer->start();
@@ -490,13 +383,14 @@ void FacelisterWindow::TimerRefresh_Timer()
     m_refreshTimer->stop();
     m_preview->setVisible(false);
     m_services.busy.setBusy(false);
-    const PreviewBuilder::Size size = PreviewBuilder::normaliseSize(m_sizeBox->currentText());
-    if (size.text != m_sizeBox->currentText())
-        m_sizeBox->setCurrentText(size.text);
+    const PreviewBuilder::Size size =
+        PreviewBuilder::normaliseSize(m_settingsPanel->sizeBox()->currentText());
+    if (size.text != m_settingsPanel->sizeBox()->currentText())
+        m_settingsPanel->sizeBox()->setCurrentText(size.text);
     PreviewBuilder::Options options;
     options.size = size.points;
-    options.samples = m_samplesBox->isChecked();
-    options.sampleText = m_sampleBox->text();
+    options.samples = m_settingsPanel->samplesBox()->isChecked();
+    options.sampleText = m_settingsPanel->sampleBox()->text();
     options.isSymbolFont = [this](const QString &entry) { return m_list.isSymbolFont(entry); };
     m_previewEntries = m_list.entries();
     m_previewLines =
@@ -540,23 +434,24 @@ void FacelisterWindow::TimerFP_Timer()
 
 void FacelisterWindow::applySampleRule()
 {
-    if (PreviewBuilder::sampleRuleSize(m_sizeBox->currentText()) > PreviewBuilder::kMaxSampleSize) {
-        if (m_samplesBox->isEnabled()) {
-            m_samplesChoice = m_samplesBox->isChecked() ? 1 : 0;
-            m_samplesBox->setChecked(false);
-            m_samplesBox->setEnabled(false);
+    if (PreviewBuilder::sampleRuleSize(m_settingsPanel->sizeBox()->currentText()) >
+        PreviewBuilder::kMaxSampleSize) {
+        if (m_settingsPanel->samplesBox()->isEnabled()) {
+            m_samplesChoice = m_settingsPanel->samplesBox()->isChecked() ? 1 : 0;
+            m_settingsPanel->samplesBox()->setChecked(false);
+            m_settingsPanel->samplesBox()->setEnabled(false);
         }
         return;
     }
-    if (!m_samplesBox->isEnabled())
-        m_samplesBox->setEnabled(true);
-    if (m_samplesBox->isChecked() != (m_samplesChoice == 1))
-        m_samplesBox->setChecked(m_samplesChoice == 1);
+    if (!m_settingsPanel->samplesBox()->isEnabled())
+        m_settingsPanel->samplesBox()->setEnabled(true);
+    if (m_settingsPanel->samplesBox()->isChecked() != (m_samplesChoice == 1))
+        m_settingsPanel->samplesBox()->setChecked(m_samplesChoice == 1);
 }
 
 void FacelisterWindow::CheckBI_Click()
 {
-    m_samplesChoice = m_samplesBox->isChecked() ? 1 : 0;
+    m_samplesChoice = m_settingsPanel->samplesBox()->isChecked() ? 1 : 0;
 }
 
 QString FacelisterWindow::symbolNameAtSelection() const
@@ -583,8 +478,8 @@ void FacelisterWindow::linkPreviewToList()
 void FacelisterWindow::enableListCommandsBySelection()
 {
     const bool selected = m_list.selected() >= 0;
-    m_capitaliseButton->setEnabled(selected);
-    m_removeButton->setEnabled(selected);
+    m_fontsPanel->capitaliseButton()->setEnabled(selected);
+    m_fontsPanel->removeButton()->setEnabled(selected);
 }
 
 void FacelisterWindow::R_Click()

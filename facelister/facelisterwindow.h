@@ -10,7 +10,9 @@
 
 #include <QMainWindow>
 
+class FontListPanel;
 class PleaseWaitWindow;
+class SettingsPanel;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -90,8 +92,6 @@ protected:
 
 private:
     void setupControls();
-    QGroupBox *createFontsFrame(QWidget *parent);
-    QGroupBox *createSettingsFrame(QWidget *parent);
     QHBoxLayout *createRefreshRow(QWidget *parent);
     void setupMenus();
     void setupConnections();
@@ -112,23 +112,8 @@ private:
     FontList m_list;
     ProgressState m_progress{ProgressState::kFacelisterBarWidth};
 
-    QGroupBox *m_fontsFrame = nullptr;
-    QLineEdit *m_searchBox = nullptr;
-    QListWidget *m_fontListBox = nullptr;
-    QCheckBox *m_symbolFontsBox = nullptr;
-    QCheckBox *m_systemFontsBox = nullptr;
-    QPushButton *m_removeButton = nullptr;
-    QPushButton *m_capitaliseButton = nullptr;
-    QPushButton *m_resetListButton = nullptr;
-    QLabel *m_availableLabel = nullptr;
-    QLabel *m_listedLabel = nullptr;
-    QGroupBox *m_settingsFrame = nullptr;
-    QLabel *m_sizeLabel = nullptr;
-    QComboBox *m_sizeBox = nullptr;
-    QCheckBox *m_samplesBox = nullptr;
-    QLabel *m_sampleLabel = nullptr;
-    QLineEdit *m_sampleBox = nullptr;
-    QCheckBox *m_coverageBox = nullptr;
+    FontListPanel *m_fontsPanel = nullptr;
+    SettingsPanel *m_settingsPanel = nullptr;
     QLineEdit *m_outOfDateIndicator = nullptr;
     QPushButton *m_refreshButton = nullptr;
     RichTextEdit *m_preview = nullptr;
