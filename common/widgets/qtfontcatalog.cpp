@@ -49,14 +49,13 @@ QtFontCatalog::CharacterMap &QtFontCatalog::characterMap(const QString &family) 
     }
     CharacterMap map;
     const QString installed = m_namesByFolded.value(folded);
+    // Only installed families are asked: for any other name the font database would
+    // answer with a stand-in family, whose glyphs say nothing about the named one. An
+    // alias among the installed families (Sans Serif) answers for the font it draws with.
     if (!installed.isEmpty()) {
         QFont font(installed);
         font.setStyleStrategy(QFont::NoFontMerging);
         map.font = QRawFont::fromFont(font);
-        // The font database may put a similar family in place of one it cannot load;
-        // that family's glyphs say nothing about this one.
-        if (map.font.familyName().compare(installed, Qt::CaseInsensitive) != 0)
-            map.font = QRawFont();
     }
     return *m_maps.insert(folded, map);
 }

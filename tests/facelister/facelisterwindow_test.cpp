@@ -765,6 +765,8 @@ TEST(FacelisterRealFontsTest, GlyphFilterKeepsOnlyTheFontsWithCyrillic)
     ASSERT_TRUE(list.entries().contains(without));
     list.setRequiredText(catalog, QStringLiteral("Съешь же ещё"));
     EXPECT_TRUE(list.entries().contains(withCyrillic));
+    // A family that several foundries offer is listed without the foundry's name.
+    EXPECT_TRUE(list.entries().contains(QStringLiteral("Nimbus Sans")));
     EXPECT_FALSE(list.entries().contains(without));
     list.setRequiredText(catalog, QStringLiteral("Abc"));
     EXPECT_TRUE(list.entries().contains(without));
