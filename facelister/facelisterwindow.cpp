@@ -311,6 +311,8 @@ void FacelisterWindow::TextSearch_Change()
 void FacelisterWindow::TextSample_Change()
 {
     FlashPreview();
+    // Without a sample the filter has nothing to ask for.
+    m_settingsPanel->coverageBox()->setEnabled(!m_settingsPanel->sampleBox()->text().isEmpty());
     if (m_settingsPanel->coverageBox()->isChecked())
         CheckCover_Click();
 }

@@ -45,6 +45,7 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(QStringLiteral("Settin
     m_coverageBox->setToolTip(QStringLiteral(
         "List only the fonts that have a character of their own for every character of the "
         "sample text."));
+    m_coverageBox->setEnabled(false); // until there is a sample
 
     auto *sizeRow = new QHBoxLayout;
     sizeRow->addWidget(m_sizeLabel);

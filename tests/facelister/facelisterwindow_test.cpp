@@ -720,6 +720,7 @@ TEST_F(FacelisterWindowTest, SearchAndSampleFilterTheListAndTheCountsThroughRemo
     EXPECT_TRUE(indicatorBold());
 
     child<QLineEdit>("TextSearch")->clear();
+    EXPECT_FALSE(child<QCheckBox>("CheckCover")->isEnabled());
     child<QLineEdit>("TextSample")->setText(QStringLiteral("Жук"));
     QTest::mouseClick(child<QCheckBox>("CheckCover"), Qt::LeftButton);
     EXPECT_FALSE(listed().contains(QStringLiteral("Courier New")));
