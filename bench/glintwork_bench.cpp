@@ -18,11 +18,11 @@ public:
     void showFontList(bool) override {}
     void enableRefresh(bool) override {}
     void showOutput(bool) override {}
-    QString outputToolTip() const override { return {}; }
+    bool outputShowsFirstToolTip() const override { return false; }
     void setOutputToolTip(const QString &) override {}
     void selectFont(int) override {}
     void clearFontSelection() override {}
-    void outputReady(RichTextBox &) override {}
+    void outputReady(const RichDocument &) override {}
 };
 
 QString prose(qsizetype n)

@@ -4,7 +4,7 @@
 #include "clipboardservice.h"
 #include "filelocations.h"
 #include "fontcatalog.h"
-#include "formgw.h"
+#include "glintworkwindow.h"
 #include "messageservice.h"
 #include "randomsource.h"
 #include "richtextbox.h"
@@ -114,7 +114,8 @@ static void BM_WindowRefresh(benchmark::State &state)
     BenchBusy busy;
     BenchFolders folders;
     RandomSource random(1234);
-    FormGW window({&fonts, &messages, &clipboard, &shell, &busy, &folders, nullptr, &random});
+    GlintworkWindow window(
+        {&fonts, &messages, &clipboard, &shell, &busy, &folders, nullptr, &random});
     window.show();
     window.Form_Load();
     // Character mode, Random sizes, positions and colours, bold/italic: the defaults,

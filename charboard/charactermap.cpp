@@ -1,6 +1,7 @@
 // The main window of Charboard: see charactermap.h.
 #include "charactermap.h"
 
+#include "buildinfo.h"
 #include "busypointer.h"
 #include "charcodes.h"
 #include "clipboardservice.h"
@@ -24,10 +25,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-
-#ifndef CHARBOARD_HELP_URL
-#define CHARBOARD_HELP_URL ""
-#endif
 
 namespace {
 
@@ -247,7 +244,7 @@ void CharacterMap::CCopy_Click()
 
 void CharacterMap::mnuHelp_Click()
 {
-    m_services.shell.openAddress(HelpPage::address(QStringLiteral(CHARBOARD_HELP_URL),
+    m_services.shell.openAddress(HelpPage::address(BuildInfo::kCharboardHelpUrl,
                                                    m_services.locations.programFolder(),
                                                    QStringLiteral("charboard.html")));
 }

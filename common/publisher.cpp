@@ -1,26 +1,52 @@
 // Publisher addresses: see publisher.h.
 #include "publisher.h"
 
-#ifndef KERNCRAFT_DOWNLOAD_URL
-#define KERNCRAFT_DOWNLOAD_URL ""
-#endif
-#ifndef KERNCRAFT_SUGGESTIONS_EMAIL
-#define KERNCRAFT_SUGGESTIONS_EMAIL ""
-#endif
+#include "buildinfo.h"
+
+#include <QStringList>
 
 namespace Publisher {
 
+namespace {
+
+QString orPlaceholder(const QString &configured, const char *placeholder)
+{
+    return configured.isEmpty() ? QString::fromLatin1(placeholder) : configured;
+}
+
+} // namespace
+
 QString downloadAddress()
 {
-    const QString configured = QStringLiteral(KERNCRAFT_DOWNLOAD_URL);
-    return configured.isEmpty() ? QStringLiteral("https://kerncraft.example.org/download")
-                                : configured;
+    return orPlaceholder(BuildInfo::kDownloadUrl, "https://kerncraft.example.org/download");
+}
+
+QString homePageAddress()
+{
+    return orPlaceholder(BuildInfo::kHomePageUrl, "https://kerncraft.example.org/");
 }
 
 QString suggestionsAddress()
 {
-    const QString configured = QStringLiteral(KERNCRAFT_SUGGESTIONS_EMAIL);
-    return configured.isEmpty() ? QStringLiteral("suggestions@kerncraft.example.org") : configured;
+    return orPlaceholder(BuildInfo::kSuggestionsEmail, "suggestions@kerncraft.example.org");
+}
+
+QString version()
+{
+    return BuildInfo::kVersion;
+}
+
+QString aboutText(const QString &programLine)
+{
+    const QStringList lines = {
+        QString(),
+        programLine,
+        QString(),
+        QStringLiteral("We are always looking for suggestions for how to improve our software and "
+                       "to make it more user-friendly.  If you have any suggestions, email ") +
+            suggestionsAddress() + QLatin1Char('.'),
+    };
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace Publisher

@@ -1,6 +1,7 @@
 // RTF reader: see rtfreader.h.
 #include "rtfreader.h"
 
+#include "bgrcolour.h"
 #include "cp1252.h"
 
 #include <QStringDecoder>
@@ -510,7 +511,8 @@ void RtfReader::character(QChar c)
         return;
     case Destination::ColourTable:
         if (c == u';') {
-            m_colours.append(m_colourGiven ? (m_red | (m_green << 8) | (m_blue << 16)) : -1);
+            m_colours.append(m_colourGiven ? BgrColour::fromRgb(m_red, m_green, m_blue).packed()
+                                           : -1);
             m_red = m_green = m_blue = 0;
             m_colourGiven = false;
         }

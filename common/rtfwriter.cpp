@@ -1,6 +1,7 @@
 // RTF writer: see rtfwriter.h.
 #include "rtfwriter.h"
 
+#include "bgrcolour.h"
 #include "cp1252.h"
 #include "numbers.h"
 
@@ -166,10 +167,11 @@ QByteArray RtfWriter::write(const RunSource &source)
         out += ";}";
     }
     out += "}{\\colortbl ;";
-    for (const qint32 c : colours.items()) {
-        appendNumber(out, "\\red", c & 0xFF);
-        appendNumber(out, "\\green", (c >> 8) & 0xFF);
-        appendNumber(out, "\\blue", (c >> 16) & 0xFF);
+    for (const qint32 packed : colours.items()) {
+        const BgrColour c(packed);
+        appendNumber(out, "\\red", c.red());
+        appendNumber(out, "\\green", c.green());
+        appendNumber(out, "\\blue", c.blue());
         out.push_back(';');
     }
     out += "}\\pard\\plain";
@@ -240,4 +242,9 @@ QByteArray RtfWriter::write(const RunSource &source)
     });
     out += kFooter;
     return QByteArray(out.data(), qsizetype(out.size()));
+}
+
+QByteArray RtfWriter::fileBytes(const QByteArray &document)
+{
+    return document + QByteArrayLiteral("\r\n");
 }

@@ -23,6 +23,8 @@ public:
     static QByteArray footer();
     static QByteArray write(const RunSource &source);
     static QByteArray write(const RichRuns &runs);
+    // The bytes of an .rtf file holding a document: the document and a closing CR LF.
+    static QByteArray fileBytes(const QByteArray &document);
     // The half-points of \up / \dn for an offset in twips: twips / 10, halves to even.
     static int halfPoints(int twips);
 };

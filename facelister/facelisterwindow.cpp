@@ -1,6 +1,7 @@
 // The main window of Facelister: see facelisterwindow.h.
 #include "facelisterwindow.h"
 
+#include "buildinfo.h"
 #include "busypointer.h"
 #include "clipboardservice.h"
 #include "filelocations.h"
@@ -15,6 +16,7 @@
 #include "previewbuilder.h"
 #include "publisher.h"
 #include "richtextedit.h"
+#include "rtfwriter.h"
 #include "savefiledialog.h"
 #include "settingspanel.h"
 #include "shellservice.h"
@@ -38,10 +40,6 @@
 #include <QVBoxLayout>
 
 Q_LOGGING_CATEGORY(lcFacelister, "kerncraft.facelister")
-
-#ifndef KERNCRAFT_HELP_URL_FACELISTER
-#define KERNCRAFT_HELP_URL_FACELISTER ""
-#endif
 
 namespace {
 
@@ -535,7 +533,7 @@ void FacelisterWindow::mnuSave_Click()
         return;
     m_lastSaveName = name;
     const WriteResult result =
-        TextFile::writeAtomically(name, m_preview->rtf() + QByteArrayLiteral("\r\n"));
+        TextFile::writeAtomically(name, RtfWriter::fileBytes(m_preview->rtf()));
     if (!result.ok) {
         // The system's reasons come without a closing full stop.
         QString reason = result.error.trimmed();
@@ -614,7 +612,7 @@ void FacelisterWindow::mnuCopy_Click()
 
 QString FacelisterWindow::helpAddress(const QString &programFolder)
 {
-    return HelpPage::address(QStringLiteral(KERNCRAFT_HELP_URL_FACELISTER), programFolder,
+    return HelpPage::address(BuildInfo::kFacelisterHelpUrl, programFolder,
                              QStringLiteral("facelister.html"));
 }
 
@@ -635,16 +633,10 @@ QString FacelisterWindow::downloadAddress()
 
 QString FacelisterWindow::aboutText()
 {
-    const QString mailbox = Publisher::suggestionsAddress();
-    // Qt's message box breaks lines at "\n"; the text is otherwise as it stands.
-    return QString() + QStringLiteral("\n") +
-           QStringLiteral("Facelister 1.0 lists the fonts on your computer, each name written in "
-                          "its own face.") +
-           QStringLiteral("\n\n") +
-           QStringLiteral(
-               "We are always looking for suggestions for how to improve our software and to make "
-               "it more user-friendly.  If you have any suggestions, email ") +
-           mailbox + QLatin1Char('.');
+    return Publisher::aboutText(
+        QStringLiteral("Facelister %1 lists the fonts on your computer, each name written in its "
+                       "own face.")
+            .arg(Publisher::version()));
 }
 
 void FacelisterWindow::mnuAbout_Click()

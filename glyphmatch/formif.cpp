@@ -1,6 +1,7 @@
 // The main window of Glyphmatch: see formif.h.
 #include "formif.h"
 
+#include "buildinfo.h"
 #include "busypointer.h"
 #include "filelocations.h"
 #include "flexgrid.h"
@@ -27,10 +28,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-
-#ifndef GLYPHMATCH_HELP_URL
-#define GLYPHMATCH_HELP_URL ""
-#endif
 
 namespace {
 
@@ -279,7 +276,7 @@ void FormIF::CommandPrint_Click()
 
 void FormIF::CommandHelp_Click()
 {
-    m_services.shell.openAddress(HelpPage::address(QStringLiteral(GLYPHMATCH_HELP_URL),
+    m_services.shell.openAddress(HelpPage::address(BuildInfo::kGlyphmatchHelpUrl,
                                                    m_services.locations.programFolder(),
                                                    QStringLiteral("glyphmatch.html")));
 }

@@ -1,6 +1,7 @@
 // The rich-text box on screen: see richtextedit.h.
 #include "richtextedit.h"
 
+#include "colourref.h"
 #include "qtclipboard.h"
 #include "rtfreader.h"
 #include "rtfwriter.h"
@@ -119,8 +120,7 @@ QTextCharFormat RichTextEdit::qtFormat(const CharFormat &format) const
     f.setFontFamilies(QStringList{
         format.face.isEmpty() ? QString::fromLatin1(RichDocument::kDefaultFace) : format.face});
     f.setFontPointSize(size);
-    f.setForeground(
-        QColor(format.colour & 0xFF, (format.colour >> 8) & 0xFF, (format.colour >> 16) & 0xFF));
+    f.setForeground(ColourRef::toQColor(format.colour));
     f.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(format.italic);
     f.setProperty(kOffsetProperty, format.offset);
@@ -143,8 +143,7 @@ CharFormat RichTextEdit::modelFormat(const QTextCharFormat &f) const
     if (f.foreground().style() == Qt::NoBrush) {
         format.colour = m_model.defaultFormat().colour;
     } else {
-        const QColor c = f.foreground().color();
-        format.colour = c.red() | (c.green() << 8) | (c.blue() << 16);
+        format.colour = ColourRef::fromQColor(f.foreground().color());
     }
     format.bold = f.fontWeight() > QFont::Normal;
     format.italic = f.fontItalic();

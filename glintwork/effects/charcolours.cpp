@@ -59,7 +59,7 @@ QList<qint32> blendPalette(const EffectSettings &s, int length)
     palette.append(s.cb[0].colour);
     for (int j = 0; j <= m - 2; ++j) {
         for (int step = 1; step <= length - 1; ++step)
-            palette.append(IntCol(s.cb[j].colour, s.cb[j + 1].colour, double(step) / length));
+            palette.append(blendColour(s.cb[j].colour, s.cb[j + 1].colour, double(step) / length));
         palette.append(s.cb[j + 1].colour);
     }
     return palette;
@@ -72,13 +72,13 @@ qint32 schemeColour(int scheme, qsizetype i, RandomSource &random)
     case 0:
         return rainbow[i % 7];
     case 1:
-        return InvCol(rainbow[i % 7]);
+        return inverseColour(rainbow[i % 7]);
     case 2:
-        return WinCol(draw(random, 16777216), false);
+        return nearestWindowsColour(draw(random, 16777216), false);
     case 3: {
         qint32 c = 0;
         do {
-            c = WinCol(draw(random, 16777216), true);
+            c = nearestWindowsColour(draw(random, 16777216), true);
         } while (c == 0);
         return c;
     }

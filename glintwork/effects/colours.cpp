@@ -44,13 +44,13 @@ const std::array<QString, 14> &SchemeNames()
 
 using namespace Colours;
 
-int ColDist(qint32 c1, qint32 c2)
+int colourDistance(qint32 c1, qint32 c2)
 {
     return std::abs(red(c1) - red(c2)) + std::abs(green(c1) - green(c2)) +
            std::abs(blue(c1) - blue(c2));
 }
 
-qint32 WinCol(qint32 c1, bool xWC)
+qint32 nearestWindowsColour(qint32 c1, bool xWC)
 {
     struct Candidate {
         qint32 colour;
@@ -78,7 +78,7 @@ qint32 WinCol(qint32 c1, bool xWC)
     for (const Candidate &c : kSearch) {
         if (xWC && c.grey)
             continue;
-        const int d = ColDist(c1, c.colour) * c.weight;
+        const int d = colourDistance(c1, c.colour) * c.weight;
         if (d < best) {
             best = d;
             result = c.colour;
@@ -87,12 +87,12 @@ qint32 WinCol(qint32 c1, bool xWC)
     return result;
 }
 
-qint32 InvCol(qint32 c1)
+qint32 inverseColour(qint32 c1)
 {
     return rgb(255 - red(c1), 255 - green(c1), 255 - blue(c1));
 }
 
-QString cHex(qint32 c1)
+QString hexColour(qint32 c1)
 {
     static const char kDigits[] = "0123456789ABCDEF";
     QString s(6, QChar(u'0'));
@@ -104,7 +104,7 @@ QString cHex(qint32 c1)
     return s;
 }
 
-qint32 IntCol(qint32 c1, qint32 c2, double f)
+qint32 blendColour(qint32 c1, qint32 c2, double f)
 {
     auto mix = [f](int x1, int x2) {
         const double v = std::floor(double(x1) + double(x2 - x1) * f);

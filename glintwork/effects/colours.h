@@ -2,6 +2,8 @@
 // here are pure; the random ones take the program's random source.
 #pragma once
 
+#include "bgrcolour.h"
+
 #include <QString>
 #include <array>
 
@@ -11,19 +13,19 @@ constexpr qint32 kWhite = 0xFFFFFF;
 
 inline int red(qint32 c)
 {
-    return c & 0xFF;
+    return BgrColour(c).red();
 }
 inline int green(qint32 c)
 {
-    return (c >> 8) & 0xFF;
+    return BgrColour(c).green();
 }
 inline int blue(qint32 c)
 {
-    return (c >> 16) & 0xFF;
+    return BgrColour(c).blue();
 }
 inline qint32 rgb(int r, int g, int b)
 {
-    return r + 256 * g + 65536 * b;
+    return BgrColour::fromRgb(r, g, b).packed();
 }
 
 // The seven colours of the "Rainbow" scheme.
@@ -39,12 +41,12 @@ const std::array<QString, 14> &SchemeNames();
 } // namespace Colours
 
 // City-block distance 0 .. 765.
-int ColDist(qint32 c1, qint32 c2);
+int colourDistance(qint32 c1, qint32 c2);
 // The nearest of the fifteen searched Windows colours by weighted distance (never white);
 // with `xWC` silver and gray are skipped.
-qint32 WinCol(qint32 c1, bool xWC = false);
-qint32 InvCol(qint32 c1);
+qint32 nearestWindowsColour(qint32 c1, bool xWC = false);
+qint32 inverseColour(qint32 c1);
 // Six upper-case hexadecimal digits, red first.
-QString cHex(qint32 c1);
+QString hexColour(qint32 c1);
 // Each component Int(x1 + (x2 - x1) * f) in double precision.
-qint32 IntCol(qint32 c1, qint32 c2, double f);
+qint32 blendColour(qint32 c1, qint32 c2, double f);

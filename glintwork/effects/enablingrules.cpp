@@ -3,7 +3,7 @@
 
 namespace EnablingRules {
 
-EnabledState evaluate(const EffectSettings &s, OutputMode mode)
+EnabledState evaluate(const EffectSettings &s, OutputMode mode, const OutputFacts &facts)
 {
     const bool html = mode == OutputMode::Html;
     const int selected = s.selectedFontCount();
@@ -19,6 +19,9 @@ EnabledState evaluate(const EffectSettings &s, OutputMode mode)
     e.cmdP = !s.text.isEmpty();
     e.mnuFS = !html;
     e.mnuHTMLVisible = html;
+    e.hasOutput = facts.hasOutput;
+    e.canPaste = facts.canPaste;
+    e.doubleSpace = s.text.indexOf(QStringLiteral("\r\n")) > 0;
     return e;
 }
 

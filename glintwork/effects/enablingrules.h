@@ -1,5 +1,6 @@
-// Which controls of the main window are enabled for a given state of the settings and
-// output mode, and the one selection the rules move (Pos 2 to Pos 0).
+// Which controls and menu commands of the main window are enabled for a given state of the
+// settings, the output mode, the output box and the clipboard, and the one selection the
+// rules move (Pos 2 to Pos 0).
 #pragma once
 
 #include "effectsettings.h"
@@ -17,13 +18,26 @@ struct EnabledState {
     // The four font-size commands of the Tools menu and "Copy &HTML" follow the mode.
     bool mnuFS = true;
     bool mnuHTMLVisible = false;
+    // Commands that need something in the output box (Save As, Print, the size steps), in
+    // the clipboard (the two pastes), or a line break after the start of the input text
+    // ("Double-&space paragraphs").
+    bool hasOutput = false;
+    bool canPaste = false;
+    bool doubleSpace = false;
 
     friend bool operator==(const EnabledState &, const EnabledState &) = default;
 };
 
+// What the rules need to know beyond the settings.
+struct OutputFacts {
+    bool hasOutput = false;
+    bool canPaste = false;
+};
+
 namespace EnablingRules {
 
-EnabledState evaluate(const EffectSettings &settings, OutputMode mode);
+EnabledState evaluate(const EffectSettings &settings, OutputMode mode,
+                      const OutputFacts &facts = {});
 
 // `Sizes_Click` outside HTML mode: when "Centre vertically" is selected but no longer
 // allowed, "None" is selected instead. Returns whether `pos` changed.

@@ -9,7 +9,8 @@
 #include "progressstate.h"
 #include "randomsource.h"
 #include "recentcolours.h"
-#include "richtextbox.h"
+#include "richdocument.h"
+#include "rtfsplicer.h"
 
 #include <cmath>
 
@@ -65,61 +66,6 @@ QStringList Formatter::cutPieces(const QString &work, bool wordMode)
         at += take;
     } while (at < n);
     return pieces;
-}
-
-Formatter::Splicer::Splicer(const QByteArray &marker)
-{
-    const QByteArray lower = marker.toLower();
-    const qsizetype deftab = lower.indexOf("deftab");
-    // p is 1-based: the header is the first p + 8 characters, "deftab" and three digits.
-    if (deftab >= 0)
-        m_header = marker.left(deftab + 1 + 8);
-    const qsizetype par = lower.indexOf("\\par ");
-    if (par >= 0)
-        m_footer = marker.mid(par);
-    m_result = m_header;
-}
-
-void Formatter::Splicer::append(const QByteArray &document)
-{
-    // The usual piece holds the header once at its start and the footer once at its end;
-    // anything else takes the general removal.
-    QByteArrayView rest(document);
-    bool usual = true;
-    if (!m_header.isEmpty()) {
-        usual = rest.startsWith(m_header) && rest.indexOf(m_header, m_header.size()) < 0;
-        if (usual)
-            rest = rest.sliced(m_header.size());
-    }
-    if (usual && !m_footer.isEmpty()) {
-        usual = rest.indexOf(m_footer) == rest.size() - m_footer.size();
-        if (usual)
-            rest.chop(m_footer.size());
-    }
-    if (usual) {
-        m_result += rest;
-        return;
-    }
-    QByteArray piece = document;
-    if (!m_header.isEmpty())
-        piece.replace(m_header, QByteArray());
-    if (!m_footer.isEmpty())
-        piece.replace(m_footer, QByteArray());
-    m_result += piece;
-}
-
-QByteArray Formatter::Splicer::finish()
-{
-    m_result += m_footer;
-    return std::move(m_result);
-}
-
-QByteArray Formatter::splice(const QByteArray &marker, const QList<QByteArray> &pieces)
-{
-    Splicer splicer(marker);
-    for (const QByteArray &piece : pieces)
-        splicer.append(piece);
-    return splicer.finish();
 }
 
 QList<std::pair<int, int>> Formatter::wordRanges(const QString &t)
@@ -198,7 +144,7 @@ std::optional<qint32> Formatter::unitColour(const EffectSettings &s, OutputMode 
         c = m_charColour[u];
     }
     if (mode == OutputMode::WordProcessor)
-        c = WinCol(c, false);
+        c = nearestWindowsColour(c, false);
     return c;
 }
 
@@ -232,7 +178,7 @@ void Formatter::autoSelect(EffectSettings &s, RefreshHost &host)
     }
 }
 
-RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichTextBox &box,
+RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichDocument &box,
                                  RefreshHost &host)
 {
     RefreshResult result;
@@ -262,7 +208,7 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichTextBox
     m_progress.setVisible(true);
     host.setBusy(true);
     box.setRtf(QByteArray());
-    if (host.outputToolTip() == kFirstToolTip)
+    if (host.outputShowsFirstToolTip())
         host.setOutputToolTip(kResultToolTip);
 
     if (selected == 0 && n > 20) {
@@ -297,7 +243,7 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichTextBox
     // loop does not change, so it is taken first and each piece is spliced as soon as it
     // is written instead of keeping every piece's RTF until the end.
     box.setRtf(QByteArrayLiteral("$%^&"));
-    Splicer splicer(box.rtf());
+    RtfSplicer splicer(box.rtf());
     box.setRtf(QByteArray());
     qsizetype g = 0;
     for (const QString &piece : pieces) {

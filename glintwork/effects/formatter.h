@@ -16,6 +16,7 @@
 class ProgressState;
 class RandomSource;
 class RecentColours;
+class RichDocument;
 class RichTextBox;
 
 class RefreshHost {
@@ -29,15 +30,17 @@ public:
     virtual void enableRefresh(bool enabled) = 0;
     // Hides the visible output box while the run works, shows it at the end.
     virtual void showOutput(bool visible) = 0;
-    virtual QString outputToolTip() const = 0;
+    // Whether the output box shows the tooltip of an empty box (kFirstToolTip): only that
+    // one gives way to the tooltip of a result.
+    virtual bool outputShowsFirstToolTip() const = 0;
     virtual void setOutputToolTip(const QString &text) = 0;
     // The auto-selection marks entry `index` of `ListFonts` selected.
     virtual void selectFont(int index) = 0;
     // `CommandCA_Click`, after an auto-selection.
     virtual void clearFontSelection() = 0;
     // The finished document, to be loaded into the visible box (once, before it is shown
-    // again). A host whose working box is the visible one has nothing to do.
-    virtual void outputReady(RichTextBox &finished) = 0;
+    // again).
+    virtual void outputReady(const RichDocument &finished) = 0;
 };
 
 enum class LengthWarning { None, Long, VeryLong };
@@ -76,7 +79,7 @@ public:
     // The whole Refresh on `box` (the working document). The settings' size fields,
     // `TextWL` and `TextBL` may come back repaired; the font selection is restored after
     // an auto-selection.
-    RefreshResult refresh(EffectSettings &settings, OutputMode mode, RichTextBox &box,
+    RefreshResult refresh(EffectSettings &settings, OutputMode mode, RichDocument &box,
                           RefreshHost &host);
 
     static LengthWarning lengthWarning(qsizetype length, int selectedFonts);
@@ -92,26 +95,9 @@ public:
     // surrogate pair. Every LF is dropped and every CR becomes CR LF.
     static QStringList cutPieces(const QString &work, bool wordMode);
 
-    // The splice: header H (up to "deftab" and its three digits) and footer F (from the
-    // first "\par ") of the marker document, then each piece without H and F.
-    static QByteArray splice(const QByteArray &marker, const QList<QByteArray> &pieces);
-
     // The ranges (start, length) of the word colouring over a text: each word with the
     // blank after it.
     static QList<std::pair<int, int>> wordRanges(const QString &text);
-
-    // The splice piece by piece: the same result as splice() on all pieces at once.
-    class Splicer {
-    public:
-        explicit Splicer(const QByteArray &marker);
-        void append(const QByteArray &document);
-        QByteArray finish();
-
-    private:
-        QByteArray m_header;
-        QByteArray m_footer;
-        QByteArray m_result;
-    };
 
 private:
     struct Unit {

@@ -61,7 +61,7 @@ qsizetype appendEscaped(QString &out, const QString &text, qsizetype i, bool quo
     return 1;
 }
 
-// cHex without a temporary string.
+// hexColour without a temporary string.
 void appendHex(QString &out, qint32 colour)
 {
     static const char16_t kDigits[] = u"0123456789ABCDEF";
@@ -222,17 +222,6 @@ QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString
         }
     }
     return Cp1252::encode(safe).value_or(QByteArray());
-}
-
-WriteResult saveHtml(const QString &path, const RichTextBox &box, const QString &title,
-                     const QString &address, ProgressState *progress)
-{
-    return TextFile::writeAtomically(path, fileBytes(box, title, address, progress));
-}
-
-WriteResult saveRtf(const QString &path, const RichTextBox &box)
-{
-    return TextFile::writeAtomically(path, box.rtf() + QByteArrayLiteral("\r\n"));
 }
 
 SaveKind saveKind(const QString &fileName)

@@ -4,8 +4,6 @@
 // file is the Windows-1252 it declares and nothing is lost.
 #pragma once
 
-#include "textfile.h"
-
 #include <QByteArray>
 #include <QString>
 
@@ -31,11 +29,6 @@ QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString
 // Text for HTML: & < > escaped (and " with `quotes`), characters outside Windows-1252
 // as numeric character references.
 QString escaped(const QString &text, bool quotes = false);
-
-// Writes the files atomically; a failure leaves the previous file intact.
-WriteResult saveHtml(const QString &path, const RichTextBox &box, const QString &title,
-                     const QString &downloadAddress, ProgressState *progress = nullptr);
-WriteResult saveRtf(const QString &path, const RichTextBox &box);
 
 // Which kind of file a chosen name asks for, by its ending in any letter case.
 enum class SaveKind { Rtf, Html, Other };

@@ -1,7 +1,7 @@
 // Glintwork: starts the application, shows the main window at once and loads the
 // settings into it.
 #include "filelocations.h"
-#include "formgw.h"
+#include "glintworkwindow.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
 #include "qtfontcatalog.h"
@@ -26,10 +26,10 @@ int main(int argc, char *argv[])
     SystemFileLocations files;
     QtGlintworkDialogs dialogs;
     RandomSource random;
-    FormGWServices services{&fonts, &messages, &clipboard, &shell,
-                            &busy,  &files,    &dialogs,   &random};
+    GlintworkServices services{&fonts, &messages, &clipboard, &shell,
+                               &busy,  &files,    &dialogs,   &random};
 
-    FormGW window(services);
+    GlintworkWindow window(services);
     messages.setParent(&window);
     busy.setWindow(&window);
     dialogs.setParent(&window);

@@ -2,7 +2,7 @@
 #include "qtglintworkdialogs.h"
 
 #include "colourref.h"
-#include "formwincolor.h"
+#include "windowscolourdialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -34,7 +34,7 @@ std::optional<qint32> QtGlintworkDialogs::chooseColour(std::optional<qint32> pre
 std::optional<qint32> QtGlintworkDialogs::chooseWindowsColour()
 {
     if (!m_winColor)
-        m_winColor = new FormWinColor(m_parent);
+        m_winColor = new WindowsColourDialog(m_parent);
     return m_winColor->run();
 }
 

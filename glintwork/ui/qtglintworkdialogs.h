@@ -1,4 +1,4 @@
-// The dialogs of Glintwork through Qt: QColorDialog, FormWinColor, QFontDialog,
+// The dialogs of Glintwork through Qt: QColorDialog, WindowsColourDialog, QFontDialog,
 // QFileDialog and Qt Print Support.
 #pragma once
 
@@ -8,7 +8,7 @@
 #include <QFont>
 #include <QPointer>
 
-class FormWinColor;
+class WindowsColourDialog;
 class QPrinter;
 
 class QtGlintworkDialogs : public GlintworkDialogs {
@@ -36,5 +36,5 @@ private:
     QColor m_lastColour = Qt::black;
     QFont m_lastFont;
     QString m_lastFolder;
-    QPointer<FormWinColor> m_winColor;
+    QPointer<WindowsColourDialog> m_winColor;
 };

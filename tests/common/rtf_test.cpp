@@ -4,6 +4,7 @@
 #include "randomsource.h"
 #include "richdocument.h"
 #include "rtfreader.h"
+#include "rtfsplicer.h"
 #include "rtfwriter.h"
 
 #include <QFile>
@@ -35,25 +36,14 @@ RichDocument read(const QByteArray &rtf)
     return doc;
 }
 
-// The formatter's cut: the header runs to three characters after "deftab", the footer
-// from the first "\par ".
-QByteArray spliceHeader(const QByteArray &m)
-{
-    return m.left(m.toLower().indexOf("deftab") + 9);
-}
-
-QByteArray spliceFooter(const QByteArray &m)
-{
-    return m.mid(m.toLower().indexOf("\\par "));
-}
-
 TEST(RtfGolden, MarkerDocument)
 {
     RichDocument doc;
     doc.setRtf("$%^&");
     EXPECT_EQ(doc.rtf(), kMarkerDocument);
-    EXPECT_EQ(spliceHeader(kMarkerDocument), RtfWriter::header());
-    EXPECT_EQ(spliceFooter(kMarkerDocument), RtfWriter::footer());
+    const RtfSplicer splicer(kMarkerDocument);
+    EXPECT_EQ(splicer.header(), RtfWriter::header());
+    EXPECT_EQ(splicer.footer(), RtfWriter::footer());
     EXPECT_EQ(RtfWriter::header(), "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0\\deftab720");
     EXPECT_EQ(RtfWriter::footer(), "\\par }");
 }
@@ -166,19 +156,16 @@ TEST(RtfSplice, PiecesJoinAgainWithTheirOwnTables)
     const QString pair = QString::fromUcs4(U"\U0001F600");
     const QStringList pieces{QString("abcde") + pair[0], QString(pair[1]) + "fg"};
     const QStringList faces{"DejaVu Sans", "Liberation Mono"};
-    QByteArray spliced = RtfWriter::header();
+    RtfSplicer splicer(kMarkerDocument);
     for (int i = 0; i < 2; ++i) {
         RichDocument piece;
         piece.setText(pieces[i]);
         piece.select(0, 6);
         piece.setSelFontName(faces[i]);
         piece.setSelColour(i == 0 ? 0x0000FF : 0xFF0000);
-        QByteArray doc = piece.rtf();
-        doc.replace(RtfWriter::header(), "");
-        doc.replace(RtfWriter::footer(), "");
-        spliced += doc;
+        splicer.append(piece.rtf());
     }
-    spliced += RtfWriter::footer();
+    const QByteArray spliced = splicer.finish();
     const RichDocument doc = read(spliced);
     EXPECT_EQ(doc.text(), QString("abcde") + pair + "fg");
     EXPECT_EQ(doc.formatAt(0).face, faces[0]);
@@ -188,6 +175,26 @@ TEST(RtfSplice, PiecesJoinAgainWithTheirOwnTables)
     const QByteArray again = doc.rtf();
     EXPECT_EQ(again.count("{\\fonttbl"), 1);
     EXPECT_EQ(again.count("{\\colortbl"), 1);
+}
+
+TEST(RtfSplice, HeaderEndsAtDeftabDigitsAndFooterStartsAtPar)
+{
+    const QByteArray marker = "{\\rtf1\\ansi\\deftab720{\\fonttbl}$%^&\\par }";
+    const QByteArray spliced =
+        RtfSplicer::splice(marker, {"{\\rtf1\\ansi\\deftab720{\\fonttbl A}ab\\par }",
+                                    "{\\rtf1\\ansi\\deftab720{\\fonttbl B}cd\\par }"});
+    EXPECT_EQ(spliced, QByteArray("{\\rtf1\\ansi\\deftab720{\\fonttbl A}ab{\\fonttbl B}cd\\par }"));
+}
+
+TEST(RtfSplice, UnusualPiecesLoseEveryHeaderAndFooter)
+{
+    const QByteArray marker = "{\\rtf1\\deftab720 M\\par }";
+    // A piece without the header, and one holding header and footer twice.
+    const QByteArray spliced = RtfSplicer::splice(
+        marker, {"x\\par }", "{\\rtf1\\deftab720 y\\par }{\\rtf1\\deftab720 z\\par }"});
+    EXPECT_EQ(spliced, QByteArray("{\\rtf1\\deftab720x y z\\par }"));
+    // Nothing to cut by: the pieces are joined as they are.
+    EXPECT_EQ(RtfSplicer::splice("plain", {"a", "b"}), QByteArray("ab"));
 }
 
 TEST(RtfRoundTrip, LoneSurrogatesStay)

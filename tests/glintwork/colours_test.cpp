@@ -36,16 +36,16 @@ private:
 
 TEST(Colours, HexDistanceInverse)
 {
-    EXPECT_EQ(cHex(0), QStringLiteral("000000"));
-    EXPECT_EQ(cHex(0xFFFFFF), QStringLiteral("FFFFFF"));
-    EXPECT_EQ(cHex(rgb(18, 52, 86)), QStringLiteral("123456"));
-    EXPECT_EQ(cHex(0x0080FF), QStringLiteral("FF8000"));
-    EXPECT_EQ(ColDist(0x000000, 0xFFFFFF), 765);
-    EXPECT_EQ(ColDist(0x123456, 0x123456), 0);
-    EXPECT_EQ(InvCol(Colours::RainbowColours()[0]), 0xFFFF00);
+    EXPECT_EQ(hexColour(0), QStringLiteral("000000"));
+    EXPECT_EQ(hexColour(0xFFFFFF), QStringLiteral("FFFFFF"));
+    EXPECT_EQ(hexColour(rgb(18, 52, 86)), QStringLiteral("123456"));
+    EXPECT_EQ(hexColour(0x0080FF), QStringLiteral("FF8000"));
+    EXPECT_EQ(colourDistance(0x000000, 0xFFFFFF), 765);
+    EXPECT_EQ(colourDistance(0x123456, 0x123456), 0);
+    EXPECT_EQ(inverseColour(Colours::RainbowColours()[0]), 0xFFFF00);
 }
 
-TEST(Colours, WinColPicksTheWeightedNearest)
+TEST(Colours, NearestWindowsColourIsWeighted)
 {
     struct Case {
         qint32 colour;
@@ -63,15 +63,15 @@ TEST(Colours, WinColPicksTheWeightedNearest)
         {rgb(0, 0, 130), false, 0x800000},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(WinCol(c.colour, c.xWC), c.expected) << std::hex << c.colour;
+        EXPECT_EQ(nearestWindowsColour(c.colour, c.xWC), c.expected) << std::hex << c.colour;
 }
 
-TEST(Colours, IntColInDoublePrecision)
+TEST(Colours, BlendColourInDoublePrecision)
 {
-    EXPECT_EQ(IntCol(0x0000FF, 0xFF0000, 0.5), rgb(127, 0, 127));
+    EXPECT_EQ(blendColour(0x0000FF, 0xFF0000, 0.5), rgb(127, 0, 127));
     // 204 - 204 * (7 / 12) is exactly 85, but the double product lands a hair below it.
-    EXPECT_EQ(IntCol(rgb(204, 0, 0), 0, 7.0 / 12.0), rgb(84, 0, 0));
-    EXPECT_EQ(IntCol(0x123456, 0xABCDEF, 0.0), 0x123456);
+    EXPECT_EQ(blendColour(rgb(204, 0, 0), 0, 7.0 / 12.0), rgb(84, 0, 0));
+    EXPECT_EQ(blendColour(0x123456, 0xABCDEF, 0.0), 0x123456);
 }
 
 TEST(Colours, InverseRainbowScheme)

@@ -30,7 +30,7 @@ public:
     void showFontList(bool v) override { events.append(v ? "showList" : "hideList"); }
     void enableRefresh(bool e) override { events.append(e ? "enableRefresh" : "disableRefresh"); }
     void showOutput(bool v) override { events.append(v ? "showOutput" : "hideOutput"); }
-    QString outputToolTip() const override { return toolTip; }
+    bool outputShowsFirstToolTip() const override { return toolTip == Formatter::kFirstToolTip; }
     void setOutputToolTip(const QString &text) override { toolTip = text; }
     void selectFont(int index) override { selectedFonts.append(index); }
     void clearFontSelection() override
@@ -38,7 +38,7 @@ public:
         ++clears;
         events.append("clearSelection");
     }
-    void outputReady(RichTextBox &) override
+    void outputReady(const RichDocument &) override
     {
         ++outputs;
         events.append("outputReady");

@@ -1,5 +1,5 @@
 // The Refresh on the in-memory document: warnings, auto-selection, pieces, fonts, the
-// splice, the colour pass and the promise that the user's text comes out whole.
+// piece loop, the colour pass and the promise that the user's text comes out whole.
 #include "caps.h"
 #include "fakerefreshhost.h"
 #include "formatter.h"
@@ -349,26 +349,6 @@ TEST(Refresh, BusyStateProgressAndToolTip)
     run.host.toolTip = QString();
     run.refresh(s);
     EXPECT_EQ(run.host.toolTip, QString());
-}
-
-TEST(Splice, HeaderEndsAtDeftabDigitsAndFooterStartsAtPar)
-{
-    const QByteArray marker = "{\\rtf1\\ansi\\deftab720{\\fonttbl}$%^&\\par }";
-    const QByteArray spliced =
-        Formatter::splice(marker, {"{\\rtf1\\ansi\\deftab720{\\fonttbl A}ab\\par }",
-                                   "{\\rtf1\\ansi\\deftab720{\\fonttbl B}cd\\par }"});
-    EXPECT_EQ(spliced, QByteArray("{\\rtf1\\ansi\\deftab720{\\fonttbl A}ab{\\fonttbl B}cd\\par }"));
-}
-
-TEST(Splice, UnusualPiecesLoseEveryHeaderAndFooter)
-{
-    const QByteArray marker = "{\\rtf1\\deftab720 M\\par }";
-    // A piece without the header, and one holding header and footer twice.
-    const QByteArray spliced = Formatter::splice(
-        marker, {"x\\par }", "{\\rtf1\\deftab720 y\\par }{\\rtf1\\deftab720 z\\par }"});
-    EXPECT_EQ(spliced, QByteArray("{\\rtf1\\deftab720x y z\\par }"));
-    // Nothing to cut by: the pieces are joined as they are.
-    EXPECT_EQ(Formatter::splice("plain", {"a", "b"}), QByteArray("ab"));
 }
 
 TEST(Refresh, AMillionCharactersInWordMode)

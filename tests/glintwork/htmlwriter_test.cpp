@@ -142,22 +142,11 @@ TEST(HtmlFrames, FileIsWindows1252WithTitleAndFrame)
     EXPECT_EQ(bytes, expected);
 }
 
-TEST(HtmlFrames, SaveKindsAndAtomicFiles)
+TEST(HtmlFrames, SaveKindsByEnding)
 {
     EXPECT_EQ(HtmlWriter::saveKind("a.HTML"), HtmlWriter::SaveKind::Html);
     EXPECT_EQ(HtmlWriter::saveKind("a.htm"), HtmlWriter::SaveKind::Html);
     EXPECT_EQ(HtmlWriter::saveKind("a.Rtf"), HtmlWriter::SaveKind::Rtf);
     EXPECT_EQ(HtmlWriter::saveKind("a.txt"), HtmlWriter::SaveKind::Other);
     EXPECT_EQ(HtmlWriter::saveKind("noending"), HtmlWriter::SaveKind::Other);
-
-    QTemporaryDir dir;
-    RichDocument doc;
-    fill(doc, {{"x"}});
-    const QString rtf = dir.filePath("out.rtf");
-    ASSERT_TRUE(HtmlWriter::saveRtf(rtf, doc).ok);
-    QFile f(rtf);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), doc.rtf() + "\r\n");
-    // A folder in the way: the write fails and reports it.
-    EXPECT_FALSE(HtmlWriter::saveHtml(dir.path(), doc, "t", "a").ok);
 }

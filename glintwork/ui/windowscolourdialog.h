@@ -10,12 +10,12 @@
 class QPushButton;
 class SwatchLabel;
 
-class FormWinColor : public QDialog {
+class WindowsColourDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kSwatches = 16;
 
-    explicit FormWinColor(QWidget *parent = nullptr);
+    explicit WindowsColourDialog(QWidget *parent = nullptr);
 
     // The colour of a swatch, 0x00BBGGRR.
     static qint32 paletteColour(int swatch);
@@ -31,9 +31,9 @@ public:
     void CommandOK_Click();
     void CommandX_Click();
 
-    SwatchLabel *swatch(int index) const { return CL.value(index); }
-    QPushButton *okButton() const { return CommandOK; }
-    QPushButton *cancelButton() const { return CommandX; }
+    SwatchLabel *swatch(int index) const { return m_swatches.value(index); }
+    QPushButton *okButton() const { return m_okButton; }
+    QPushButton *cancelButton() const { return m_cancelButton; }
 
 public slots:
     // Escape and the window's close box count as Cancel.
@@ -42,9 +42,9 @@ public slots:
 private:
     void setupControls();
 
-    QList<SwatchLabel *> CL;
-    QPushButton *CommandOK = nullptr;
-    QPushButton *CommandX = nullptr;
+    QList<SwatchLabel *> m_swatches;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
     qint32 m_chosenColour = 0;
     int m_chosenSwatch = 0;
 };

@@ -11,7 +11,7 @@ class MessageService;
 class RandomSource;
 class ShellService;
 
-struct FormGWServices {
+struct GlintworkServices {
     FontCatalog *fonts = nullptr;
     MessageService *messages = nullptr;
     ClipboardService *clipboard = nullptr;

@@ -1,7 +1,7 @@
 // The main window driven offscreen with fake services: enabling rules, the font list and
 // its status line, tooltips, colour swatches, the reset, the output modes, the editing and
 // size commands, printing, saving, the help commands, start-up and closing.
-#include "formgwfixture.h"
+#include "glintworkwindowfixture.h"
 #include "namedchild.h"
 #include "qtglintworkdialogs.h"
 #include "richtextbox.h"
@@ -39,22 +39,22 @@ QString artefactFolder()
     return folder;
 }
 
-template <typename T> T *child(FormGW &w, const QString &name)
+template <typename T> T *child(GlintworkWindow &w, const QString &name)
 {
     return namedChild<T>(&w, name);
 }
 
-QRadioButton *option(FormGW &w, const char *group, int index)
+QRadioButton *option(GlintworkWindow &w, const char *group, int index)
 {
     return child<QRadioButton>(w, QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index));
 }
 
-QAction *action(FormGW &w, const QString &name)
+QAction *action(GlintworkWindow &w, const QString &name)
 {
     return child<QAction>(w, name);
 }
 
-QListWidget *fontList(FormGW &w)
+QListWidget *fontList(GlintworkWindow &w)
 {
     return child<QListWidget>(w, QStringLiteral("ListFonts"));
 }
@@ -77,7 +77,7 @@ QStringList selectedEntries(QListWidget *list)
 }
 
 // Output text whose characters carry the given sizes.
-void fillOutput(FormGW &w, const QString &text, const QList<double> &sizes)
+void fillOutput(GlintworkWindow &w, const QString &text, const QList<double> &sizes)
 {
     RichTextBox &box = w.output();
     box.setText(text);
@@ -88,7 +88,7 @@ void fillOutput(FormGW &w, const QString &text, const QList<double> &sizes)
     box.select(0, 0);
 }
 
-QList<double> outputSizes(FormGW &w)
+QList<double> outputSizes(GlintworkWindow &w)
 {
     QList<double> sizes;
     for (int i = 0; i < w.output().text().size(); ++i)
@@ -106,10 +106,10 @@ QStringList manyFonts(int n)
 
 } // namespace
 
-TEST(FormGWStartUp, WithoutAFileWritesTheDefaults)
+TEST(GlintworkWindowStartUp, WithoutAFileWritesTheDefaults)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     const QString path = QDir(f.files.programFolder()).filePath(QStringLiteral("Glintwork.ini"));
     EXPECT_EQ(w.settingsPath(), path);
     ASSERT_TRUE(QFile::exists(path));
@@ -121,7 +121,7 @@ TEST(FormGWStartUp, WithoutAFileWritesTheDefaults)
     EXPECT_EQ(w.outputMode(), OutputMode::Normal);
     EXPECT_TRUE(action(w, QStringLiteral("mnuTT"))->isChecked());
     EXPECT_TRUE(action(w, QStringLiteral("mnuMode_0"))->isChecked());
-    EXPECT_EQ(listEntries(fontList(w)), FormGWFixture::fontNames());
+    EXPECT_EQ(listEntries(fontList(w)), GlintworkWindowFixture::fontNames());
     EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboS"))->currentText(), QStringLiteral("20"));
     EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboB"))->currentText(), QStringLiteral("32"));
     EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboPC"))->count(), 14);
@@ -131,9 +131,9 @@ TEST(FormGWStartUp, WithoutAFileWritesTheDefaults)
     EXPECT_EQ(f.busy.screenChanges.value(0), true);
 }
 
-TEST(FormGWStartUp, ADamagedFileIsKeptAndTheDefaultsApply)
+TEST(GlintworkWindowStartUp, ADamagedFileIsKeptAndTheDefaultsApply)
 {
-    FormGWFixture f;
+    GlintworkWindowFixture f;
     const QString folder = f.files.programFolder();
     const QByteArray damaged = " 7 \r\nmy own text\r\n\xff\xfe garbage";
     {
@@ -141,7 +141,7 @@ TEST(FormGWStartUp, ADamagedFileIsKeptAndTheDefaultsApply)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(damaged);
     }
-    FormGW &w = f.start();
+    GlintworkWindow &w = f.start();
     QFile backup(QDir(folder).filePath(QStringLiteral("Glintwork.ini.bak")));
     ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
     EXPECT_EQ(backup.readAll(), damaged);
@@ -154,20 +154,20 @@ TEST(FormGWStartUp, ADamagedFileIsKeptAndTheDefaultsApply)
     EXPECT_TRUE(f.messages.shown.isEmpty());
 }
 
-TEST(FormGWStartUp, SettingsGoToTheUserFolderWhenTheProgramFolderIsReadOnly)
+TEST(GlintworkWindowStartUp, SettingsGoToTheUserFolderWhenTheProgramFolderIsReadOnly)
 {
-    FormGWFixture f;
+    GlintworkWindowFixture f;
     f.files.setProgramFolderWritable(false);
-    FormGW &w = f.start();
+    GlintworkWindow &w = f.start();
     EXPECT_EQ(QDir(w.settingsFolder()).canonicalPath(),
               QDir(f.files.userConfigFolder()).canonicalPath());
     EXPECT_TRUE(QFile::exists(w.settingsPath()));
 }
 
-TEST(FormGWStartUp, ClosingSavesWhatTheUserChangedAndTheNextStartRestoresIt)
+TEST(GlintworkWindowStartUp, ClosingSavesWhatTheUserChangedAndTheNextStartRestoresIt)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.setInputText(QStringLiteral("first line\r\nsecond line"));
     option(w, "Sizes", 6)->click();
     option(w, "Cap", 4)->click();
@@ -182,18 +182,18 @@ TEST(FormGWStartUp, ClosingSavesWhatTheUserChangedAndTheNextStartRestoresIt)
     w.mnuX_Click();
     EXPECT_FALSE(w.isVisible());
 
-    FormGWFixture again;
+    GlintworkWindowFixture again;
     // The second run reads the first run's file.
     QFile::copy(w.settingsPath(),
                 QDir(again.files.programFolder()).filePath(QStringLiteral("Glintwork.ini")));
-    FormGW &w2 = again.start();
+    GlintworkWindow &w2 = again.start();
     const EffectSettings after = w2.currentSettings();
     EXPECT_EQ(after.text, before.text);
     EXPECT_EQ(after.sizes, EffectSettings::SizesWave);
     EXPECT_EQ(after.cap, EffectSettings::CapFirstLetters);
     EXPECT_EQ(after.cl, before.cl);
-    EXPECT_EQ(selectedEntries(fontList(w2)),
-              QStringList({FormGWFixture::fontNames()[3], FormGWFixture::fontNames()[5]}));
+    EXPECT_EQ(selectedEntries(fontList(w2)), QStringList({GlintworkWindowFixture::fontNames()[3],
+                                                          GlintworkWindowFixture::fontNames()[5]}));
     // A typed size is no list item: it comes back as no item and no text.
     EXPECT_EQ(after.comboSIndex, -1);
     EXPECT_TRUE(after.mnuWW);
@@ -201,10 +201,10 @@ TEST(FormGWStartUp, ClosingSavesWhatTheUserChangedAndTheNextStartRestoresIt)
     EXPECT_TRUE(child<QPlainTextEdit>(w2, QStringLiteral("Text"))->toolTip().isEmpty());
 }
 
-TEST(FormGWEnabling, SizeAndPositionOptionsFollowEachOther)
+TEST(GlintworkWindowEnabling, SizeAndPositionOptionsFollowEachOther)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     auto *textWL = child<QLineEdit>(w, QStringLiteral("TextWL"));
     auto *label2 = child<QLabel>(w, QStringLiteral("Label2"));
     EXPECT_FALSE(textWL->isEnabled());
@@ -221,10 +221,10 @@ TEST(FormGWEnabling, SizeAndPositionOptionsFollowEachOther)
     EXPECT_FALSE(option(w, "Pos", 2)->isChecked());
 }
 
-TEST(FormGWEnabling, ColourOptionsEnableTheirControls)
+TEST(GlintworkWindowEnabling, ColourOptionsEnableTheirControls)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     auto *random = child<QCheckBox>(w, QStringLiteral("CheckRandom"));
     auto *blend = child<QLineEdit>(w, QStringLiteral("TextBL"));
     auto *label4 = child<QLabel>(w, QStringLiteral("Label4"));
@@ -244,10 +244,10 @@ TEST(FormGWEnabling, ColourOptionsEnableTheirControls)
     }
 }
 
-TEST(FormGWEnabling, RefreshNeedsTextAndTheTintDeepensWithLength)
+TEST(GlintworkWindowEnabling, RefreshNeedsTextAndTheTintDeepensWithLength)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     auto *refresh = child<QPushButton>(w, QStringLiteral("cmdP"));
     auto *text = child<QPlainTextEdit>(w, QStringLiteral("Text"));
     struct Case {
@@ -266,10 +266,10 @@ TEST(FormGWEnabling, RefreshNeedsTextAndTheTintDeepensWithLength)
     }
 }
 
-TEST(FormGWFonts, StatusLineAndTheTwentyFontLimit)
+TEST(GlintworkWindowFonts, StatusLineAndTheTwentyFontLimit)
 {
-    FormGWFixture f(manyFonts(25));
-    FormGW &w = f.start();
+    GlintworkWindowFixture f(manyFonts(25));
+    GlintworkWindow &w = f.start();
     QListWidget *list = fontList(w);
     auto *status = child<QLabel>(w, QStringLiteral("LabelS"));
     auto *clear = child<QPushButton>(w, QStringLiteral("CommandCA"));
@@ -300,10 +300,10 @@ TEST(FormGWFonts, StatusLineAndTheTwentyFontLimit)
     EXPECT_EQ(list->currentItem(), nullptr);
 }
 
-TEST(FormGWFonts, AutoSelectionIsShownDuringTheRunAndClearedAfter)
+TEST(GlintworkWindowFonts, AutoSelectionIsShownDuringTheRunAndClearedAfter)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     QListWidget *list = fontList(w);
     qsizetype most = 0;
     QObject::connect(list, &QListWidget::itemSelectionChanged, list,
@@ -323,10 +323,10 @@ TEST(FormGWFonts, AutoSelectionIsShownDuringTheRunAndClearedAfter)
     EXPECT_GE(f.busy.screenChanges.count(true), 2);
 }
 
-TEST(FormGWFonts, RefreshShowsItsBusyStateAndMovesTheBar)
+TEST(GlintworkWindowFonts, RefreshShowsItsBusyStateAndMovesTheBar)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     fontList(w)->item(3)->setSelected(true);
     w.setInputText(QString(300, QLatin1Char('w')));
     struct Seen {
@@ -351,13 +351,13 @@ TEST(FormGWFonts, RefreshShowsItsBusyStateAndMovesTheBar)
     EXPECT_FALSE(w.progress().visible());
     EXPECT_EQ(w.output().text().size(), 300);
     // The single selected font is kept.
-    EXPECT_EQ(selectedEntries(fontList(w)), QStringList({FormGWFixture::fontNames()[3]}));
+    EXPECT_EQ(selectedEntries(fontList(w)), QStringList({GlintworkWindowFixture::fontNames()[3]}));
 }
 
-TEST(FormGWFonts, TypedSizesAreNotAddedToTheLists)
+TEST(GlintworkWindowFonts, TypedSizesAreNotAddedToTheLists)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     auto *combo = child<QComboBox>(w, QStringLiteral("ComboS"));
     const int items = combo->count();
     combo->lineEdit()->selectAll();
@@ -370,10 +370,10 @@ TEST(FormGWFonts, TypedSizesAreNotAddedToTheLists)
     EXPECT_EQ(w.currentSettings().comboSIndex, 6);
 }
 
-TEST(FormGWFonts, LongTextWarningCancelledChangesNothing)
+TEST(GlintworkWindowFonts, LongTextWarningCancelledChangesNothing)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.setInputText(QString(361, QLatin1Char('x')));
     f.messages.answers = {MessageService::Answer::Cancel};
     w.cmdP_Click();
@@ -383,12 +383,12 @@ TEST(FormGWFonts, LongTextWarningCancelledChangesNothing)
     EXPECT_TRUE(w.output().text().isEmpty());
 }
 
-TEST(FormGWToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
+TEST(GlintworkWindowToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     auto *refresh = child<QPushButton>(w, QStringLiteral("cmdP"));
-    EXPECT_EQ(w.outputWidget()->toolTip(), FormGW::kFirstToolTipR);
+    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::kFirstToolTip);
     w.cmdP_Click();
     EXPECT_EQ(w.outputWidget()->toolTip(),
               QStringLiteral("This is the formatted text - copy and paste, save, or print it, or "
@@ -399,7 +399,7 @@ TEST(FormGWToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
     EXPECT_EQ(child<QLabel>(w, QStringLiteral("CL_3"))->toolTip(), QStringLiteral("Click"));
     EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1Col"))->toolTip(), QStringLiteral("Click"));
     w.mnuTT_Click();
-    EXPECT_EQ(w.outputWidget()->toolTip(), FormGW::kFirstToolTipR);
+    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::kFirstToolTip);
     EXPECT_EQ(refresh->toolTip(),
               QStringLiteral("Click here to format the text above.  Not sure what to do? - just "
                              "click and see what happens!"));
@@ -408,10 +408,10 @@ TEST(FormGWToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
                              "towards the ends (try it and see what it does)"));
 }
 
-TEST(FormGWColours, RightClicksExcludeAndRestoreRuns)
+TEST(GlintworkWindowColours, RightClicksExcludeAndRestoreRuns)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.CL_MouseDown(3, 2);
     EffectSettings s = w.currentSettings();
     EXPECT_EQ(s.oc, EffectSettings::OCAlternate);
@@ -433,10 +433,10 @@ TEST(FormGWColours, RightClicksExcludeAndRestoreRuns)
     EXPECT_TRUE(child<QCheckBox>(w, QStringLiteral("CheckRandom"))->isEnabled() == false);
 }
 
-TEST(FormGWColours, LeftClickRestoresThenAsksAndCancelKeepsTheRestore)
+TEST(GlintworkWindowColours, LeftClickRestoresThenAsksAndCancelKeepsTheRestore)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     f.dialogs.colours = {std::nullopt, 0x123456};
     w.CL_MouseDown(8, 1);
     EffectSettings s = w.currentSettings();
@@ -451,10 +451,10 @@ TEST(FormGWColours, LeftClickRestoresThenAsksAndCancelKeepsTheRestore)
     EXPECT_EQ(s.oc, EffectSettings::OCBlend);
 }
 
-TEST(FormGWColours, WordProcessorModeUsesTheSixteenColours)
+TEST(GlintworkWindowColours, WordProcessorModeUsesTheSixteenColours)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.mnuMode_Click(2);
     f.dialogs.windowsColours = {0x800000};
     w.Label1Col_Click();
@@ -469,10 +469,10 @@ TEST(FormGWColours, WordProcessorModeUsesTheSixteenColours)
     EXPECT_EQ(w.currentSettings().oc, EffectSettings::OCSingle);
 }
 
-TEST(FormGWColours, RecolourWithoutSelectionColoursAllAndLeavesNoSelection)
+TEST(GlintworkWindowColours, RecolourWithoutSelectionColoursAllAndLeavesNoSelection)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.output().setText(QStringLiteral("abc"));
     w.output().select(0, 3);
     w.output().setSelColour(0x0000FF);
@@ -487,10 +487,10 @@ TEST(FormGWColours, RecolourWithoutSelectionColoursAllAndLeavesNoSelection)
     EXPECT_EQ(w.output().selStart(), 0);
 }
 
-TEST(FormGWReset, NoLeavesEverythingAndYesRestoresTheDefaultsFromHtmlMode)
+TEST(GlintworkWindowReset, NoLeavesEverythingAndYesRestoresTheDefaultsFromHtmlMode)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.mnuMode_Click(1);
     w.CL_MouseDown(2, 2);
     w.CB_MouseDown(2, 2);
@@ -530,16 +530,16 @@ TEST(FormGWReset, NoLeavesEverythingAndYesRestoresTheDefaultsFromHtmlMode)
     EXPECT_EQ(after.cap, EffectSettings::CapNone);
     EXPECT_EQ(after.text, kDefaultText);
     EXPECT_EQ(after.selectedFontCount(), 0);
-    EXPECT_EQ(listEntries(fontList(w)), FormGWFixture::fontNames());
+    EXPECT_EQ(listEntries(fontList(w)), GlintworkWindowFixture::fontNames());
     EXPECT_TRUE(w.output().text().isEmpty());
     EXPECT_FALSE(action(w, QStringLiteral("mnuHTML"))->isVisible());
     EXPECT_NE(TextFile::readAll(w.settingsPath()).value_or(QByteArray()), fileBefore);
 }
 
-TEST(FormGWModes, NormalToHtmlAndBack)
+TEST(GlintworkWindowModes, NormalToHtmlAndBack)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     QListWidget *list = fontList(w);
     list->item(4)->setSelected(true);
     option(w, "Pos", 2)->click();
@@ -561,7 +561,7 @@ TEST(FormGWModes, NormalToHtmlAndBack)
     EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboB"))->count(), 6);
 
     w.mnuMode_Click(0);
-    EXPECT_EQ(listEntries(list), FormGWFixture::fontNames());
+    EXPECT_EQ(listEntries(list), GlintworkWindowFixture::fontNames());
     EXPECT_TRUE(selectedEntries(list).isEmpty());
     EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboS"))->currentText(), QStringLiteral("20"));
     EXPECT_EQ(child<QComboBox>(w, QStringLiteral("ComboB"))->currentText(), QStringLiteral("32"));
@@ -572,10 +572,10 @@ TEST(FormGWModes, NormalToHtmlAndBack)
     EXPECT_TRUE(f.messages.shown.isEmpty());
 }
 
-TEST(FormGWModes, WordProcessorModeTellsAndKeepsTheFonts)
+TEST(GlintworkWindowModes, WordProcessorModeTellsAndKeepsTheFonts)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     fontList(w)->item(4)->setSelected(true);
     f.busy.screenChanges.clear();
     w.mnuMode_Click(0); // already Normal: nothing, not even the pointer
@@ -583,14 +583,14 @@ TEST(FormGWModes, WordProcessorModeTellsAndKeepsTheFonts)
     w.mnuMode_Click(2);
     ASSERT_EQ(f.messages.shown.size(), 1);
     EXPECT_EQ(f.messages.shown[0].icon, MessageService::Icon::Information);
-    EXPECT_EQ(selectedEntries(fontList(w)), QStringList({FormGWFixture::fontNames()[4]}));
+    EXPECT_EQ(selectedEntries(fontList(w)), QStringList({GlintworkWindowFixture::fontNames()[4]}));
     EXPECT_TRUE(action(w, QStringLiteral("mnuMode_2"))->isChecked());
 }
 
-TEST(FormGWEditing, SizeStepsKeepFiveToNineHundredNinetyNine)
+TEST(GlintworkWindowEditing, SizeStepsKeepFiveToNineHundredNinetyNine)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     fillOutput(w, QStringLiteral("abcd"), {5, 9, 10, 999});
     w.mnuFS_Click(3); // -5
     EXPECT_EQ(outputSizes(w), QList<double>({5, 9, 5, 994}));
@@ -605,10 +605,10 @@ TEST(FormGWEditing, SizeStepsKeepFiveToNineHundredNinetyNine)
     EXPECT_EQ(w.output().selLength(), 0);
 }
 
-TEST(FormGWEditing, SizeShortcutWinsOverTheLineEditAndDoesNothingOnAnEmptyBox)
+TEST(GlintworkWindowEditing, SizeShortcutWinsOverTheLineEditAndDoesNothingOnAnEmptyBox)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     QApplication::setActiveWindow(&w);
     auto *wave = child<QLineEdit>(w, QStringLiteral("TextWL"));
     option(w, "Sizes", 6)->click();
@@ -626,10 +626,10 @@ TEST(FormGWEditing, SizeShortcutWinsOverTheLineEditAndDoesNothingOnAnEmptyBox)
     EXPECT_EQ(wave->text(), QStringLiteral("7"));
 }
 
-TEST(FormGWEditing, CopyAndCutTakeTheSelectionOrEverything)
+TEST(GlintworkWindowEditing, CopyAndCutTakeTheSelectionOrEverything)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.output().setText(QStringLiteral("hello world"));
     w.output().select(0, 0);
     w.mnuCopy_Click();
@@ -649,10 +649,10 @@ TEST(FormGWEditing, CopyAndCutTakeTheSelectionOrEverything)
     EXPECT_TRUE(f.clipboard.rtf().contains("hello"));
 }
 
-TEST(FormGWEditing, PasteFormattedTextOrPlainTextWhenThatIsAll)
+TEST(GlintworkWindowEditing, PasteFormattedTextOrPlainTextWhenThatIsAll)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.output().setText(QStringLiteral("ab"));
     w.output().select(0, 1);
     w.output().setSelBold(true);
@@ -673,10 +673,10 @@ TEST(FormGWEditing, PasteFormattedTextOrPlainTextWhenThatIsAll)
     EXPECT_EQ(w.output().text(), QStringLiteral("plain\r\nline"));
 }
 
-TEST(FormGWEditing, PasteTextGoesIntoTheInputBoxAsPlainText)
+TEST(GlintworkWindowEditing, PasteTextGoesIntoTheInputBoxAsPlainText)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.setInputText(QStringLiteral("one three"));
     auto *text = child<QPlainTextEdit>(w, QStringLiteral("Text"));
     QTextCursor cursor = text->textCursor();
@@ -689,10 +689,10 @@ TEST(FormGWEditing, PasteTextGoesIntoTheInputBoxAsPlainText)
     EXPECT_EQ(w.output().text(), QString());
 }
 
-TEST(FormGWEditing, ClearTakesTheSelectionOrEverything)
+TEST(GlintworkWindowEditing, ClearTakesTheSelectionOrEverything)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.output().setText(QStringLiteral("abcdef"));
     w.output().select(1, 2);
     w.mnuClear_Click();
@@ -702,10 +702,10 @@ TEST(FormGWEditing, ClearTakesTheSelectionOrEverything)
     EXPECT_TRUE(w.output().text().isEmpty());
 }
 
-TEST(FormGWEditing, FontDialogCancelChangesNothingAndOkApplies)
+TEST(GlintworkWindowEditing, FontDialogCancelChangesNothingAndOkApplies)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.output().setText(QStringLiteral("ab"));
     w.output().select(0, 1);
     w.output().setSelBold(true);
@@ -727,10 +727,10 @@ TEST(FormGWEditing, FontDialogCancelChangesNothingAndOkApplies)
     EXPECT_FALSE(w.output().formatAt(0).bold);
 }
 
-TEST(FormGWEditing, MenuRulesAndDoubleSpacing)
+TEST(GlintworkWindowEditing, MenuRulesAndDoubleSpacing)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.output().setText(QString());
     w.mnufile_Open();
     w.mnuTools_Open();
@@ -757,10 +757,10 @@ TEST(FormGWEditing, MenuRulesAndDoubleSpacing)
     EXPECT_EQ(w.inputText(), QStringLiteral("one\r\n\r\n\r\n\r\ntwo"));
 }
 
-TEST(FormGWEditing, RightClickMenuOmitsPasteTextAndNotInHtmlMode)
+TEST(GlintworkWindowEditing, RightClickMenuOmitsPasteTextAndNotInHtmlMode)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     auto *edit = child<QMenu>(w, QStringLiteral("mnuEdit"));
     QStringList offered;
     int pops = 0;
@@ -807,13 +807,13 @@ void PrintTo(const PrintCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class FormGWPrint : public ::testing::TestWithParam<PrintCase> {};
+class GlintworkWindowPrint : public ::testing::TestWithParam<PrintCase> {};
 
-TEST_P(FormGWPrint, RestoresTheWindowWhateverHappens)
+TEST_P(GlintworkWindowPrint, RestoresTheWindowWhateverHappens)
 {
     const PrintCase &c = GetParam();
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     QString text(c.inputLength - 2 * c.lineBreaks, QLatin1Char('a'));
     for (int i = 0; i < c.lineBreaks; ++i)
         text.insert(3 * i + 1, QStringLiteral("\r\n"));
@@ -846,7 +846,7 @@ TEST_P(FormGWPrint, RestoresTheWindowWhateverHappens)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Sequences, FormGWPrint,
+    Sequences, GlintworkWindowPrint,
     ::testing::Values(
         PrintCase{"ShortTextPrintsWithoutAsking", 360, 10, true, {}, true, false, 1, 0},
         PrintCase{"LongTextAsksAndYesPrints", 361, 0, true, MessageService::Answer::Yes, true, true,
@@ -857,10 +857,10 @@ INSTANTIATE_TEST_SUITE_P(
         PrintCase{"NoPrinterSaysSo", 20, 0, false, {}, true, false, 0, 1}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(FormGWSave, RtfAndHtmlAndTheWrongEnding)
+TEST(GlintworkWindowSave, RtfAndHtmlAndTheWrongEnding)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.setInputText(QStringLiteral("a<b & c"));
     w.cmdP_Click();
     const QDir folder(f.files.userDataFolder());
@@ -887,10 +887,10 @@ TEST(FormGWSave, RtfAndHtmlAndTheWrongEnding)
     EXPECT_FALSE(w.progress().visible());
 }
 
-TEST(FormGWSave, AFailedWriteSaysSoAndKeepsTheOldFile)
+TEST(GlintworkWindowSave, AFailedWriteSaysSoAndKeepsTheOldFile)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.cmdP_Click();
     const QDir folder(f.files.userDataFolder());
     // A name that is a folder cannot be written.
@@ -912,10 +912,10 @@ TEST(FormGWSave, AFailedWriteSaysSoAndKeepsTheOldFile)
     EXPECT_TRUE(w.outputWidget()->isVisible());
 }
 
-TEST(FormGWSave, CopyHtmlPutsTheSourceOnTheClipboard)
+TEST(GlintworkWindowSave, CopyHtmlPutsTheSourceOnTheClipboard)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.mnuMode_Click(1);
     w.setInputText(QStringLiteral("one\r\ntwo"));
     w.cmdP_Click();
@@ -930,10 +930,10 @@ TEST(FormGWSave, CopyHtmlPutsTheSourceOnTheClipboard)
     EXPECT_TRUE(w.outputWidget()->isVisible());
 }
 
-TEST(FormGWHelp, HelpAboutAndFonts)
+TEST(GlintworkWindowHelp, HelpAboutAndFonts)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     // Without a configured address the bundled page beside the program is opened.
     QDir(f.files.programFolder()).mkpath(QStringLiteral("../help"));
     QFile page(QDir(f.files.programFolder()).filePath(QStringLiteral("../help/glintwork.html")));
@@ -947,13 +947,14 @@ TEST(FormGWHelp, HelpAboutAndFonts)
 
     w.mnuAbout_Click();
     ASSERT_EQ(f.messages.shown.size(), 1);
-    const QStringList lines = f.messages.shown[0].text.split(QStringLiteral("\r\n"));
+    const QStringList lines = f.messages.shown[0].text.split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines[0].isEmpty());
     EXPECT_TRUE(lines[1].contains(QStringLiteral("Glintwork")));
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("We are always looking for suggestions")));
-    EXPECT_TRUE(lines[3].endsWith(QStringLiteral("email ") + FormGW::suggestionsAddress() + "."));
-    EXPECT_TRUE(FormGW::suggestionsAddress().contains(QLatin1Char('@')));
+    EXPECT_TRUE(
+        lines[3].endsWith(QStringLiteral("email ") + GlintworkWindow::suggestionsAddress() + "."));
+    EXPECT_TRUE(GlintworkWindow::suggestionsAddress().contains(QLatin1Char('@')));
     EXPECT_EQ(f.messages.shown[0].title, QStringLiteral("Glintwork"));
 
     w.mnuDLFonts_Click();
@@ -961,10 +962,10 @@ TEST(FormGWHelp, HelpAboutAndFonts)
     EXPECT_EQ(f.messages.shown[1].icon, MessageService::Icon::Information);
 }
 
-TEST(FormGWScreens, AfterRefreshInEachMode)
+TEST(GlintworkWindowScreens, AfterRefreshInEachMode)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     for (int mode : {0, 1, 2}) {
         w.mnuMode_Click(mode);
         w.setInputText(QStringLiteral("Glintwork makes every letter shine.\r\nType, click Refresh, "
@@ -972,7 +973,7 @@ TEST(FormGWScreens, AfterRefreshInEachMode)
         w.cmdP_Click();
         ASSERT_FALSE(w.output().text().isEmpty());
         const QString path =
-            QDir(artefactFolder()).filePath(QStringLiteral("formgw-mode%1.png").arg(mode));
+            QDir(artefactFolder()).filePath(QStringLiteral("glintworkwindow-mode%1.png").arg(mode));
         EXPECT_TRUE(w.grab().save(path));
     }
     // The progress bar over the bottom of the output box, as a long command shows it.
@@ -984,15 +985,15 @@ TEST(FormGWScreens, AfterRefreshInEachMode)
     EXPECT_TRUE(bar->isVisible());
     EXPECT_EQ(bar->geometry().bottom(), w.outputWidget()->geometry().bottom());
     EXPECT_EQ(bar->width(), w.outputWidget()->width());
-    EXPECT_TRUE(
-        w.grab().save(QDir(artefactFolder()).filePath(QStringLiteral("formgw-progress.png"))));
+    EXPECT_TRUE(w.grab().save(
+        QDir(artefactFolder()).filePath(QStringLiteral("glintworkwindow-progress.png"))));
     w.progress().setVisible(false);
 }
 
-TEST(FormGWLayout, BoxesSitInTheGapsOfTheirLabels)
+TEST(GlintworkWindowLayout, BoxesSitInTheGapsOfTheirLabels)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     // "Blend over            characters.": the box lies between the two pieces.
     auto *label4 = child<QLabel>(w, QStringLiteral("Label4"));
     auto *blend = child<QWidget>(w, QStringLiteral("TextBL"));
@@ -1022,8 +1023,8 @@ TEST(QtGlintworkDialogs, SaveFilterInQtForm)
 
 TEST(QtGlintworkDialogs, RendersTheOutputBoxOnAPage)
 {
-    FormGWFixture f;
-    FormGW &w = f.start();
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
     w.setInputText(QStringLiteral("Printed at the printer's resolution"));
     w.cmdP_Click();
     const QString pdf = QDir(artefactFolder()).filePath(QStringLiteral("printed-page.pdf"));

@@ -1,7 +1,7 @@
 // The sixteen-colour dialog: the swatch marked on first use, the choice carried over to the
 // next use, double-click, Enter, Escape and the window's close box.
-#include "formwincolor.h"
 #include "swatchlabel.h"
+#include "windowscolourdialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +14,7 @@
 namespace {
 
 // Runs the dialog modally and acts on it once it is up.
-std::optional<qint32> runWith(FormWinColor &dialog, std::function<void()> act)
+std::optional<qint32> runWith(WindowsColourDialog &dialog, std::function<void()> act)
 {
     QTimer::singleShot(0, &dialog, [&dialog, act] {
         if (!dialog.isVisible()) {
@@ -26,19 +26,19 @@ std::optional<qint32> runWith(FormWinColor &dialog, std::function<void()> act)
     return dialog.run();
 }
 
-int borderedCount(const FormWinColor &dialog)
+int borderedCount(const WindowsColourDialog &dialog)
 {
     int n = 0;
-    for (int i = 0; i < FormWinColor::kSwatches; ++i)
+    for (int i = 0; i < WindowsColourDialog::kSwatches; ++i)
         n += dialog.swatch(i)->bordered() ? 1 : 0;
     return n;
 }
 
 } // namespace
 
-TEST(FormWinColor, FirstUseMarksWhiteAndEnterReturnsIt)
+TEST(WindowsColourDialog, FirstUseMarksWhiteAndEnterReturnsIt)
 {
-    FormWinColor dialog;
+    WindowsColourDialog dialog;
     EXPECT_EQ(dialog.ChosenSwatch(), 0);
     EXPECT_TRUE(dialog.swatch(0)->bordered());
     EXPECT_EQ(borderedCount(dialog), 1);
@@ -48,9 +48,9 @@ TEST(FormWinColor, FirstUseMarksWhiteAndEnterReturnsIt)
     EXPECT_EQ(*chosen, 0xFFFFFF);
 }
 
-TEST(FormWinColor, NavyIsMarkedTheNextTime)
+TEST(WindowsColourDialog, NavyIsMarkedTheNextTime)
 {
-    FormWinColor dialog;
+    WindowsColourDialog dialog;
     const auto first = runWith(dialog, [&] {
         QTest::mouseClick(dialog.swatch(13), Qt::LeftButton);
         dialog.okButton()->click();
@@ -66,9 +66,9 @@ TEST(FormWinColor, NavyIsMarkedTheNextTime)
     EXPECT_EQ(*second, 0x800000);
 }
 
-TEST(FormWinColor, DoubleClickReturnsTheSwatchAtOnce)
+TEST(WindowsColourDialog, DoubleClickReturnsTheSwatchAtOnce)
 {
-    FormWinColor dialog;
+    WindowsColourDialog dialog;
     const auto chosen =
         runWith(dialog, [&] { QTest::mouseDClick(dialog.swatch(9), Qt::LeftButton); });
     ASSERT_TRUE(chosen.has_value());
@@ -78,7 +78,7 @@ TEST(FormWinColor, DoubleClickReturnsTheSwatchAtOnce)
 
 struct CancelCase {
     const char *name;
-    std::function<void(FormWinColor &)> cancel;
+    std::function<void(WindowsColourDialog &)> cancel;
 };
 
 void PrintTo(const CancelCase &c, std::ostream *os)
@@ -86,11 +86,11 @@ void PrintTo(const CancelCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class FormWinColorCancel : public ::testing::TestWithParam<CancelCase> {};
+class WindowsColourDialogCancel : public ::testing::TestWithParam<CancelCase> {};
 
-TEST_P(FormWinColorCancel, ReturnsNothingAndKeepsTheMark)
+TEST_P(WindowsColourDialogCancel, ReturnsNothingAndKeepsTheMark)
 {
-    FormWinColor dialog;
+    WindowsColourDialog dialog;
     // A colour chosen before must not come back when the next use is cancelled.
     runWith(dialog, [&] { dialog.CL_DblClick(5); });
     const auto chosen = runWith(dialog, [&] {
@@ -103,19 +103,19 @@ TEST_P(FormWinColorCancel, ReturnsNothingAndKeepsTheMark)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Routes, FormWinColorCancel,
+    Routes, WindowsColourDialogCancel,
     ::testing::Values(
-        CancelCase{"CancelButton", [](FormWinColor &d) { d.cancelButton()->click(); }},
-        CancelCase{"Escape", [](FormWinColor &d) { QTest::keyClick(&d, Qt::Key_Escape); }},
-        CancelCase{"CloseBox", [](FormWinColor &d) { d.close(); }}),
+        CancelCase{"CancelButton", [](WindowsColourDialog &d) { d.cancelButton()->click(); }},
+        CancelCase{"Escape", [](WindowsColourDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+        CancelCase{"CloseBox", [](WindowsColourDialog &d) { d.close(); }}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(FormWinColor, SwatchesShowTheSixteenColoursInTwoRows)
+TEST(WindowsColourDialog, SwatchesShowTheSixteenColoursInTwoRows)
 {
-    FormWinColor dialog;
+    WindowsColourDialog dialog;
     dialog.show();
     QSet<qint32> colours;
-    for (int i = 0; i < FormWinColor::kSwatches; ++i)
+    for (int i = 0; i < WindowsColourDialog::kSwatches; ++i)
         colours.insert(dialog.swatch(i)->colour());
     EXPECT_EQ(colours.size(), 16);
     // Light colours above their dark counterparts: white over black, blue over navy.
@@ -129,5 +129,6 @@ TEST(FormWinColor, SwatchesShowTheSixteenColoursInTwoRows)
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("glintwork-screens"));
     QDir().mkpath(folder);
     dialog.CL_Click(13);
-    EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath(QStringLiteral("formwincolor.png"))));
+    EXPECT_TRUE(
+        dialog.grab().save(QDir(folder).filePath(QStringLiteral("windowscolourdialog.png"))));
 }

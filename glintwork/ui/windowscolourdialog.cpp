@@ -1,5 +1,5 @@
-// The sixteen-colour dialog: see formwincolor.h.
-#include "formwincolor.h"
+// The sixteen-colour dialog: see windowscolourdialog.h.
+#include "windowscolourdialog.h"
 
 #include "colours.h"
 #include "swatchlabel.h"
@@ -17,19 +17,19 @@ constexpr int kBottomRow[8] = {11, 10, 9, 8, 15, 14, 13, 12};
 
 } // namespace
 
-FormWinColor::FormWinColor(QWidget *parent) : QDialog(parent)
+WindowsColourDialog::WindowsColourDialog(QWidget *parent) : QDialog(parent)
 {
     setupControls();
     // Form_Load: mark the swatch chosen last time.
     CL_Click(m_chosenSwatch);
 }
 
-qint32 FormWinColor::paletteColour(int swatch)
+qint32 WindowsColourDialog::paletteColour(int swatch)
 {
     return swatch >= 0 && swatch < kSwatches ? Colours::WindowsPalette()[swatch] : 0;
 }
 
-void FormWinColor::setupControls()
+void WindowsColourDialog::setupControls()
 {
     setObjectName(QStringLiteral("FormWinColor"));
     setWindowTitle(QStringLiteral("Select a color..."));
@@ -44,30 +44,30 @@ void FormWinColor::setupControls()
         swatch->setFixedSize(side, side);
         connect(swatch, &SwatchLabel::clicked, this, [this, i] { CL_Click(i); });
         connect(swatch, &SwatchLabel::doubleClicked, this, [this, i] { CL_DblClick(i); });
-        CL.append(swatch);
+        m_swatches.append(swatch);
     }
 
     auto *grid = new QGridLayout;
     grid->setSpacing(4);
     for (int col = 0; col < 8; ++col) {
-        grid->addWidget(CL[kTopRow[col]], 0, col);
-        grid->addWidget(CL[kBottomRow[col]], 1, col);
+        grid->addWidget(m_swatches[kTopRow[col]], 0, col);
+        grid->addWidget(m_swatches[kBottomRow[col]], 1, col);
     }
 
-    CommandOK = new QPushButton(QStringLiteral("OK"), this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandOK->setDefault(true);
-    CommandOK->setAutoDefault(true);
-    CommandX = new QPushButton(QStringLiteral("Cancel"), this);
-    CommandX->setObjectName(QStringLiteral("CommandX"));
-    CommandX->setAutoDefault(false);
-    connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
-    connect(CommandX, &QPushButton::clicked, this, [this] { CommandX_Click(); });
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("CommandOK"));
+    m_okButton->setDefault(true);
+    m_okButton->setAutoDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("CommandX"));
+    m_cancelButton->setAutoDefault(false);
+    connect(m_okButton, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
+    connect(m_cancelButton, &QPushButton::clicked, this, [this] { CommandX_Click(); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandX);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -76,44 +76,44 @@ void FormWinColor::setupControls()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-std::optional<qint32> FormWinColor::run()
+std::optional<qint32> WindowsColourDialog::run()
 {
-    CommandOK->setFocus();
+    m_okButton->setFocus();
     exec();
     if (m_chosenColour == -1)
         return std::nullopt;
     return m_chosenColour;
 }
 
-void FormWinColor::CL_Click(int index)
+void WindowsColourDialog::CL_Click(int index)
 {
     if (index < 0 || index >= kSwatches)
         return;
-    if (SwatchLabel *old = CL.value(m_chosenSwatch))
+    if (SwatchLabel *old = m_swatches.value(m_chosenSwatch))
         old->setBordered(false);
     m_chosenSwatch = index;
-    CL[index]->setBordered(true);
+    m_swatches[index]->setBordered(true);
 }
 
-void FormWinColor::CL_DblClick(int index)
+void WindowsColourDialog::CL_DblClick(int index)
 {
     CL_Click(index);
     CommandOK_Click();
 }
 
-void FormWinColor::CommandOK_Click()
+void WindowsColourDialog::CommandOK_Click()
 {
     m_chosenColour = paletteColour(m_chosenSwatch);
     done(QDialog::Accepted);
 }
 
-void FormWinColor::CommandX_Click()
+void WindowsColourDialog::CommandX_Click()
 {
     m_chosenColour = -1;
     done(QDialog::Rejected);
 }
 
-void FormWinColor::reject()
+void WindowsColourDialog::reject()
 {
     CommandX_Click();
 }

@@ -9,7 +9,7 @@
 #include "fakeglintworkdialogs.h"
 #include "fakemessageservice.h"
 #include "fakeshell.h"
-#include "formgw.h"
+#include "glintworkwindow.h"
 #include "randomsource.h"
 
 #include <QStringList>
@@ -28,7 +28,7 @@ public:
     }
 };
 
-class FormGWFixture {
+class GlintworkWindowFixture {
 public:
     // Installed test fonts, in the order the platform lists them, and two web fonts.
     static QStringList fontNames()
@@ -53,19 +53,19 @@ public:
                 QStringLiteral("Z003")};
     }
 
-    explicit FormGWFixture(QStringList names = fontNames(), quint32 seed = 7)
-        : fonts(std::move(names)), random(seed)
+    explicit GlintworkWindowFixture(QStringList names = fontNames(), quint32 seed = 7)
+        : fonts(std::move(names)), random(seed), m_seed(seed)
     {}
 
-    FormGWServices services()
+    GlintworkServices services()
     {
         return {&fonts, &messages, &clipboard, &shell, &busy, &files, &dialogs, &random};
     }
 
     // Builds, shows and loads the window, as the program does.
-    FormGW &start()
+    GlintworkWindow &start()
     {
-        window = std::make_unique<FormGW>(services());
+        window = std::make_unique<GlintworkWindow>(services());
         window->show();
         window->Form_Load();
         // Start-up seeds from the time of day; the tests want one known sequence.
@@ -81,7 +81,7 @@ public:
     FakeFileLocations files;
     FakeGlintworkDialogs dialogs;
     RandomSource random;
-    std::unique_ptr<FormGW> window;
+    std::unique_ptr<GlintworkWindow> window;
 
 private:
     quint32 m_seed;

@@ -1,0 +1,424 @@
+// The main window of Glintwork: see glintworkwindow.h. This file builds the window and its
+// command table, maps the controls to the settings record, runs the enabling rules and
+// holds the small reactions and the help commands.
+#include "glintworkwindow.h"
+
+#include "buildinfo.h"
+#include "clipboardservice.h"
+#include "colours.h"
+#include "effectspanel.h"
+#include "filelocations.h"
+#include "fontcatalog.h"
+#include "helppage.h"
+#include "messageservice.h"
+#include "outputpane.h"
+#include "publisher.h"
+#include "richtextedit.h"
+#include "shellservice.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kHelpPage = QStringLiteral("glintwork.html");
+using G = GlintworkWindow;
+
+} // namespace
+
+GlintworkWindow::GlintworkWindow(const GlintworkServices &services, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_modes(*services.fonts, m_progress),
+      m_formatter(*services.random, m_recent, m_progress)
+{
+    m_formatter.setSymbolFonts(services.fonts->symbolFontNames());
+    setObjectName(QStringLiteral("FormGW"));
+    setWindowTitle(kTitle);
+
+    m_central = new QWidget(this);
+    m_central->setObjectName(QStringLiteral("central"));
+    setCentralWidget(m_central);
+    m_panel = new EffectsPanel(m_central);
+    m_outputPane = new OutputPane(m_progress, m_central);
+    m_centralLayout = new QVBoxLayout(m_central);
+    m_centralLayout->setContentsMargins(8, 6, 8, 6);
+    m_centralLayout->setSpacing(7);
+    m_centralLayout->addWidget(m_panel);
+    m_centralLayout->addWidget(m_outputPane, 1);
+
+    // The design's 792 x 527 client area, grown to what the fonts of this screen need and
+    // with room for the output; never larger than the screen.
+    QSize size = QSize(792, 680).expandedTo(minimumSizeHint());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
+
+    m_commands = std::make_unique<CommandTable>(menuBar(), commandMenus());
+    connectPanel();
+    installShortcutFilter();
+    // Until the settings are read the tooltips are off; the loader switches them on.
+    applyToolTips(false);
+    applyEnabling();
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveSettingsOnce(); });
+}
+
+GlintworkWindow::~GlintworkWindow() = default;
+
+std::function<void()> GlintworkWindow::handler(void (GlintworkWindow::*method)())
+{
+    return [this, method] { (this->*method)(); };
+}
+
+QList<CommandMenu> GlintworkWindow::commandMenus()
+{
+    return {fileMenu(), editMenu(), settingsMenu(), toolsMenu(), helpMenu()};
+}
+
+CommandMenu GlintworkWindow::fileMenu()
+{
+    auto hasOutput = [](const EnabledState &e) { return e.hasOutput; };
+    return {QStringLiteral("mnufile"),
+            QStringLiteral("&File"),
+            {
+                {QStringLiteral("mnuSave"), QStringLiteral("&Save As..."),
+                 QKeySequence(Qt::CTRL | Qt::Key_S), handler(&G::mnuSave_Click), hasOutput},
+                {QStringLiteral("mnuPrint"), QStringLiteral("&Print..."),
+                 QKeySequence(Qt::CTRL | Qt::Key_P), handler(&G::mnuPrint_Click), hasOutput},
+                {.name = QStringLiteral("mnuX"),
+                 .caption = QStringLiteral("E&xit"),
+                 .run = handler(&G::mnuX_Click),
+                 .separatorBefore = true},
+            }};
+}
+
+CommandMenu GlintworkWindow::editMenu()
+{
+    auto canPaste = [](const EnabledState &e) { return e.canPaste; };
+    return {
+        QStringLiteral("mnuEdit"),
+        QStringLiteral("&Edit"),
+        {
+            {QStringLiteral("mnuFont"), QStringLiteral("&Font and style..."),
+             QKeySequence(Qt::CTRL | Qt::Key_F), handler(&G::mnuFont_Click)},
+            {QStringLiteral("mnuColour"), QStringLiteral("C&olour..."),
+             QKeySequence(Qt::CTRL | Qt::Key_O), handler(&G::mnuColour_Click)},
+            {.name = QStringLiteral("mnuCut"),
+             .caption = QStringLiteral("C&ut"),
+             .run = handler(&G::mnuCut_Click),
+             .separatorBefore = true},
+            {QStringLiteral("mnuCopy"), QStringLiteral("&Copy"), {}, handler(&G::mnuCopy_Click)},
+            {QStringLiteral("mnuHTML"),
+             QStringLiteral("Copy &HTML"),
+             {},
+             handler(&G::mnuHTML_Click),
+             [](const EnabledState &e) { return e.mnuHTMLVisible; },
+             Command::Rule::Shows},
+            {QStringLiteral("mnuPRTF"),
+             QStringLiteral("Paste &formatted text"),
+             {},
+             handler(&G::mnuPRTF_Click),
+             canPaste},
+            {QStringLiteral("mnuPaste"),
+             QStringLiteral("&Paste text"),
+             {},
+             handler(&G::mnuPaste_Click),
+             canPaste},
+            {QStringLiteral("mnuClear"), QStringLiteral("C&lear"), {}, handler(&G::mnuClear_Click)},
+        }};
+}
+
+CommandMenu GlintworkWindow::settingsMenu()
+{
+    // "Word by word" and the modes: the check mark is the setting itself.
+    CommandMenu menu{
+        QStringLiteral("mnuDefaults"),
+        QStringLiteral("&Settings"),
+        {
+            {QStringLiteral("mnuDS"),
+             QStringLiteral("&Reset all settings"),
+             {},
+             handler(&G::mnuDS_Click)},
+            {.name = QStringLiteral("mnuWW"),
+             .caption = QStringLiteral("&Format word by word (rather than letter by letter)"),
+             .checkable = true,
+             .separatorBefore = true},
+            {.name = QStringLiteral("mnuCW"),
+             .caption = QStringLiteral("&Color word by word (rather than letter by letter)"),
+             .checkable = true},
+        }};
+    const QStringList modes = {QStringLiteral("&Normal"), QStringLiteral("&HTML"),
+                               QStringLiteral("&Word Processor compatible (16 colors)")};
+    for (int i = 0; i < modes.size(); ++i)
+        menu.commands.append({.name = QStringLiteral("mnuMode_%1").arg(i),
+                              .caption = modes[i],
+                              .run = [this, i] { mnuMode_Click(i); },
+                              .checkable = true,
+                              .separatorBefore = i == 0});
+    return menu;
+}
+
+CommandMenu GlintworkWindow::toolsMenu()
+{
+    CommandMenu menu{QStringLiteral("mnuTools"), QStringLiteral("&Tools"), {}};
+    const QStringList steps = {
+        QStringLiteral("&Increase font size 1pt"), QStringLiteral("&Decrease font size 1pt"),
+        QStringLiteral("I&ncrease font size 5pt"), QStringLiteral("D&ecrease font size 5pt")};
+    const QList<QKeySequence> stepKeys = {
+        {}, {}, QKeySequence(Qt::CTRL | Qt::Key_U), QKeySequence(Qt::CTRL | Qt::Key_D)};
+    for (int i = 0; i < steps.size(); ++i)
+        menu.commands.append({QStringLiteral("mnuFS_%1").arg(i), steps[i], stepKeys[i],
+                              [this, i] { mnuFS_Click(i); },
+                              [](const EnabledState &e) { return e.hasOutput; }});
+    menu.commands.append({QStringLiteral("mnuDoubleS"),
+                          QStringLiteral("Double-&space paragraphs"),
+                          {},
+                          handler(&G::mnuDoubleS_Click),
+                          [](const EnabledState &e) { return e.doubleSpace; }});
+    return menu;
+}
+
+CommandMenu GlintworkWindow::helpMenu()
+{
+    return {QStringLiteral("mnuHelp"),
+            QStringLiteral("&Help!"),
+            {
+                {QStringLiteral("mnuOH"), QStringLiteral("&Online Help..."),
+                 QKeySequence(Qt::Key_F1), handler(&G::mnuOH_Click)},
+                {.name = QStringLiteral("mnuTT"),
+                 .caption = QStringLiteral("&ToolTips"),
+                 .run = [this] { applyToolTips(command(QStringLiteral("mnuTT"))->isChecked()); },
+                 .checkable = true},
+                {QStringLiteral("mnuDLFonts"),
+                 QStringLiteral("Where can I download more &fonts?"),
+                 {},
+                 handler(&G::mnuDLFonts_Click)},
+                {QStringLiteral("mnuAbout"),
+                 QStringLiteral("&About..."),
+                 {},
+                 handler(&G::mnuAbout_Click)},
+            }};
+}
+
+void GlintworkWindow::connectPanel()
+{
+    connect(m_panel, &EffectsPanel::refreshClicked, this, &G::cmdP_Click);
+    connect(m_panel, &EffectsPanel::fontSelectionChanged, this, &G::ListFonts_Click);
+    connect(m_panel, &EffectsPanel::clearSelectionClicked, this, &G::CommandCA_Click);
+    connect(m_panel, &EffectsPanel::inputChanged, this, &G::Text_Change);
+    connect(m_panel, &EffectsPanel::sizeOptionClicked, this, &G::Sizes_Click);
+    connect(m_panel, &EffectsPanel::colourOptionClicked, this, &G::OC_Click);
+    connect(m_panel, &EffectsPanel::alternateSwatchPressed, this, &G::CL_MouseDown);
+    connect(m_panel, &EffectsPanel::blendSwatchPressed, this, &G::CB_MouseDown);
+    connect(m_panel, &EffectsPanel::singleColourClicked, this, &G::Label1Col_Click);
+    connect(m_outputPane, &OutputPane::mouseDown, this, &G::R_MouseDown);
+    connect(m_commands->menu(QStringLiteral("mnufile")), &QMenu::aboutToShow, this,
+            &G::mnufile_Open);
+    connect(m_commands->menu(QStringLiteral("mnuEdit")), &QMenu::aboutToShow, this,
+            &G::mnuEdit_Open);
+    connect(m_commands->menu(QStringLiteral("mnuTools")), &QMenu::aboutToShow, this,
+            &G::mnuTools_Open);
+}
+
+void GlintworkWindow::installShortcutFilter()
+{
+    // Menu shortcuts must win over the text boxes' own key bindings (Ctrl+U clears a line
+    // edit on X11).
+    QList<QWidget *> boxes = m_panel->keyBoxes();
+    boxes.append(m_outputPane->edit());
+    boxes.append(m_outputPane->edit()->findChildren<QWidget *>());
+    for (QWidget *widget : std::as_const(boxes))
+        if (widget)
+            widget->installEventFilter(this);
+}
+
+bool GlintworkWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(key->keyCombination());
+        const QList<QAction *> actions = findChildren<QAction *>();
+        for (QAction *a : actions) {
+            if (a->shortcut().isEmpty() || a->shortcut() != pressed)
+                continue;
+            // Left unaccepted, the override lets the shortcut run instead of the box's own
+            // binding. A key press only arrives when the command is disabled: it then does
+            // nothing at all.
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QAction *GlintworkWindow::command(const QString &name) const
+{
+    return m_commands->action(name);
+}
+
+QStringList GlintworkWindow::schemeNames()
+{
+    const auto &names = Colours::SchemeNames();
+    return QStringList(names.begin(), names.end());
+}
+
+RichTextBox &GlintworkWindow::output() const
+{
+    return m_outputPane->box();
+}
+
+QWidget *GlintworkWindow::outputWidget() const
+{
+    return m_outputPane->edit();
+}
+
+QString GlintworkWindow::inputText() const
+{
+    return m_panel->inputText();
+}
+
+void GlintworkWindow::setInputText(const QString &crlfText)
+{
+    m_panel->setInputText(crlfText);
+}
+
+EffectSettings GlintworkWindow::currentSettings() const
+{
+    EffectSettings s;
+    m_panel->readInto(s);
+    s.mnuWW = command(QStringLiteral("mnuWW"))->isChecked();
+    s.mnuCW = command(QStringLiteral("mnuCW"))->isChecked();
+    s.outputMode = m_outputMode;
+    s.mnuTT = command(QStringLiteral("mnuTT"))->isChecked();
+    return s;
+}
+
+void GlintworkWindow::showSettings(const EffectSettings &s)
+{
+    m_panel->showSettings(s);
+    ListFonts_Click();
+    command(QStringLiteral("mnuWW"))->setChecked(s.mnuWW);
+    command(QStringLiteral("mnuCW"))->setChecked(s.mnuCW);
+    QAction *toolTips = command(QStringLiteral("mnuTT"));
+    if (toolTips->isChecked() != s.mnuTT) {
+        toolTips->setChecked(s.mnuTT);
+        applyToolTips(s.mnuTT);
+    }
+    applyEnabling();
+}
+
+EnabledState GlintworkWindow::enabledState() const
+{
+    // The clipboard is asked only as the Edit menu opens: it may belong to another program.
+    return EnablingRules::evaluate(currentSettings(), m_outputMode,
+                                   {.hasOutput = !output().text().isEmpty()});
+}
+
+void GlintworkWindow::applyEnabling()
+{
+    const EnabledState e = enabledState();
+    m_panel->applyEnabling(e, m_busy);
+    command(QStringLiteral("mnuHTML"))->setVisible(e.mnuHTMLVisible);
+}
+
+void GlintworkWindow::applyToolTips(bool on)
+{
+    m_panel->setToolTipsShown(on);
+    m_outputPane->setToolTipsShown(on);
+}
+
+void GlintworkWindow::ListFonts_Click()
+{
+    if (m_panel->limitFontSelection())
+        m_services.messages->beep();
+    m_panel->showFontSelection();
+}
+
+void GlintworkWindow::CommandCA_Click()
+{
+    m_panel->clearFontSelection();
+    ListFonts_Click();
+    if (m_panel->fontListHidden())
+        m_panel->showFontList(true);
+}
+
+void GlintworkWindow::Text_Change()
+{
+    m_panel->enableRefresh(!inputText().isEmpty() && !m_busy);
+    m_panel->tintInput();
+}
+
+void GlintworkWindow::Sizes_Click(int)
+{
+    EffectSettings s = currentSettings();
+    if (EnablingRules::afterSizesChange(s, m_outputMode))
+        m_panel->selectPositionOption(s.pos);
+    applyEnabling();
+}
+
+void GlintworkWindow::OC_Click(int)
+{
+    applyEnabling();
+}
+
+void GlintworkWindow::mnuTT_Click()
+{
+    command(QStringLiteral("mnuTT"))->trigger();
+}
+
+QString GlintworkWindow::helpAddress() const
+{
+    return HelpPage::address(BuildInfo::kGlintworkHelpUrl, m_services.files->programFolder(),
+                             kHelpPage);
+}
+
+QString GlintworkWindow::fontsAddress() const
+{
+    return HelpPage::address(BuildInfo::kFontsUrl, m_services.files->programFolder(), kHelpPage);
+}
+
+QString GlintworkWindow::commentAddress()
+{
+    // The comment travels with the user's page: a configured fonts page, else the public
+    // download page, never the local path of the bundled help.
+    return BuildInfo::kFontsUrl.isEmpty() ? Publisher::downloadAddress() : BuildInfo::kFontsUrl;
+}
+
+QString GlintworkWindow::suggestionsAddress()
+{
+    return Publisher::suggestionsAddress();
+}
+
+void GlintworkWindow::mnuOH_Click()
+{
+    const QString address = helpAddress();
+    if (!address.isEmpty())
+        m_services.shell->openAddress(address);
+}
+
+void GlintworkWindow::mnuDLFonts_Click()
+{
+    m_services.messages->message(
+        QStringLiteral("Check out sites in the Download section of the Top Links on your home "
+                       "page, ") +
+            fontsAddress() + QStringLiteral("."),
+        QStringLiteral("Sites with cool fonts to download"), MessageService::Buttons::Ok,
+        MessageService::Icon::Information);
+}
+
+void GlintworkWindow::mnuAbout_Click()
+{
+    const QString programLine =
+        QStringLiteral("Glintwork %1, part of the Kerncraft font tools.").arg(Publisher::version());
+    m_services.messages->message(Publisher::aboutText(programLine), kTitle,
+                                 MessageService::Buttons::Ok, MessageService::Icon::None);
+}
+
+void GlintworkWindow::closeEvent(QCloseEvent *event)
+{
+    saveSettingsOnce();
+    event->accept();
+}

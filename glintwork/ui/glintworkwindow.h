@@ -1,0 +1,175 @@
+// The main window of Glintwork: the effects panel above, the output pane below and the
+// menus made from one command table. The window reads the panel into an EffectSettings
+// record, hands it to the engine and shows what comes back; its handlers are named after
+// the control and event they answer, and every platform service arrives through
+// GlintworkServices. The handlers live in three files: glintworkwindow.cpp (building, the
+// settings record, enabling, help), glintworkwindowcommands.cpp (the menu commands) and
+// glintworkwindowhost.cpp (Refresh, modes, reset, start-up and the engine's host calls).
+#pragma once
+
+#include "commandtable.h"
+#include "effectsettings.h"
+#include "formatter.h"
+#include "glintworkdialogs.h"
+#include "glintworkservices.h"
+#include "modeswitch.h"
+#include "progressstate.h"
+#include "recentcolours.h"
+#include "resetsequence.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class EffectsPanel;
+class OutputPane;
+class QVBoxLayout;
+class RichTextBox;
+
+class GlintworkWindow : public QMainWindow,
+                        private ModeSwitchHost,
+                        private RecordResetOperations,
+                        private RefreshHost {
+    Q_OBJECT
+public:
+    static inline const QString kTitle = QStringLiteral("Glintwork");
+
+    explicit GlintworkWindow(const GlintworkServices &services, QWidget *parent = nullptr);
+    ~GlintworkWindow() override;
+
+    // The start-up sequence; the window must already be shown.
+    void Form_Load();
+
+    // The controls as one record, and back.
+    EffectSettings currentSettings() const;
+    void showSettings(const EffectSettings &settings);
+    OutputMode outputMode() const { return m_outputMode; }
+    // The folder of "Glintwork.ini": beside the program when it can be written there,
+    // else the user's configuration folder.
+    QString settingsFolder() const;
+    QString settingsPath() const;
+    static QStringList schemeNames();
+
+    // The input text with CR LF line breaks, as the engine and the settings file see it.
+    QString inputText() const;
+    void setInputText(const QString &crlfText);
+
+    RichTextBox &output() const;
+    QWidget *outputWidget() const;
+    ProgressState &progress() { return m_progress; }
+
+    // Handlers, named after their control and event.
+    void cmdP_Click();
+    void ListFonts_Click();
+    void CommandCA_Click();
+    void Text_Change();
+    void Sizes_Click(int index);
+    void OC_Click(int index);
+    void CL_MouseDown(int index, int button);
+    void CB_MouseDown(int index, int button);
+    void Label1Col_Click();
+    void R_MouseDown(int button);
+
+    void mnuSave_Click();
+    void mnuPrint_Click();
+    void mnuX_Click();
+    void mnuFont_Click();
+    void mnuColour_Click();
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuHTML_Click();
+    void mnuPRTF_Click();
+    void mnuPaste_Click();
+    void mnuClear_Click();
+    void mnuDS_Click();
+    void mnuMode_Click(int index);
+    void mnuFS_Click(int index);
+    void mnuDoubleS_Click();
+    void mnuOH_Click();
+    void mnuTT_Click();
+    void mnuDLFonts_Click();
+    void mnuAbout_Click();
+
+    // The enabling rules each menu runs as it opens.
+    void mnufile_Open();
+    void mnuEdit_Open();
+    void mnuTools_Open();
+
+    bool SaveSettings();
+    void GetSettings();
+
+    // The addresses of the help commands (build settings or the bundled page).
+    QString helpAddress() const;
+    QString fontsAddress() const;
+    static QString commentAddress();
+    static QString suggestionsAddress();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The operations the engine's mode switch, reset and Refresh drive.
+    void setBusy(bool busy) override;
+    void processEvents() override;
+    void showOutput(bool visible) override;
+    void showFontList(bool visible) override;
+    void informWordProcessorMode() override;
+    bool confirmReset() override;
+    void switchMode(EffectSettings &settings, OutputMode mode) override;
+    void clearOutput() override;
+    void saveSettings(const EffectSettings &settings) override;
+    bool confirmWarning(const QString &text) override;
+    void enableRefresh(bool enabled) override;
+    bool outputShowsFirstToolTip() const override;
+    void setOutputToolTip(const QString &text) override;
+    void selectFont(int index) override;
+    void clearFontSelection() override;
+    using RecordResetOperations::clearFontSelection;
+    void outputReady(const RichDocument &finished) override;
+
+    QList<CommandMenu> commandMenus();
+    CommandMenu fileMenu();
+    CommandMenu editMenu();
+    CommandMenu settingsMenu();
+    CommandMenu toolsMenu();
+    CommandMenu helpMenu();
+    std::function<void()> handler(void (GlintworkWindow::*method)());
+    void connectPanel();
+    void installShortcutFilter();
+
+    EnabledState enabledState() const;
+    void applyEnabling();
+    void applyToolTips(bool on);
+    void updateMenuRules();
+    void showMode();
+    void markMode();
+    void saveHtml(const QString &path);
+    void swatchMouseDown(ColourLabels::Row which, int index, int button);
+    std::optional<qint32> pickColour(std::optional<qint32> preset);
+    void chooseColourOption(int option);
+    bool writeOutputFile(const QString &path, const QByteArray &bytes);
+    void saveSettingsOnce();
+    QAction *command(const QString &name) const;
+
+    GlintworkServices m_services;
+    ProgressState m_progress;
+    ModeSwitch m_modes;
+    RecentColours m_recent;
+    Formatter m_formatter;
+    // `CharSize` and `CharColour` of the last Refresh.
+    QList<float> m_charSize;
+    QList<qint32> m_charColour;
+    OutputMode m_outputMode = OutputMode::None;
+    mutable QString m_settingsFolder;
+    // Settings are written on closing only once they were loaded: a window that never
+    // read the file must not replace it.
+    bool m_loaded = false;
+    bool m_settingsSaved = false;
+    bool m_busy = false;
+
+    QWidget *m_central = nullptr;
+    QVBoxLayout *m_centralLayout = nullptr;
+    EffectsPanel *m_panel = nullptr;
+    OutputPane *m_outputPane = nullptr;
+    std::unique_ptr<CommandTable> m_commands;
+};

@@ -1,0 +1,95 @@
+// The output pane: see outputpane.h.
+#include "outputpane.h"
+
+#include "formatter.h"
+#include "progressindicator.h"
+#include "richdocument.h"
+#include "richtextedit.h"
+
+#include <QTextDocument>
+#include <QTextFormat>
+#include <QVBoxLayout>
+
+OutputPane::OutputPane(ProgressState &progress, QWidget *parent)
+    : QWidget(parent), m_progress(progress)
+{
+    setObjectName(QStringLiteral("outputPane"));
+    m_edit = new RichTextEdit(this);
+    m_edit->setObjectName(QStringLiteral("R"));
+    m_edit->setMinimumHeight(120);
+    m_edit->setContextMenuPolicy(Qt::NoContextMenu);
+    m_edit->onMouseDown = [this](int button) { emit mouseDown(button); };
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_edit);
+
+    m_indicator = new ProgressIndicator(m_progress, this);
+    m_indicator->shape()->setObjectName(QStringLiteral("ShapePB"));
+}
+
+RichTextBox &OutputPane::box() const
+{
+    return *m_edit;
+}
+
+void OutputPane::showResult(const RichDocument &finished)
+{
+    m_edit->setRuns(finished.runs());
+    m_edit->select(0, 0);
+    keepFontsLoaded();
+}
+
+void OutputPane::keepFontsLoaded()
+{
+    // A result uses up to a thousand face, size and style combinations, and the platform
+    // loads a font for each when the box lays the text out. Holding on to the fonts of the
+    // last result keeps them loaded, so the next Refresh, which mostly draws the same
+    // combinations again, finds them ready instead of loading them anew.
+    QList<QFont> fonts;
+    const QList<QTextFormat> formats = m_edit->document()->allFormats();
+    fonts.reserve(formats.size());
+    for (const QTextFormat &format : formats)
+        if (format.isCharFormat())
+            fonts.append(format.toCharFormat().font());
+    m_loadedFonts = std::move(fonts);
+}
+
+void OutputPane::setToolTipsShown(bool shown)
+{
+    m_edit->setToolTip(shown ? Formatter::kFirstToolTip : QString());
+    m_showsFirstToolTip = shown;
+}
+
+void OutputPane::setBoxToolTip(const QString &text)
+{
+    m_edit->setToolTip(text);
+    m_showsFirstToolTip = false;
+}
+
+void OutputPane::enlarge(const QRect &area)
+{
+    m_indicator->hide();
+    setGeometry(area);
+    raise();
+}
+
+void OutputPane::endEnlargement()
+{
+    placeProgress();
+    m_indicator->setVisible(m_progress.visible());
+}
+
+void OutputPane::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeProgress();
+}
+
+void OutputPane::placeProgress()
+{
+    // Over the bottom of the output box, as tall as the bar's design height.
+    const int h = qMin(m_indicator->sizeHint().height(), m_edit->height());
+    const QRect area = m_edit->geometry();
+    m_indicator->setGeometry(area.left(), area.bottom() + 1 - h, area.width(), h);
+    m_indicator->raise();
+}
