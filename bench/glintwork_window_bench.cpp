@@ -81,7 +81,7 @@ public:
 class BenchFolders : public FileLocations {
 public:
     QString programFolder() const override { return m_dir.path(); }
-    QString userDataFolder() const override { return m_dir.path(); }
+    QString userCacheFolder() const override { return m_dir.path(); }
     QString userConfigFolder() const override { return m_dir.path(); }
 
 private:

@@ -1,6 +1,7 @@
 // Charboard: starts the application and shows the main window.
 #include "charactermap.h"
 #include "filelocations.h"
+#include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
 #include "qtfontcatalog.h"
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Charboard"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
+    ProgramIdentity::apply(QStringLiteral("charboard"));
     QtFontCatalog fonts;
     QtClipboard clipboard;
     QtShell shell;

@@ -4,16 +4,35 @@
 #include "textfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+bool FileLocations::isInstalled() const
+{
+    const QString folder = programFolder();
+    if (folder.isEmpty())
+        return false;
+    const QDir bin(folder);
+    return bin.dirName() == QLatin1String("bin") &&
+           QFileInfo(bin.filePath(QStringLiteral("../share/kerncraft"))).isDir();
+}
 
 QString FileLocations::dataFolder() const
 {
-    return TextFile::firstWritableFolder({programFolder(), userDataFolder()});
+    return chooseFolder(userCacheFolder());
 }
 
 QString FileLocations::configFolder() const
 {
-    return TextFile::firstWritableFolder({programFolder(), userConfigFolder()});
+    return chooseFolder(userConfigFolder());
+}
+
+QString FileLocations::chooseFolder(const QString &userFolder) const
+{
+    if (isInstalled())
+        return TextFile::firstWritableFolder({userFolder});
+    return TextFile::firstWritableFolder({programFolder(), userFolder});
 }
 
 QString SystemFileLocations::programFolder() const
@@ -21,9 +40,9 @@ QString SystemFileLocations::programFolder() const
     return QCoreApplication::applicationDirPath();
 }
 
-QString SystemFileLocations::userDataFolder() const
+QString SystemFileLocations::userCacheFolder() const
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
 }
 
 QString SystemFileLocations::userConfigFolder() const

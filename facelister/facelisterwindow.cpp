@@ -566,7 +566,7 @@ void FacelisterWindow::mnuPrint_Click()
     const QByteArray page = FontListHtml::pageBytes(*m_preview, downloadAddress());
     m_preview->setVisible(true);
     m_preview->select(0, 0);
-    // The program's folder when it can be written, else the user's own data folder;
+    // Beside a program run from its build, else the user's own cache folder;
     // never a temporary folder that other users share.
     const QString folder = m_services.files.dataFolder();
     if (folder.isEmpty()) {

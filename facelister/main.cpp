@@ -1,6 +1,7 @@
 // Facelister: starts the application, shows the main window and runs its start-up.
 #include "facelisterwindow.h"
 #include "filelocations.h"
+#include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
 #include "qtfontcatalog.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Facelister"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
+    ProgramIdentity::apply(QStringLiteral("facelister"));
 
     QtFontCatalog fonts;
     QtClipboard clipboard;

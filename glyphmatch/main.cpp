@@ -1,6 +1,7 @@
 // Glyphmatch: starts the application and shows the main window.
 #include "filelocations.h"
 #include "formif.h"
+#include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtfontcatalog.h"
 #include "qtmessageservice.h"
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glyphmatch"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
+    ProgramIdentity::apply(QStringLiteral("glyphmatch"));
     QtFontCatalog fonts;
     QtMessageService messages;
     QtShell shell;

@@ -2,6 +2,7 @@
 // settings into it.
 #include "filelocations.h"
 #include "glintworkwindow.h"
+#include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
 #include "qtfontcatalog.h"
@@ -11,12 +12,18 @@
 #include "randomsource.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
+
+// Where the settings and the help page were found; shown with
+// QT_LOGGING_RULES="kerncraft.glintwork.info=true" (the package check uses it).
+Q_LOGGING_CATEGORY(lcGlintworkStart, "kerncraft.glintwork", QtWarningMsg)
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glintwork"));
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
+    ProgramIdentity::apply(QStringLiteral("glintwork"));
 
     QtFontCatalog fonts;
     QtMessageService messages;
@@ -35,5 +42,7 @@ int main(int argc, char *argv[])
     dialogs.setParent(&window);
     window.show();
     window.Form_Load();
+    qCInfo(lcGlintworkStart) << "settings file" << window.settingsPath() << "help page"
+                             << window.helpAddress();
     return app.exec();
 }

@@ -1,9 +1,12 @@
 // The Qt side of the platform layer: font family names, twips, the progress bar widget.
 #include "fakefilelocations.h"
+#include "programidentity.h"
 #include "progressindicator.h"
 #include "qtfontcatalog.h"
 #include "twips.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <gtest/gtest.h>
@@ -70,14 +73,42 @@ TEST(ProgressIndicator, FollowsTheState)
     EXPECT_TRUE(bar.isHidden());
 }
 
-TEST(FileLocations, ProgramFolderFirstThenTheUsersFolder)
+struct LayoutCase {
+    const char *name;
+    const char *program;     // the program's folder below the root
+    const char *alsoCreated; // another folder below the root, or empty
+    bool writable;
+    bool installed; // so the files go to the user's folders
+};
+
+class FileLocationsLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(FileLocationsLayout, InstalledOrUnwritableMeansTheUsersFolders)
 {
+    const LayoutCase c = GetParam();
     FakeFileLocations places;
-    EXPECT_EQ(places.dataFolder(), places.programFolder());
-    places.setProgramFolderWritable(false);
-    EXPECT_EQ(places.dataFolder(), places.userDataFolder());
-    EXPECT_EQ(places.configFolder(), places.userConfigFolder());
+    places.setProgramFolder(QString::fromLatin1(c.program));
+    if (*c.alsoCreated)
+        places.makeFolder(QString::fromLatin1(c.alsoCreated));
+    places.setProgramFolderWritable(c.writable);
+    EXPECT_EQ(places.isInstalled(), c.installed);
+    const bool beside = c.writable && !c.installed;
+    const QString program = QDir(places.programFolder()).absolutePath();
+    EXPECT_EQ(places.dataFolder(),
+              beside ? program : QDir(places.userCacheFolder()).absolutePath());
+    EXPECT_EQ(places.configFolder(),
+              beside ? program : QDir(places.userConfigFolder()).absolutePath());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, FileLocationsLayout,
+    ::testing::Values(LayoutCase{"BuildTree", "build/bin", "", true, false},
+                      LayoutCase{"Unwritable", "build/bin", "", false, false},
+                      LayoutCase{"Installed", "usr/bin", "usr/share/kerncraft", true, true},
+                      LayoutCase{"ShareWithoutTheSuite", "usr/bin", "usr/share/fonts", true, false},
+                      LayoutCase{"SuiteButNotInBin", "opt/tools", "opt/share/kerncraft", true,
+                                 false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 
@@ -127,6 +158,26 @@ TEST(QtBusyPointer, WindowPointer)
     EXPECT_EQ(window.cursor().shape(), Qt::WaitCursor);
     busy.setBusy(false, BusyPointer::Scope::Window);
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+} // namespace
+
+namespace {
+
+// Each program announces the name of a menu entry the package installs, and has its icon.
+TEST(ProgramIdentity, EveryProgramMatchesAnInstalledEntryAndHasItsIcon)
+{
+    for (const char *program : {"glintwork", "facelister", "glyphmatch", "charboard"}) {
+        SCOPED_TRACE(program);
+        const QString name = ProgramIdentity::desktopFileName(QString::fromLatin1(program));
+        EXPECT_TRUE(QFileInfo::exists(QStringLiteral(KERNCRAFT_PACKAGING_DIR "/") + name +
+                                      QStringLiteral(".desktop")));
+        const QList<QSize> sizes =
+            ProgramIdentity::icon(QString::fromLatin1(program)).availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+        EXPECT_TRUE(sizes.contains(QSize(256, 256)));
+    }
+    EXPECT_TRUE(ProgramIdentity::icon(QStringLiteral("nothing")).isNull());
 }
 
 } // namespace

@@ -496,7 +496,7 @@ TEST_F(FacelisterWindowTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
 TEST_F(FacelisterWindowTest, SaveAsWritesRtfAndCancelWritesNothing)
 {
     load();
-    const QString path = QDir(files.userDataFolder()).filePath(QStringLiteral("fonts.rtf"));
+    const QString path = QDir(files.userCacheFolder()).filePath(QStringLiteral("fonts.rtf"));
     saveDialog.answers = {path};
     form->mnuSave_Click();
     EXPECT_EQ(saveDialog.lastFilter, QStringLiteral("Rich Text format (*.rtf)"));
@@ -568,7 +568,7 @@ TEST_F(FacelisterWindowTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIs
     form->mnuPrint_Click();
     ASSERT_EQ(shell.documents.size(), 1);
     EXPECT_EQ(shell.documents.first(),
-              QDir(files.userDataFolder()).filePath(QStringLiteral("Font_List.htm")));
+              QDir(files.userCacheFolder()).filePath(QStringLiteral("Font_List.htm")));
     EXPECT_TRUE(QFile::exists(shell.documents.first()));
 }
 

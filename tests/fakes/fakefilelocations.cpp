@@ -6,26 +6,30 @@
 
 FakeFileLocations::FakeFileLocations()
 {
-    QDir root(m_root.path());
-    root.mkpath(QStringLiteral("program"));
-    root.mkpath(QStringLiteral("data"));
-    root.mkpath(QStringLiteral("config"));
+    makeFolder(m_program);
+    makeFolder(QStringLiteral("cache"));
+    makeFolder(QStringLiteral("config"));
 }
 
 QString FakeFileLocations::programFolder() const
 {
-    return m_root.filePath(m_programWritable ? QStringLiteral("program")
-                                             : QStringLiteral("not-a-folder"));
+    return m_root.filePath(m_programWritable ? m_program : QStringLiteral("not-a-folder"));
 }
 
-QString FakeFileLocations::userDataFolder() const
+QString FakeFileLocations::userCacheFolder() const
 {
-    return m_root.filePath(QStringLiteral("data"));
+    return m_root.filePath(QStringLiteral("cache"));
 }
 
 QString FakeFileLocations::userConfigFolder() const
 {
     return m_root.filePath(QStringLiteral("config"));
+}
+
+void FakeFileLocations::setProgramFolder(const QString &relativePath)
+{
+    m_program = relativePath;
+    makeFolder(relativePath);
 }
 
 void FakeFileLocations::setProgramFolderWritable(bool writable)
@@ -35,4 +39,10 @@ void FakeFileLocations::setProgramFolderWritable(bool writable)
         QFile file(programFolder());
         file.open(QIODevice::WriteOnly);
     }
+}
+
+QString FakeFileLocations::makeFolder(const QString &relativePath) const
+{
+    QDir(m_root.path()).mkpath(relativePath);
+    return m_root.filePath(relativePath);
 }

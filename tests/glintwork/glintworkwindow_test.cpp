@@ -863,7 +863,7 @@ TEST(GlintworkWindowSave, RtfAndHtmlAndTheWrongEnding)
     GlintworkWindow &w = f.start();
     w.setInputText(QStringLiteral("a<b & c"));
     w.cmdP_Click();
-    const QDir folder(f.files.userDataFolder());
+    const QDir folder(f.files.userCacheFolder());
     const QString rtf = folder.filePath(QStringLiteral("out.RTF"));
     const QString html = folder.filePath(QStringLiteral("page.Html"));
     f.dialogs.fileNames = {folder.filePath(QStringLiteral("notes.txt")), rtf};
@@ -892,7 +892,7 @@ TEST(GlintworkWindowSave, AFailedWriteSaysSoAndKeepsTheOldFile)
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
     w.cmdP_Click();
-    const QDir folder(f.files.userDataFolder());
+    const QDir folder(f.files.userCacheFolder());
     // A name that is a folder cannot be written.
     const QString dirName = folder.filePath(QStringLiteral("taken.rtf"));
     ASSERT_TRUE(QDir().mkpath(dirName));

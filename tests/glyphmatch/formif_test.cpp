@@ -187,7 +187,7 @@ TEST_F(FormIFTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable
     start();
     window->CommandPrint_Click();
     EXPECT_EQ(QFileInfo(window->pagePath()).absolutePath(),
-              QDir(locations.userDataFolder()).absolutePath());
+              QDir(locations.userCacheFolder()).absolutePath());
     EXPECT_FALSE(page().isEmpty());
     EXPECT_EQ(shell.documents.size(), 1);
 }

@@ -1,0 +1,35 @@
+// Program identity: see programidentity.h.
+#include "programidentity.h"
+
+#include "buildinfo.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+namespace ProgramIdentity {
+
+QString desktopFileName(const QString &program)
+{
+    if (program.isEmpty())
+        return {};
+    return BuildInfo::kAppIdPrefix + QLatin1Char('.') + program;
+}
+
+QIcon icon(const QString &program)
+{
+    QIcon result;
+    for (const int size : {16, 32, 48, 256}) {
+        const QString file = QStringLiteral(":/kerncraft/icons/%1-%2.png").arg(program).arg(size);
+        if (QFile::exists(file))
+            result.addFile(file, QSize(size, size));
+    }
+    return result;
+}
+
+void apply(const QString &program)
+{
+    QGuiApplication::setDesktopFileName(desktopFileName(program));
+    QGuiApplication::setWindowIcon(icon(program));
+}
+
+} // namespace ProgramIdentity
