@@ -1,10 +1,12 @@
 // Benchmarks of Glyphmatch's page and Charboard's font fitting (the work behind a Print and
-// behind every key release in the font list).
+// behind every key release in the font list), and the Unicode equivalents of a symbol font.
 #include "flexgrid.h"
 #include "fontfitter.h"
+#include "fontglyphnames.h"
 #include "glyphpage.h"
 #include "gridfittarget.h"
 #include "keyboardtable.h"
+#include "symbolequivalents.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,6 +36,23 @@ static void BM_CharboardFitFont(benchmark::State &state)
     grid.setFontName(QStringLiteral("DejaVu Sans"));
     GridFitTarget target(grid);
     for (auto _ : state)
-        benchmark::DoNotOptimize(FontFitter::fit(target, 14).steps);
+        benchmark::DoNotOptimize(FontFitter::fit(target, 14, 16).steps);
 }
 BENCHMARK(BM_CharboardFitFont);
+
+// Reading the glyph names of the 224 codes from the font file and mapping them; the folders
+// are indexed once before, as the program does on its first symbol font.
+static void BM_SymbolEquivalents(benchmark::State &state)
+{
+    const FontGlyphNames::Face face = FontGlyphNames::faceOf(QStringLiteral("D050000L"));
+    if (!face.isValid()) {
+        state.SkipWithError("D050000L is not installed");
+        return;
+    }
+    for (auto _ : state) {
+        const QStringList equivalents =
+            SymbolEquivalents::fromGlyphNames(FontGlyphNames::namesByCode(face));
+        benchmark::DoNotOptimize(equivalents.size());
+    }
+}
+BENCHMARK(BM_SymbolEquivalents)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,7 @@
-// Fitting Charboard's grid font: start at 32 points and shrink one point per step, keeping the
-// cells square, until the 14 rows fit into the grid's height with room to spare, or after 31
-// steps (1 point), so that the loop always ends.
+// Fitting Charboard's grid font: start at 32 points (more for a grid taller than the 32-point
+// rows need) and shrink one point per step, keeping the cells square, until the rows fit into
+// the grid's height with room to spare and the columns into its width, or after the steps
+// that reach 1 point, so that the loop always ends.
 #pragma once
 
 // What the loop drives: the grid, whose row height follows its font. Lengths in twips.
@@ -12,6 +13,7 @@ public:
     virtual int rowHeight() const = 0;
     virtual void setColumnWidths(int twips) = 0;
     virtual int gridHeight() const = 0;
+    virtual int gridWidth() const = 0;
 };
 
 struct FitResult {
@@ -24,6 +26,10 @@ namespace FontFitter {
 constexpr double startSize = 32;
 constexpr int maxSteps = 31;
 
-FitResult fit(FitTarget &target, int rows);
+// The first size tried: 32 points, or a size whose em alone would fill a row when the grid is
+// taller than that (a row is always taller than its font's em, so the loop still shrinks).
+double startSizeFor(int gridHeightTwips, int rows);
+
+FitResult fit(FitTarget &target, int rows, int cols);
 
 } // namespace FontFitter

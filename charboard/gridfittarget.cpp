@@ -28,3 +28,8 @@ int GridFitTarget::gridHeight() const
 {
     return m_grid.gridHeight();
 }
+
+int GridFitTarget::gridWidth() const
+{
+    return m_grid.gridWidth();
+}

@@ -13,6 +13,7 @@ public:
     int rowHeight() const override;
     void setColumnWidths(int twips) override;
     int gridHeight() const override;
+    int gridWidth() const override;
 
 private:
     FlexGrid &m_grid;

@@ -1,5 +1,5 @@
 // Charboard: starts the application and shows the main window.
-#include "charactermap.h"
+#include "charboardwindow.h"
 #include "filelocations.h"
 #include "programidentity.h"
 #include "qtbusypointer.h"
@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
     QtShell shell;
     QtBusyPointer busy;
     SystemFileLocations locations;
-    CharacterMap window({fonts, clipboard, shell, busy, locations});
+    CharboardWindow window({fonts, clipboard, shell, busy, locations});
     busy.setWindow(&window);
     window.show();
     window.Form_Load();

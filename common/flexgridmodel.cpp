@@ -25,6 +25,8 @@ QVariant FlexGridModel::data(const QModelIndex &index, int role) const
         return cell.text;
     case CellFaceRole:
         return cell.face;
+    case Qt::ToolTipRole:
+        return cell.toolTip.isEmpty() ? QVariant() : QVariant(cell.toolTip);
     case Qt::TextAlignmentRole:
         return m_centred[index.column()] ? int(Qt::AlignCenter)
                                          : int(Qt::AlignLeft | Qt::AlignVCenter);
@@ -151,4 +153,18 @@ void FlexGridModel::setColumnCentred(int col, bool centred)
     m_centred[col] = centred;
     if (m_rows > 0)
         emit dataChanged(index(0, col), index(m_rows - 1, col), {Qt::TextAlignmentRole});
+}
+
+QString FlexGridModel::cellToolTip(int row, int col) const
+{
+    return contains(row, col) ? m_cells[slot(row, col)].toolTip : QString();
+}
+
+void FlexGridModel::setCellToolTip(int row, int col, const QString &toolTip)
+{
+    if (!contains(row, col) || m_cells[slot(row, col)].toolTip == toolTip)
+        return;
+    m_cells[slot(row, col)].toolTip = toolTip;
+    const QModelIndex i = index(row, col);
+    emit dataChanged(i, i, {Qt::ToolTipRole});
 }

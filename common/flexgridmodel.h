@@ -51,6 +51,9 @@ public:
     void setCellFace(int row, int col, const QString &face);
     QString cellFace() const { return cellFace(m_row, m_col); }
     void setCellFace(const QString &face) { setCellFace(m_row, m_col, face); }
+    // A cell's own tooltip (an empty string: the view's).
+    QString cellToolTip(int row, int col) const;
+    void setCellToolTip(int row, int col, const QString &toolTip);
 
     int columnWidth(int col) const;
     void setColumnWidth(int col, int twips);
@@ -71,6 +74,7 @@ private:
     struct Cell {
         QString text;
         QString face;
+        QString toolTip;
     };
 
     int m_rows = 0;

@@ -80,7 +80,10 @@ QString html(const GlyphPageInput &input)
     for (const QList<GlyphPageCell> &row : input.rows) {
         page += QStringLiteral("<tr>") + crlf;
         for (const GlyphPageCell &cell : row) {
-            page += QStringLiteral("<td width=") +
+            const QString title = cell.title.isEmpty() ? QString()
+                                                       : QStringLiteral(" title='") +
+                                                             escapeAttribute(cell.title) + u'\'';
+            page += QStringLiteral("<td") + title + QStringLiteral(" width=") +
                     QString::number(pixels(cell.widthTwips, input.twipsPerPixelX)) +
                     QStringLiteral(" align=center height=") +
                     QString::number(pixels(cell.heightTwips, input.twipsPerPixelY)) +

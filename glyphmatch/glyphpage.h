@@ -10,6 +10,9 @@ struct GlyphPageCell {
     QString face;
     int widthTwips = 0;
     int heightTwips = 0;
+    // Written as the cell's title attribute when not empty (the symbol's Unicode equivalent,
+    // for screen readers).
+    QString title = {};
 };
 
 struct GlyphPageInput {

@@ -1,6 +1,6 @@
 // Glyphmatch: starts the application and shows the main window.
 #include "filelocations.h"
-#include "formif.h"
+#include "glyphmatchwindow.h"
 #include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtfontcatalog.h"
@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
     QtShell shell;
     QtBusyPointer busy;
     SystemFileLocations locations;
-    FormIF window({fonts, messages, shell, busy, locations});
+    GlyphmatchWindow window({fonts, messages, shell, busy, locations});
     messages.setParent(&window);
     busy.setWindow(&window);
     window.Form_Load();

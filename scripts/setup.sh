@@ -7,7 +7,7 @@ KERNCRAFT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KERNCRAFT_BUILD="${KERNCRAFT_BUILD:-$KERNCRAFT_ROOT/build/release}"
 
 kerncraft_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
-    fonts-dejavu-core fonts-liberation fonts-urw-base35
+    fonts-dejavu-core fonts-liberation fonts-urw-base35 libfreetype-dev libtcl8.6
     desktop-file-utils appstream dpkg-dev librsvg2-bin)
 
 # install_missing <package>...: apt-get install of the packages that are not installed yet.

@@ -59,6 +59,11 @@ int FlexGrid::gridHeight() const
     return Twips::fromPixels(std::max(height() - 2 * frameWidth(), 0), this);
 }
 
+int FlexGrid::gridWidth() const
+{
+    return Twips::fromPixels(std::max(width() - 2 * frameWidth(), 0), this);
+}
+
 QSize FlexGrid::sizeHint() const
 {
     int width = 2 * frameWidth();

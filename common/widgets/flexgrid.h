@@ -40,6 +40,8 @@ public:
     int rowHeight(int row) const;
     // The height available to the rows (inside the frame).
     int gridHeight() const;
+    // The width available to the columns (inside the frame).
+    int gridWidth() const;
 
     QFont gridFont() const { return font(); }
     void setFontName(const QString &face);

@@ -26,18 +26,41 @@ void FlexGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    if (!SymbolFont::isSymbolEncoded(opt.font.family()) || opt.text.isEmpty()) {
-        QStyledItemDelegate::paint(painter, option, index);
-        return;
-    }
-    // A symbol font's glyphs are drawn by their index: laid out as text, a code such as 0xAD
-    // (the soft hyphen) would be hidden or drawn as the font's hyphen glyph.
     const QString text = opt.text;
+    const QString codes = index.data(Qt::DisplayRole).toString();
     opt.text.clear();
     const QWidget *widget = opt.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    if (codes.isEmpty())
+        return;
+    const bool selected = opt.state & QStyle::State_Selected;
+    const QColor ink = opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    const QString family = index.data(FlexGridModel::CellFaceRole).toString().isEmpty()
+                               ? option.font.family()
+                               : index.data(FlexGridModel::CellFaceRole).toString();
+    for (const QChar c : codes) {
+        if (!SymbolFont::hasGlyph(family, c)) {
+            drawMissing(painter, opt.rect, ink);
+            return;
+        }
+    }
+    drawGlyphs(painter, opt, text, ink);
+}
 
+void FlexGridDelegate::drawMissing(QPainter *painter, const QRect &cell, const QColor &ink)
+{
+    // Hatched rather than left blank, so that a missing glyph never looks like a space.
+    QColor hatch = ink;
+    hatch.setAlphaF(0.35);
+    painter->fillRect(cell.adjusted(2, 2, -2, -2), QBrush(hatch, Qt::BDiagPattern));
+}
+
+void FlexGridDelegate::drawGlyphs(QPainter *painter, const QStyleOptionViewItem &opt,
+                                  const QString &text, const QColor &ink) const
+{
+    // Glyphs are drawn by their index: laid out as text, a code such as 0xAD (the soft hyphen)
+    // would be hidden, and a character the font lacks would come from another font.
     const QRawFont raw = rawFont(opt.font);
     if (!raw.isValid())
         return;
@@ -62,10 +85,9 @@ void FlexGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         x = cell.right() - width;
     const qreal lineHeight = raw.ascent() + raw.descent();
     const qreal baseline = cell.top() + (cell.height() - lineHeight) / 2 + raw.ascent();
-    const bool selected = opt.state & QStyle::State_Selected;
     painter->save();
     painter->setClipRect(opt.rect);
-    painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setPen(ink);
     painter->drawGlyphRun(QPointF(x, baseline), run);
     painter->restore();
 }

@@ -1,5 +1,6 @@
-// Draws a flex grid cell: the grid font with the cell's own face over it, and for a
-// symbol-encoded face the font's own glyph for each code (never another font's letter).
+// Draws a flex grid cell: the grid font with the cell's own face over it, each code by the
+// font's own glyph (never another font's letter), and a cell whose font lacks a glyph for its
+// code hatched.
 #pragma once
 
 #include <QHash>
@@ -18,6 +19,9 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
+    static void drawMissing(QPainter *painter, const QRect &cell, const QColor &ink);
+    void drawGlyphs(QPainter *painter, const QStyleOptionViewItem &opt, const QString &text,
+                    const QColor &ink) const;
     QRawFont rawFont(const QFont &font) const;
 
     // Raw fonts by QFont::key(): a grid repaints many cells in few fonts.

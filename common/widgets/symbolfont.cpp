@@ -2,10 +2,15 @@
 #include "symbolfont.h"
 
 #include "cp1252.h"
+#include "fontglyphnames.h"
+#include "publishedmappings.h"
+#include "symbolequivalents.h"
 
 #include <QFontDatabase>
 #include <QHash>
 #include <QRawFont>
+
+#include <algorithm>
 
 namespace SymbolFont {
 
@@ -81,6 +86,51 @@ QString displayText(const QString &family, const QString &text)
         shown.append(font.privateRange ? QChar(char16_t(0xF000 + *code)) : QChar(char16_t(*code)));
     }
     return shown;
+}
+
+bool hasGlyph(const QString &family, QChar character)
+{
+    static QHash<QString, QRawFont> fonts;
+    auto found = fonts.constFind(family);
+    if (found == fonts.constEnd())
+        found = fonts.insert(family, rawFont(family));
+    // A text font draws nothing for the codes Windows-1252 leaves undefined.
+    if (!isSymbolEncoded(family) && character.category() == QChar::Other_Control)
+        return false;
+    const QString shown = displayText(family, QString(character));
+    return found->isValid() && !shown.isEmpty() && found->supportsCharacter(shown.at(0));
+}
+
+qreal widestGlyph(const QFont &font, const QString &characters)
+{
+    const QRawFont raw = QRawFont::fromFont(drawingFont(font));
+    if (!raw.isValid())
+        return 0;
+    const QList<quint32> glyphs = raw.glyphIndexesForString(displayText(font.family(), characters));
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
+    qreal widest = 0;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        const QRectF ink = raw.boundingRect(glyphs[i]);
+        widest = std::max({widest, advances.value(i).x(), ink.right(), ink.width()});
+    }
+    return widest;
+}
+
+QStringList equivalents(const QString &family)
+{
+    static QHash<QString, QStringList> cache;
+    const auto found = cache.constFind(family);
+    if (found != cache.constEnd())
+        return *found;
+    QStringList result = SymbolEquivalents::ofTextFont();
+    if (isSymbolEncoded(family)) {
+        const QStringList fromNames = SymbolEquivalents::fromGlyphNames(
+            FontGlyphNames::namesByCode(FontGlyphNames::faceOf(family)));
+        result =
+            SymbolEquivalents::withPublishedTable(fromNames, PublishedMappings::forFamily(family));
+    }
+    cache.insert(family, result);
+    return result;
 }
 
 } // namespace SymbolFont

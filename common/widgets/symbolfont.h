@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace SymbolFont {
 
@@ -20,5 +21,17 @@ QFont drawingFont(const QFont &font);
 // a text font gets the text unchanged, with control characters (the codes Windows-1252 leaves
 // undefined, and DEL) left blank.
 QString displayText(const QString &family, const QString &text);
+
+// Whether the family itself has a glyph for the character (as displayText maps it), so
+// that a missing one is marked rather than drawn by another font. Cached per family.
+bool hasGlyph(const QString &family, QChar character);
+
+// The Unicode equivalent of each code 0 to 255 in the family (see SymbolEquivalents): from
+// the glyph names of a symbol font, the Windows-1252 characters for a text font. Cached.
+QStringList equivalents(const QString &family);
+
+// The width in pixels of the widest glyph the font draws for the characters (its advance or
+// its ink, whichever is wider), so that a cell can be made wide enough not to clip it.
+qreal widestGlyph(const QFont &font, const QString &characters);
 
 } // namespace SymbolFont

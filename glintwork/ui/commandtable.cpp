@@ -5,6 +5,38 @@
 #include <QMenu>
 #include <QMenuBar>
 
+Command &Command::keys(const QKeySequence &sequence)
+{
+    shortcut = sequence;
+    return *this;
+}
+
+Command &Command::enabledWhen(Test test)
+{
+    rule = std::move(test);
+    ruleDecides = Rule::Enables;
+    return *this;
+}
+
+Command &Command::shownWhen(Test test)
+{
+    rule = std::move(test);
+    ruleDecides = Rule::Shows;
+    return *this;
+}
+
+Command &Command::checkable()
+{
+    isCheckable = true;
+    return *this;
+}
+
+Command &Command::afterSeparator(bool separated)
+{
+    separatorBefore = separated;
+    return *this;
+}
+
 CommandTable::CommandTable(QMenuBar *bar, const QList<CommandMenu> &menus)
 {
     for (const CommandMenu &table : menus) {
@@ -24,7 +56,7 @@ QAction *CommandTable::addCommand(QMenu *menu, const Command &command)
         menu->addSeparator();
     QAction *action = menu->addAction(command.caption);
     action->setObjectName(command.name);
-    action->setCheckable(command.checkable);
+    action->setCheckable(command.isCheckable);
     if (!command.shortcut.isEmpty()) {
         action->setShortcut(command.shortcut);
         // Menu shortcuts stay live even where the menu bar is hidden (tests, the print

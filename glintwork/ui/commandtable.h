@@ -14,17 +14,28 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
+// One command, written as Command(name, caption, handler).keys(...).enabledWhen(...).
 struct Command {
     enum class Rule { Enables, Shows };
+    using Test = std::function<bool(const EnabledState &)>;
+
+    Command(QString objectName, QString menuCaption, std::function<void()> handler = {})
+        : name(std::move(objectName)), caption(std::move(menuCaption)), run(std::move(handler))
+    {}
+    Command &keys(const QKeySequence &sequence);
+    Command &enabledWhen(Test test);
+    Command &shownWhen(Test test);
+    Command &checkable();
+    Command &afterSeparator(bool separated = true);
 
     QString name; // the action's objectName
     QString caption;
-    QKeySequence shortcut;
     std::function<void()> run;
+    QKeySequence shortcut;
     // Empty: always enabled (and shown).
-    std::function<bool(const EnabledState &)> rule;
+    Test rule;
     Rule ruleDecides = Rule::Enables;
-    bool checkable = false;
+    bool isCheckable = false;
     bool separatorBefore = false;
 };
 

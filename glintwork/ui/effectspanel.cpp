@@ -296,6 +296,10 @@ QGroupBox *EffectsPanel::buildColourFrame()
     m_schemeBox = new QComboBox(m_colourFrame);
     m_schemeBox->setObjectName(QStringLiteral("ComboPC"));
     m_schemeBox->setEditable(false);
+    // The names arrive after the window is shown: the box sizes to them then, and again
+    // when the font changes, and the layout may not squeeze it, so no name is ever cut.
+    m_schemeBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_schemeBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     layOutColourFrame(m_colourFrame);
     return m_colourFrame;
 }

@@ -98,6 +98,7 @@ private:
     QList<SwatchLabel *> swatchRow(QWidget *parent, const QString &name,
                                    std::span<const ColourLabel> labels);
     const QList<SwatchLabel *> &row(ColourLabels::Row which) const;
+    QString plainInput() const;
     static void selectOption(QButtonGroup *group, int index);
     static int comboIndex(const QComboBox *combo);
     static void showComboValue(QComboBox *combo, int index, const QString &text);

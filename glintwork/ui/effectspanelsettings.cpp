@@ -123,16 +123,29 @@ int EffectsPanel::comboIndex(const QComboBox *combo)
     return -1;
 }
 
+QString EffectsPanel::plainInput() const
+{
+    // The document's own characters: toPlainText() would turn no-break spaces into blanks.
+    QString text = m_inputBox->document()->toRawText();
+    for (QChar &c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    return text;
+}
+
 QString EffectsPanel::inputText() const
 {
-    QString text = m_inputBox->toPlainText();
+    QString text = plainInput();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;
 }
 
 void EffectsPanel::setInputText(const QString &crlfText)
 {
-    m_inputBox->setPlainText(plainLineBreaks(crlfText));
+    // The same text is left alone, with its caret and undo history.
+    const QString text = plainLineBreaks(crlfText);
+    if (text != plainInput())
+        m_inputBox->setPlainText(text);
 }
 
 void EffectsPanel::insertInputText(const QString &crlfText)

@@ -16,12 +16,16 @@
 #include "richtextedit.h"
 #include "shellservice.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -84,14 +88,16 @@ CommandMenu GlintworkWindow::fileMenu()
     return {QStringLiteral("mnufile"),
             QStringLiteral("&File"),
             {
-                {QStringLiteral("mnuSave"), QStringLiteral("&Save As..."),
-                 QKeySequence(Qt::CTRL | Qt::Key_S), handler(&G::mnuSave_Click), hasOutput},
-                {QStringLiteral("mnuPrint"), QStringLiteral("&Print..."),
-                 QKeySequence(Qt::CTRL | Qt::Key_P), handler(&G::mnuPrint_Click), hasOutput},
-                {.name = QStringLiteral("mnuX"),
-                 .caption = QStringLiteral("E&xit"),
-                 .run = handler(&G::mnuX_Click),
-                 .separatorBefore = true},
+                Command(QStringLiteral("mnuSave"), QStringLiteral("&Save As..."),
+                        handler(&G::mnuSave_Click))
+                    .keys(Qt::CTRL | Qt::Key_S)
+                    .enabledWhen(hasOutput),
+                Command(QStringLiteral("mnuPrint"), QStringLiteral("&Print..."),
+                        handler(&G::mnuPrint_Click))
+                    .keys(Qt::CTRL | Qt::Key_P)
+                    .enabledWhen(hasOutput),
+                Command(QStringLiteral("mnuX"), QStringLiteral("E&xit"), handler(&G::mnuX_Click))
+                    .afterSeparator(),
             }};
 }
 
@@ -102,32 +108,26 @@ CommandMenu GlintworkWindow::editMenu()
         QStringLiteral("mnuEdit"),
         QStringLiteral("&Edit"),
         {
-            {QStringLiteral("mnuFont"), QStringLiteral("&Font and style..."),
-             QKeySequence(Qt::CTRL | Qt::Key_F), handler(&G::mnuFont_Click)},
-            {QStringLiteral("mnuColour"), QStringLiteral("C&olour..."),
-             QKeySequence(Qt::CTRL | Qt::Key_O), handler(&G::mnuColour_Click)},
-            {.name = QStringLiteral("mnuCut"),
-             .caption = QStringLiteral("C&ut"),
-             .run = handler(&G::mnuCut_Click),
-             .separatorBefore = true},
-            {QStringLiteral("mnuCopy"), QStringLiteral("&Copy"), {}, handler(&G::mnuCopy_Click)},
-            {QStringLiteral("mnuHTML"),
-             QStringLiteral("Copy &HTML"),
-             {},
-             handler(&G::mnuHTML_Click),
-             [](const EnabledState &e) { return e.mnuHTMLVisible; },
-             Command::Rule::Shows},
-            {QStringLiteral("mnuPRTF"),
-             QStringLiteral("Paste &formatted text"),
-             {},
-             handler(&G::mnuPRTF_Click),
-             canPaste},
-            {QStringLiteral("mnuPaste"),
-             QStringLiteral("&Paste text"),
-             {},
-             handler(&G::mnuPaste_Click),
-             canPaste},
-            {QStringLiteral("mnuClear"), QStringLiteral("C&lear"), {}, handler(&G::mnuClear_Click)},
+            Command(QStringLiteral("mnuFont"), QStringLiteral("&Font and style..."),
+                    handler(&G::mnuFont_Click))
+                .keys(Qt::CTRL | Qt::Key_F),
+            Command(QStringLiteral("mnuColour"), QStringLiteral("C&olour..."),
+                    handler(&G::mnuColour_Click))
+                .keys(Qt::CTRL | Qt::Key_O),
+            Command(QStringLiteral("mnuCut"), QStringLiteral("C&ut"), handler(&G::mnuCut_Click))
+                .afterSeparator(),
+            Command(QStringLiteral("mnuCopy"), QStringLiteral("&Copy"), handler(&G::mnuCopy_Click)),
+            Command(QStringLiteral("mnuHTML"), QStringLiteral("Copy &HTML"),
+                    handler(&G::mnuHTML_Click))
+                .shownWhen([](const EnabledState &e) { return e.mnuHTMLVisible; }),
+            Command(QStringLiteral("mnuPRTF"), QStringLiteral("Paste &formatted text"),
+                    handler(&G::mnuPRTF_Click))
+                .enabledWhen(canPaste),
+            Command(QStringLiteral("mnuPaste"), QStringLiteral("&Paste text"),
+                    handler(&G::mnuPaste_Click))
+                .enabledWhen(canPaste),
+            Command(QStringLiteral("mnuClear"), QStringLiteral("C&lear"),
+                    handler(&G::mnuClear_Click)),
         }};
 }
 
@@ -138,26 +138,23 @@ CommandMenu GlintworkWindow::settingsMenu()
         QStringLiteral("mnuDefaults"),
         QStringLiteral("&Settings"),
         {
-            {QStringLiteral("mnuDS"),
-             QStringLiteral("&Reset all settings"),
-             {},
-             handler(&G::mnuDS_Click)},
-            {.name = QStringLiteral("mnuWW"),
-             .caption = QStringLiteral("&Format word by word (rather than letter by letter)"),
-             .checkable = true,
-             .separatorBefore = true},
-            {.name = QStringLiteral("mnuCW"),
-             .caption = QStringLiteral("&Color word by word (rather than letter by letter)"),
-             .checkable = true},
+            Command(QStringLiteral("mnuDS"), QStringLiteral("&Reset all settings"),
+                    handler(&G::mnuDS_Click)),
+            Command(QStringLiteral("mnuWW"),
+                    QStringLiteral("&Format word by word (rather than letter by letter)"))
+                .checkable()
+                .afterSeparator(),
+            Command(QStringLiteral("mnuCW"),
+                    QStringLiteral("&Color word by word (rather than letter by letter)"))
+                .checkable(),
         }};
     const QStringList modes = {QStringLiteral("&Normal"), QStringLiteral("&HTML"),
                                QStringLiteral("&Word Processor compatible (16 colors)")};
     for (int i = 0; i < modes.size(); ++i)
-        menu.commands.append({.name = QStringLiteral("mnuMode_%1").arg(i),
-                              .caption = modes[i],
-                              .run = [this, i] { mnuMode_Click(i); },
-                              .checkable = true,
-                              .separatorBefore = i == 0});
+        menu.commands.append(
+            Command(QStringLiteral("mnuMode_%1").arg(i), modes[i], [this, i] { mnuMode_Click(i); })
+                .checkable()
+                .afterSeparator(i == 0));
     return menu;
 }
 
@@ -170,14 +167,14 @@ CommandMenu GlintworkWindow::toolsMenu()
     const QList<QKeySequence> stepKeys = {
         {}, {}, QKeySequence(Qt::CTRL | Qt::Key_U), QKeySequence(Qt::CTRL | Qt::Key_D)};
     for (int i = 0; i < steps.size(); ++i)
-        menu.commands.append({QStringLiteral("mnuFS_%1").arg(i), steps[i], stepKeys[i],
-                              [this, i] { mnuFS_Click(i); },
-                              [](const EnabledState &e) { return e.hasOutput; }});
-    menu.commands.append({QStringLiteral("mnuDoubleS"),
-                          QStringLiteral("Double-&space paragraphs"),
-                          {},
-                          handler(&G::mnuDoubleS_Click),
-                          [](const EnabledState &e) { return e.doubleSpace; }});
+        menu.commands.append(
+            Command(QStringLiteral("mnuFS_%1").arg(i), steps[i], [this, i] { mnuFS_Click(i); })
+                .keys(stepKeys[i])
+                .enabledWhen([](const EnabledState &e) { return e.hasOutput && e.mnuFS; }));
+    menu.commands.append(Command(QStringLiteral("mnuDoubleS"),
+                                 QStringLiteral("Double-&space paragraphs"),
+                                 handler(&G::mnuDoubleS_Click))
+                             .enabledWhen([](const EnabledState &e) { return e.doubleSpace; }));
     return menu;
 }
 
@@ -186,20 +183,17 @@ CommandMenu GlintworkWindow::helpMenu()
     return {QStringLiteral("mnuHelp"),
             QStringLiteral("&Help!"),
             {
-                {QStringLiteral("mnuOH"), QStringLiteral("&Online Help..."),
-                 QKeySequence(Qt::Key_F1), handler(&G::mnuOH_Click)},
-                {.name = QStringLiteral("mnuTT"),
-                 .caption = QStringLiteral("&ToolTips"),
-                 .run = [this] { applyToolTips(command(QStringLiteral("mnuTT"))->isChecked()); },
-                 .checkable = true},
-                {QStringLiteral("mnuDLFonts"),
-                 QStringLiteral("Where can I download more &fonts?"),
-                 {},
-                 handler(&G::mnuDLFonts_Click)},
-                {QStringLiteral("mnuAbout"),
-                 QStringLiteral("&About..."),
-                 {},
-                 handler(&G::mnuAbout_Click)},
+                Command(QStringLiteral("mnuOH"), QStringLiteral("&Online Help..."),
+                        handler(&G::mnuOH_Click))
+                    .keys(Qt::Key_F1),
+                Command(QStringLiteral("mnuTT"), QStringLiteral("&ToolTips"),
+                        [this] { applyToolTips(command(QStringLiteral("mnuTT"))->isChecked()); })
+                    .checkable(),
+                Command(QStringLiteral("mnuDLFonts"),
+                        QStringLiteral("Where can I download more &fonts?"),
+                        handler(&G::mnuDLFonts_Click)),
+                Command(QStringLiteral("mnuAbout"), QStringLiteral("&About..."),
+                        handler(&G::mnuAbout_Click)),
             }};
 }
 
@@ -215,6 +209,7 @@ void GlintworkWindow::connectPanel()
     connect(m_panel, &EffectsPanel::blendSwatchPressed, this, &G::CB_MouseDown);
     connect(m_panel, &EffectsPanel::singleColourClicked, this, &G::Label1Col_Click);
     connect(m_outputPane, &OutputPane::mouseDown, this, &G::R_MouseDown);
+    connect(m_outputPane, &OutputPane::emptinessChanged, this, &G::updateMenuRules);
     connect(m_commands->menu(QStringLiteral("mnufile")), &QMenu::aboutToShow, this,
             &G::mnufile_Open);
     connect(m_commands->menu(QStringLiteral("mnuEdit")), &QMenu::aboutToShow, this,
@@ -233,10 +228,32 @@ void GlintworkWindow::installShortcutFilter()
     for (QWidget *widget : std::as_const(boxes))
         if (widget)
             widget->installEventFilter(this);
+    // The controls with an access letter, which the menu titles' letters must win over.
+    for (QWidget *widget : m_panel->findChildren<QWidget *>())
+        if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QGroupBox *>(widget) ||
+            qobject_cast<QLabel *>(widget))
+            widget->installEventFilter(this);
+}
+
+QAction *GlintworkWindow::menuTitleFor(QEvent *event) const
+{
+    if (event->type() != QEvent::Shortcut)
+        return nullptr;
+    const QKeySequence key = static_cast<QShortcutEvent *>(event)->key();
+    for (QAction *title : menuBar()->actions())
+        if (title->menu() && QKeySequence::mnemonic(title->text()) == key)
+            return title;
+    return nullptr;
 }
 
 bool GlintworkWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // "Alternate selected &fonts" and "C&haracter positions" share their letters with
+    // "&File" and "&Help!": Qt would hand the first press to the control.
+    if (QAction *title = menuTitleFor(event)) {
+        menuBar()->setActiveAction(title);
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(key->keyCombination());
@@ -308,6 +325,12 @@ void GlintworkWindow::showSettings(const EffectSettings &s)
         applyToolTips(s.mnuTT);
     }
     applyEnabling();
+    if (m_wordProcessorNoticePending) {
+        m_wordProcessorNoticePending = false;
+        m_services.messages->message(ModeSwitch::kWordProcessorMessage, kTitle,
+                                     MessageService::Buttons::Ok,
+                                     MessageService::Icon::Information);
+    }
 }
 
 EnabledState GlintworkWindow::enabledState() const
@@ -321,6 +344,14 @@ void GlintworkWindow::applyEnabling()
 {
     const EnabledState e = enabledState();
     m_panel->applyEnabling(e, m_busy);
+    applyMenuRules(e);
+}
+
+void GlintworkWindow::applyMenuRules(const EnabledState &e)
+{
+    // The paste commands' rule asks the clipboard, which only the Edit menu does.
+    m_commands->applyRules(QStringLiteral("mnufile"), e);
+    m_commands->applyRules(QStringLiteral("mnuTools"), e);
     command(QStringLiteral("mnuHTML"))->setVisible(e.mnuHTMLVisible);
 }
 
@@ -375,11 +406,6 @@ QString GlintworkWindow::helpAddress() const
                              kHelpPage);
 }
 
-QString GlintworkWindow::fontsAddress() const
-{
-    return HelpPage::address(BuildInfo::kFontsUrl, m_services.files->programFolder(), kHelpPage);
-}
-
 QString GlintworkWindow::commentAddress()
 {
     // The comment travels with the user's page: a configured fonts page, else the public
@@ -404,7 +430,7 @@ void GlintworkWindow::mnuDLFonts_Click()
     m_services.messages->message(
         QStringLiteral("Check out sites in the Download section of the Top Links on your home "
                        "page, ") +
-            fontsAddress() + QStringLiteral("."),
+            Publisher::homePageAddress() + QStringLiteral("."),
         QStringLiteral("Sites with cool fonts to download"), MessageService::Buttons::Ok,
         MessageService::Icon::Information);
 }

@@ -99,7 +99,6 @@ public:
 
     // The addresses of the help commands (build settings or the bundled page).
     QString helpAddress() const;
-    QString fontsAddress() const;
     static QString commentAddress();
     static QString suggestionsAddress();
 
@@ -141,6 +140,9 @@ private:
     void applyEnabling();
     void applyToolTips(bool on);
     void updateMenuRules();
+    void applyMenuRules(const EnabledState &state);
+    // The menu title whose access letter a shortcut event carries, if any.
+    QAction *menuTitleFor(QEvent *event) const;
     void showMode();
     void markMode();
     void saveHtml(const QString &path);
@@ -166,6 +168,8 @@ private:
     bool m_loaded = false;
     bool m_settingsSaved = false;
     bool m_busy = false;
+    // Word Processor mode's message waits until the window shows the new mode.
+    bool m_wordProcessorNoticePending = false;
 
     QWidget *m_central = nullptr;
     QVBoxLayout *m_centralLayout = nullptr;

@@ -140,9 +140,8 @@ void GlintworkWindow::mnuTools_Open()
 void GlintworkWindow::updateMenuRules()
 {
     // The rules also decide whether a shortcut acts, so they follow the boxes' contents
-    // and not only the opening of a menu.
-    mnufile_Open();
-    mnuTools_Open();
+    // and the mode, and not only the opening of a menu.
+    applyMenuRules(enabledState());
 }
 
 void GlintworkWindow::mnuCut_Click()

@@ -34,6 +34,7 @@ void GlintworkWindow::cmdP_Click()
     m_charColour = result.charColour;
     // The size fields may have been repaired.
     m_panel->showRepairedFields(s);
+    m_outputPane->keepFontsLoaded();
     updateMenuRules();
 }
 
@@ -129,8 +130,8 @@ void GlintworkWindow::showFontList(bool visible)
 
 void GlintworkWindow::informWordProcessorMode()
 {
-    m_services.messages->message(ModeSwitch::kWordProcessorMessage, kTitle,
-                                 MessageService::Buttons::Ok, MessageService::Icon::Information);
+    // Shown by showSettings() once the font list and the size boxes hold the new mode.
+    m_wordProcessorNoticePending = true;
 }
 
 void GlintworkWindow::showMode()
@@ -156,10 +157,6 @@ void GlintworkWindow::mnuMode_Click(int index)
         return;
     showMode();
     showSettings(s);
-    // Entering HTML mode switches the size commands off until the Tools menu next opens.
-    if (m_outputMode == OutputMode::Html)
-        for (int i = 0; i < 4; ++i)
-            command(QStringLiteral("mnuFS_%1").arg(i))->setEnabled(false);
     setBusy(false);
 }
 

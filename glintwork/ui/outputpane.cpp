@@ -19,6 +19,15 @@ OutputPane::OutputPane(ProgressState &progress, QWidget *parent)
     m_edit->setMinimumHeight(120);
     m_edit->setContextMenuPolicy(Qt::NoContextMenu);
     m_edit->onMouseDown = [this](int button) { emit mouseDown(button); };
+    // Typing, pasting, clearing or a result: only the change between empty and not
+    // matters to the rules, and asking the document costs nothing per keystroke.
+    m_edit->onChange = [this] {
+        const bool empty = m_edit->document()->isEmpty();
+        if (empty == m_empty)
+            return;
+        m_empty = empty;
+        emit emptinessChanged();
+    };
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_edit);
@@ -36,7 +45,6 @@ void OutputPane::showResult(const RichDocument &finished)
 {
     m_edit->setRuns(finished.runs());
     m_edit->select(0, 0);
-    keepFontsLoaded();
 }
 
 void OutputPane::keepFontsLoaded()

@@ -24,6 +24,9 @@ public:
 
     // One load of a finished document: much cheaper than formatting on the screen.
     void showResult(const RichDocument &finished);
+    // Holds on to the fonts of the result on show; called once it has been shown, so the
+    // fonts of the previous result stay held until the new layout has loaded its own.
+    void keepFontsLoaded();
 
     // The tooltip of an empty box when tooltips are on, none when they are off.
     void setToolTipsShown(bool shown);
@@ -37,17 +40,19 @@ public:
 
 signals:
     void mouseDown(int button);
+    // The box went from empty to holding text, or back.
+    void emptinessChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void placeProgress();
-    void keepFontsLoaded();
 
     ProgressState &m_progress;
     RichTextEdit *m_edit = nullptr;
     ProgressIndicator *m_indicator = nullptr;
     bool m_showsFirstToolTip = false;
+    bool m_empty = true;
     QList<QFont> m_loadedFonts;
 };

@@ -99,14 +99,14 @@ TEST(SymbolFont, DingbatFontsGetTheirOwnCodes)
 TEST(SymbolFont, DingbatCellsDrawTheFontsGlyphsNotLetters)
 {
     // The same letter drawn in the dingbat font and in a text font must differ.
-    const auto draw = [](const QString &face) {
+    const auto draw = [](const QString &face, const QString &text = QStringLiteral("A")) {
         FlexGrid grid;
         grid.setRows(1);
         grid.setCols(1);
         grid.setColWidth(0, 1200);
         grid.setFontName(face);
         grid.setFontSize(28);
-        grid.setText(0, 0, "A");
+        grid.setText(0, 0, text);
         grid.setSelectionMode(QAbstractItemView::NoSelection);
         grid.setColCentred(0);
         grid.resize(grid.sizeHint());
@@ -126,6 +126,9 @@ TEST(SymbolFont, DingbatCellsDrawTheFontsGlyphsNotLetters)
             drawn += std::abs(qGray(dingbat.pixel(x, y)) - background) > 80 ? 1 : 0;
     }
     EXPECT_GT(drawn, 20);
+    // A code the font lacks is marked (hatched), not left looking like a space.
+    for (const char *face : {"Standard Symbols PS", "DejaVu Sans"})
+        EXPECT_NE(draw(face, QString(QChar(0x81))), draw(face, " ")) << face;
 }
 
 TEST(HelpPage, ConfiguredAddressOrTheBundledPage)

@@ -5,6 +5,8 @@ MessageService::Answer FakeMessageService::message(const QString &text, const QS
                                                    Buttons buttons, Icon icon)
 {
     shown.append({text, title, buttons, icon});
+    if (onShown)
+        onShown(shown.last());
     if (!answers.empty()) {
         const Answer a = answers.front();
         answers.pop_front();

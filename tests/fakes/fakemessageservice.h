@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <deque>
+#include <functional>
 
 class FakeMessageService : public MessageService {
 public:
@@ -21,6 +22,8 @@ public:
     QList<std::optional<QString>> inputs;
 
     QList<Shown> shown;
+    // Called as each message is shown, before it is answered.
+    std::function<void(const Shown &)> onShown;
     QList<QString> prompts;
     int beeps = 0;
 

@@ -3,11 +3,13 @@
 // size commands, printing, saving, the help commands, start-up and closing.
 #include "glintworkwindowfixture.h"
 #include "namedchild.h"
+#include "publisher.h"
 #include "qtglintworkdialogs.h"
 #include "richtextbox.h"
 #include "settingsfile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +25,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -1012,6 +1016,133 @@ TEST(GlintworkWindowLayout, BoxesSitInTheGapsOfTheirLabels)
     EXPECT_GE(comboB->x(), comboS->geometry().right() +
                                metrics1.horizontalAdvance(QStringLiteral("Max. size:")));
     EXPECT_LE(comboB->geometry().right(), label1->width());
+}
+
+TEST(GlintworkWindowFaults, MenuRulesFollowTheOutputBoxAndEveryModeSwitch)
+{
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
+    const QStringList needOutput = {QStringLiteral("mnuSave"), QStringLiteral("mnuPrint"),
+                                    QStringLiteral("mnuFS_2"), QStringLiteral("mnuFS_3")};
+    auto enabled = [&] {
+        QStringList on;
+        for (const QString &name : needOutput)
+            if (action(w, name)->isEnabled())
+                on.append(name);
+        return on;
+    };
+    w.output().setText(QString());
+    EXPECT_TRUE(enabled().isEmpty());
+    // Typing into the empty box, no menu opened.
+    QTest::keyClicks(w.outputWidget(), QStringLiteral("a"));
+    EXPECT_EQ(enabled(), needOutput);
+    // Leaving HTML mode brings Ctrl+U and Ctrl+D back at once.
+    w.mnuMode_Click(1);
+    EXPECT_EQ(enabled(), QStringList({QStringLiteral("mnuSave"), QStringLiteral("mnuPrint")}));
+    w.mnuMode_Click(0);
+    EXPECT_EQ(enabled(), needOutput);
+}
+
+TEST(GlintworkWindowFaults, AccessLetterSharedWithAControlOpensTheMenu)
+{
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
+    QApplication::setActiveWindow(&w);
+    // "Alternate selected &fonts" is enabled, so Alt+F is claimed twice.
+    fontList(w)->item(1)->setSelected(true);
+    fontList(w)->item(2)->setSelected(true);
+    auto *alternate = child<QCheckBox>(w, QStringLiteral("CheckAF"));
+    ASSERT_TRUE(alternate->isEnabled());
+    QTest::keyClick(&w, Qt::Key_H, Qt::AltModifier);
+    auto *help = child<QMenu>(w, QStringLiteral("mnuHelp"));
+    EXPECT_TRUE(help->isVisible());
+    help->close();
+    QTest::keyClick(&w, Qt::Key_F, Qt::AltModifier);
+    auto *file = child<QMenu>(w, QStringLiteral("mnufile"));
+    ASSERT_TRUE(file->isVisible());
+    EXPECT_FALSE(alternate->hasFocus());
+    QTest::keyClick(file, Qt::Key_X);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST(GlintworkWindowFaults, FontsMessageEndsWithTheHomePage)
+{
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
+    w.mnuDLFonts_Click();
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    const QString text = f.messages.shown[0].text;
+    EXPECT_TRUE(text.endsWith(Publisher::homePageAddress() + QLatin1Char('.')))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("file:")));
+}
+
+TEST(GlintworkWindowFaults, InputKeepsNoBreakSpacesAndSurvivesAModeSwitch)
+{
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
+    const QString typed = QStringLiteral("one\u00A0two\r\nthree");
+    w.setInputText(typed);
+    EXPECT_EQ(w.inputText(), typed);
+    EXPECT_EQ(w.currentSettings().text, typed);
+
+    auto *input = child<QPlainTextEdit>(w, QStringLiteral("Text"));
+    QTextCursor cursor = input->textCursor();
+    cursor.setPosition(3);
+    input->setTextCursor(cursor);
+    QTest::keyClicks(input, QStringLiteral("X"));
+    w.mnuMode_Click(1);
+    EXPECT_EQ(input->textCursor().position(), 4);
+    EXPECT_TRUE(input->document()->isUndoAvailable());
+}
+
+TEST(GlintworkWindowFaults, SchemeBoxShowsTheLongestNameWholeAtAnyFontSize)
+{
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
+    auto *schemes = child<QComboBox>(w, QStringLiteral("ComboPC"));
+    auto fieldWidth = [schemes] {
+        QStyleOptionComboBox option;
+        option.initFrom(schemes);
+        return schemes->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, schemes)
+            .width();
+    };
+    for (int points : {8, 14, 22}) {
+        QFont font = schemes->font();
+        font.setPointSize(points);
+        schemes->setFont(font);
+        int needed = 0;
+        for (const QString &name : GlintworkWindow::schemeNames())
+            needed = qMax(needed, schemes->fontMetrics().horizontalAdvance(name));
+        // Each layout level asks its parent in turn, through the event loop.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return fieldWidth() >= needed; }, 2000))
+            << points << ": " << fieldWidth() << " < " << needed;
+    }
+}
+
+TEST(GlintworkWindowFaults, WordProcessorStartUpFillsTheListsBeforeItsMessage)
+{
+    GlintworkWindowFixture first;
+    GlintworkWindow &w = first.start();
+    w.mnuMode_Click(2);
+    w.mnuX_Click();
+
+    GlintworkWindowFixture again;
+    QFile::copy(w.settingsPath(),
+                QDir(again.files.programFolder()).filePath(QStringLiteral("Glintwork.ini")));
+    int listed = -1, sizes = -1;
+    again.messages.onShown = [&](const FakeMessageService::Shown &) {
+        GlintworkWindow &w2 = *again.window;
+        listed = fontList(w2)->count();
+        sizes = child<QComboBox>(w2, QStringLiteral("ComboS"))->count();
+    };
+    GlintworkWindow &w2 = again.start();
+    ASSERT_EQ(again.messages.shown.size(), 1);
+    EXPECT_EQ(again.messages.shown[0].text, ModeSwitch::kWordProcessorMessage);
+    EXPECT_EQ(listed, GlintworkWindowFixture::fontNames().size());
+    EXPECT_GT(sizes, 0);
+    EXPECT_EQ(w2.outputMode(), OutputMode::WordProcessor);
 }
 
 TEST(QtGlintworkDialogs, SaveFilterInQtForm)

@@ -77,11 +77,14 @@ TEST(GlyphPage, EscapesMarkupCharactersAndApostrophes)
     GlyphPageInput input = oneRow("24");
     input.textFont = "Bob's & Co";
     input.rows = {{{"<", "Bob's & Co", 544, 555},
-                   {"&", "Wingdings", 544, 555},
-                   {">", "Wingdings", 544, 555}}};
+                   {"&", "Wingdings", 544, 555, "Unicode: \u2701 (U+2701)"},
+                   {">", "Wingdings", 544, 555, "it's <b>"}}};
     const QString page = GlyphPage::html(input);
     EXPECT_TRUE(page.contains("<font face='Bob&#39;s &amp; Co' size=6>&lt;</td>"));
-    EXPECT_TRUE(page.contains("<font face='Wingdings' size=6>&amp;</td>"));
+    EXPECT_TRUE(page.contains("<td title='Unicode: \u2701 (U+2701)' width=37 align=center "
+                              "height=38><font face='Wingdings' size=6>&amp;</td>"));
+    EXPECT_TRUE(page.contains("<td title='it&#39;s <b>' width="));
+    EXPECT_TRUE(page.contains("<td width=37 align=center height=38><font face='Bob"));
     EXPECT_TRUE(page.contains("size=6>&gt;</td>"));
     EXPECT_TRUE(page.contains("<title>Bob's &amp; Co - Wingdings</title>"));
     EXPECT_TRUE(page.contains("<font face='Bob&#39;s &amp; Co' size=5>"));

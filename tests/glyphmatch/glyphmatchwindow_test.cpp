@@ -6,8 +6,11 @@
 #include "fakemessageservice.h"
 #include "fakeshell.h"
 #include "flexgrid.h"
-#include "formif.h"
+#include "glyphmatchwindow.h"
+#include "keyboardtable.h"
 #include "namedchild.h"
+#include "symbolfont.h"
+#include "twips.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,18 +23,19 @@
 
 namespace {
 
-class FormIFTest : public ::testing::Test {
+class GlyphmatchWindowTest : public ::testing::Test {
 protected:
     FakeFontCatalog fonts{{"Wingdings", "DejaVu Sans", "arial", "Arial", "D050000L", "Verdana"}};
     FakeMessageService messages;
     FakeShell shell;
     FakeBusyPointer busy;
     FakeFileLocations locations;
-    std::unique_ptr<FormIF> window;
+    std::unique_ptr<GlyphmatchWindow> window;
 
     void start()
     {
-        window = std::make_unique<FormIF>(FormIFServices{fonts, messages, shell, busy, locations});
+        window = std::make_unique<GlyphmatchWindow>(
+            GlyphmatchServices{fonts, messages, shell, busy, locations});
         window->Form_Load();
     }
     template <typename T> T *child(const char *name)
@@ -53,7 +57,7 @@ protected:
     }
 };
 
-TEST_F(FormIFTest, StartsWithArialAndWingdingsInCaseInsensitiveOrder)
+TEST_F(GlyphmatchWindowTest, StartsWithArialAndWingdingsInCaseInsensitiveOrder)
 {
     start();
     EXPECT_EQ(window->windowTitle(), "Glyphmatch");
@@ -70,7 +74,7 @@ TEST_F(FormIFTest, StartsWithArialAndWingdingsInCaseInsensitiveOrder)
     EXPECT_EQ(size()->currentText(), "24");
 }
 
-TEST_F(FormIFTest, WithoutArialAndWingdingsTheFirstFontsAreSelected)
+TEST_F(GlyphmatchWindowTest, WithoutArialAndWingdingsTheFirstFontsAreSelected)
 {
     fonts.setNames({"Zapf", "DejaVu Sans", "bravo", "Liberation Serif"});
     start();
@@ -78,7 +82,7 @@ TEST_F(FormIFTest, WithoutArialAndWingdingsTheFirstFontsAreSelected)
     EXPECT_EQ(fl()->currentItem()->text(), "bravo");
 }
 
-TEST_F(FormIFTest, NoFontsAtAllStillStarts)
+TEST_F(GlyphmatchWindowTest, NoFontsAtAllStillStarts)
 {
     fonts.setNames({});
     start();
@@ -87,7 +91,7 @@ TEST_F(FormIFTest, NoFontsAtAllStillStarts)
     EXPECT_EQ(grid()->text(0, 0), "A");
 }
 
-TEST_F(FormIFTest, GridHoldsTheTableInTheChosenFonts)
+TEST_F(GlyphmatchWindowTest, GridHoldsTheTableInTheChosenFonts)
 {
     start();
     FlexGrid *g = grid();
@@ -102,15 +106,18 @@ TEST_F(FormIFTest, GridHoldsTheTableInTheChosenFonts)
     EXPECT_EQ(g->grid().cellFace(11, 22), "Wingdings");
     EXPECT_EQ(g->gridFont().family(), "Arial");
     EXPECT_EQ(g->fontSize(), 24);
-    EXPECT_EQ(g->grid().columnWidth(0), 544);
-    EXPECT_EQ(g->grid().columnWidth(1), 544);
+    // The written width at least, wider where a glyph would be clipped; all alike.
+    EXPECT_GE(g->grid().columnWidth(0), 544);
+    EXPECT_EQ(g->grid().columnWidth(1), g->grid().columnWidth(0));
+    EXPECT_EQ(g->grid().columnWidth(22), g->grid().columnWidth(0));
     EXPECT_EQ(g->grid().columnWidth(2), 200);
-    EXPECT_EQ(g->grid().columnWidth(22), 544);
+    EXPECT_EQ(g->grid().cellToolTip(3, 0), "");
+    EXPECT_FALSE(g->grid().cellToolTip(3, 1).isEmpty());
     EXPECT_TRUE(g->grid().columnCentred(2));
     EXPECT_TRUE(g->selectionModel()->selectedIndexes().isEmpty()); // no cell is highlighted
 }
 
-TEST_F(FormIFTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed)
+TEST_F(GlyphmatchWindowTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed)
 {
     start();
     const int rowAt24 = grid()->rowHeight(0);
@@ -125,11 +132,19 @@ TEST_F(FormIFTest, RefreshAppliesTheSizeRuleAndNewFontsOnlyWhenPressed)
     size()->setEditText("40");
     window->CommandGo_Click();
     EXPECT_EQ(size()->currentText(), "36");
-    EXPECT_EQ(grid()->grid().columnWidth(3), 616);
     EXPECT_GT(grid()->rowHeight(0), rowAt24);
+    // M and W of the text font and the widest dingbat fit their cells at 36 points.
+    QFont text = grid()->gridFont();
+    QFont dingbats = text;
+    dingbats.setFamilies({"D050000L"});
+    const double widest = std::max(SymbolFont::widestGlyph(text, "MWm@"),
+                                   SymbolFont::widestGlyph(dingbats, KeyboardTable::sequence()));
+    EXPECT_GE(Twips::toPixels(grid()->grid().columnWidth(3), grid()), widest);
+    EXPECT_GE(grid()->grid().columnWidth(3), 616);
+    EXPECT_EQ(grid()->grid().cellToolTip(0, 1), "Unicode: " + QString(QChar(0x2721)) + " (U+2721)");
 }
 
-TEST_F(FormIFTest, GridFitsItsCellsInALargerWindowAndScrollsInASmallerOne)
+TEST_F(GlyphmatchWindowTest, GridFitsItsCellsInALargerWindowAndScrollsInASmallerOne)
 {
     start();
     window->resize(window->size() + QSize(300, 300));
@@ -139,9 +154,21 @@ TEST_F(FormIFTest, GridFitsItsCellsInALargerWindowAndScrollsInASmallerOne)
     QCoreApplication::processEvents();
     EXPECT_LT(grid()->height(), grid()->sizeHint().height());
     EXPECT_GT(grid()->height(), 0);
+    window->resize(50, 50); // the smallest window still shows every control apart
+    QCoreApplication::processEvents();
+    QList<QWidget *> controls = {fc(), fl(), size(), grid()};
+    for (const char *name :
+         {"Label1", "Label2", "Label3", "CommandGo", "CommandPrint", "CommandHelp"})
+        controls.append(child<QWidget>(name));
+    for (int i = 0; i < controls.size(); ++i) {
+        for (int j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << controls[i]->objectName().toStdString() << " and "
+                << controls[j]->objectName().toStdString();
+    }
 }
 
-TEST_F(FormIFTest, EnterAnywherePressesRefresh)
+TEST_F(GlyphmatchWindowTest, EnterAnywherePressesRefresh)
 {
     start();
     window->show();
@@ -155,7 +182,7 @@ TEST_F(FormIFTest, EnterAnywherePressesRefresh)
     EXPECT_EQ(size()->count(), 10); // Enter in the size box does not add an item
 }
 
-TEST_F(FormIFTest, PrintWritesThePageAndOpensIt)
+TEST_F(GlyphmatchWindowTest, PrintWritesThePageAndOpensIt)
 {
     start();
     size()->setEditText("36");
@@ -174,6 +201,9 @@ TEST_F(FormIFTest, PrintWritesThePageAndOpensIt)
     EXPECT_TRUE(bytes.contains("<title>Wingdings</title>"));
     EXPECT_TRUE(bytes.contains("<font face='Wingdings' size=7>\xA4</td>"));
     EXPECT_TRUE(bytes.contains("<font face='Arial' size=7>&lt;</td>"));
+    // Written widths (616 twips at 36 points), and a title on each symbol cell only.
+    EXPECT_EQ(bytes.count("<td width=42 align=center"), 12 * 8);
+    EXPECT_EQ(bytes.count("<td title='"), 12 * 8);
     EXPECT_EQ(bytes.count("<td "), 12 * 23);
     ASSERT_EQ(shell.documents.size(), 1);
     EXPECT_EQ(shell.documents[0], window->pagePath());
@@ -181,7 +211,7 @@ TEST_F(FormIFTest, PrintWritesThePageAndOpensIt)
     EXPECT_FALSE(grid()->isHidden());
 }
 
-TEST_F(FormIFTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable)
+TEST_F(GlyphmatchWindowTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable)
 {
     locations.setProgramFolderWritable(false);
     start();
@@ -192,7 +222,7 @@ TEST_F(FormIFTest, PrintGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable
     EXPECT_EQ(shell.documents.size(), 1);
 }
 
-TEST_F(FormIFTest, CancelledPrintStillRefreshesTheGrid)
+TEST_F(GlyphmatchWindowTest, CancelledPrintStillRefreshesTheGrid)
 {
     start();
     messages.answers.push_back(MessageService::Answer::Cancel);
@@ -203,7 +233,7 @@ TEST_F(FormIFTest, CancelledPrintStillRefreshesTheGrid)
     EXPECT_TRUE(shell.documents.isEmpty());
 }
 
-TEST_F(FormIFTest, HelpOpensTheBundledPage)
+TEST_F(GlyphmatchWindowTest, HelpOpensTheBundledPage)
 {
     start();
     child<QPushButton>("CommandHelp")->click();
@@ -212,7 +242,7 @@ TEST_F(FormIFTest, HelpOpensTheBundledPage)
     EXPECT_TRUE(shell.addresses[0].endsWith("/glyphmatch.html"));
 }
 
-TEST_F(FormIFTest, Screenshots)
+TEST_F(GlyphmatchWindowTest, Screenshots)
 {
     QDir().mkpath(QDir::tempPath() + "/kerncraft-screenshots");
     fonts.setNames({"DejaVu Sans", "Liberation Serif", "D050000L", "Standard Symbols PS"});

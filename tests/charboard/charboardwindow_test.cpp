@@ -1,12 +1,14 @@
 // Charboard's window driven offscreen with fake services: start-up, fitting, the keypad hint,
 // collecting and copying, help and the default button.
-#include "charactermap.h"
+#include "charboardwindow.h"
 #include "fakebusypointer.h"
 #include "fakeclipboard.h"
 #include "fakefilelocations.h"
 #include "fakefontcatalog.h"
 #include "fakeshell.h"
 #include "flexgrid.h"
+#include "fontfitter.h"
+#include "glyphpreview.h"
 #include "namedchild.h"
 
 #include <QAction>
@@ -21,19 +23,20 @@
 
 namespace {
 
-class CharacterMapTest : public ::testing::Test {
+class CharboardWindowTest : public ::testing::Test {
 protected:
-    FakeFontCatalog fonts{{"DejaVu Sans", "Arial", "D050000L", "Liberation Serif", "bravo"}};
+    FakeFontCatalog fonts{
+        {"DejaVu Sans", "Arial", "D050000L", "Liberation Serif", "bravo", "Standard Symbols PS"}};
     FakeClipboard clipboard;
     FakeShell shell;
     FakeBusyPointer busy;
     FakeFileLocations locations;
-    std::unique_ptr<CharacterMap> window;
+    std::unique_ptr<CharboardWindow> window;
 
     void start()
     {
-        window = std::make_unique<CharacterMap>(
-            CharacterMapServices{fonts, clipboard, shell, busy, locations});
+        window = std::make_unique<CharboardWindow>(
+            CharboardServices{fonts, clipboard, shell, busy, locations});
         window->show();
         window->Form_Load();
     }
@@ -52,7 +55,7 @@ protected:
     }
 };
 
-TEST_F(CharacterMapTest, StartsOnArialWithTheBlankSelected)
+TEST_F(CharboardWindowTest, StartsOnArialWithTheBlankSelected)
 {
     start();
     EXPECT_EQ(window->windowTitle(), "Charboard - Arial");
@@ -73,14 +76,14 @@ TEST_F(CharacterMapTest, StartsOnArialWithTheBlankSelected)
     EXPECT_EQ(menus, (QStringList{"(Blank)", "Help"}));
 }
 
-TEST_F(CharacterMapTest, WithoutArialTheFirstFontIsShown)
+TEST_F(CharboardWindowTest, WithoutArialTheFirstFontIsShown)
 {
     fonts.setNames({"Zeta", "bravo", "Alpha Sans"});
     start();
     EXPECT_EQ(window->windowTitle(), "Charboard - Alpha Sans");
 }
 
-TEST_F(CharacterMapTest, FittingKeepsCellsSquareAndRowsInsideTheGrid)
+TEST_F(CharboardWindowTest, FittingKeepsCellsSquareAndRowsInsideTheGrid)
 {
     start();
     FlexGrid *g = grid();
@@ -90,11 +93,12 @@ TEST_F(CharacterMapTest, FittingKeepsCellsSquareAndRowsInsideTheGrid)
     // One point more would not have fitted.
     EXPECT_EQ(g->grid().columnWidth(0), g->rowHeight(0));
     EXPECT_EQ(g->grid().columnWidth(15), g->rowHeight(0));
-    EXPECT_EQ(window->lastFitSteps(), int(32 - g->fontSize()));
+    EXPECT_EQ(window->lastFitSteps(),
+              int(FontFitter::startSizeFor(g->gridHeight(), 14) - g->fontSize()));
     EXPECT_FALSE(g->gridFont().bold());
 }
 
-TEST_F(CharacterMapTest, ChoosingAFontRefitsAndNamesIt)
+TEST_F(CharboardWindowTest, ChoosingAFontRefitsAndNamesIt)
 {
     start();
     chooseFont("D050000L");
@@ -106,7 +110,7 @@ TEST_F(CharacterMapTest, ChoosingAFontRefitsAndNamesIt)
     EXPECT_EQ(window->windowTitle(), "Charboard - DejaVu Sans");
 }
 
-TEST_F(CharacterMapTest, PreviewFallsBackForTextFontsOnlyAfterASymbolFont)
+TEST_F(CharboardWindowTest, PreviewFallsBackForTextFontsOnlyAfterASymbolFont)
 {
     start();
     QLineEdit *sample = child<QLineEdit>("SampleText");
@@ -119,7 +123,7 @@ TEST_F(CharacterMapTest, PreviewFallsBackForTextFontsOnlyAfterASymbolFont)
     EXPECT_EQ(sample->font().pointSizeF(), 96);
 }
 
-TEST_F(CharacterMapTest, EnteringACellShowsItsKeypadCode)
+TEST_F(CharboardWindowTest, EnteringACellShowsItsKeypadCode)
 {
     start();
     grid()->setCurrentCell(6, 0); // code 128
@@ -132,7 +136,7 @@ TEST_F(CharacterMapTest, EnteringACellShowsItsKeypadCode)
     EXPECT_EQ(labelAlt()->text(), "Alt + 0143");
 }
 
-TEST_F(CharacterMapTest, DoubleClickEnterAndSelectEachAppendOneCharacter)
+TEST_F(CharboardWindowTest, DoubleClickEnterAndSelectEachAppendOneCharacter)
 {
     start();
     grid()->setCurrentCell(2, 1); // A
@@ -150,7 +154,7 @@ TEST_F(CharacterMapTest, DoubleClickEnterAndSelectEachAppendOneCharacter)
     EXPECT_EQ(textCopy()->text(), "xAAAA");
 }
 
-TEST_F(CharacterMapTest, CellsOfUndefinedCodesAppendTheirCodeToo)
+TEST_F(CharboardWindowTest, CellsOfUndefinedCodesAppendTheirCodeToo)
 {
     start();
     chooseFont("D050000L"); // draws a bracket at 0x81
@@ -164,7 +168,7 @@ TEST_F(CharacterMapTest, CellsOfUndefinedCodesAppendTheirCodeToo)
     EXPECT_TRUE(child<QPushButton>("CCopy")->isEnabled());
 }
 
-TEST_F(CharacterMapTest, EnterElsewherePressesSelect)
+TEST_F(CharboardWindowTest, EnterElsewherePressesSelect)
 {
     start();
     grid()->setCurrentCell(3, 2); // R
@@ -174,7 +178,7 @@ TEST_F(CharacterMapTest, EnterElsewherePressesSelect)
     EXPECT_EQ(textCopy()->text(), "RR");
 }
 
-TEST_F(CharacterMapTest, TypingLettersInTheGridDoesNothing)
+TEST_F(CharboardWindowTest, TypingLettersInTheGridDoesNothing)
 {
     start();
     grid()->setCurrentCell(1, 1);
@@ -184,7 +188,7 @@ TEST_F(CharacterMapTest, TypingLettersInTheGridDoesNothing)
     EXPECT_EQ(textCopy()->text(), "");
 }
 
-TEST_F(CharacterMapTest, CopyFollowsTheTextAndCopiesPlainText)
+TEST_F(CharboardWindowTest, CopyFollowsTheTextAndCopiesPlainText)
 {
     start();
     QPushButton *copy = child<QPushButton>("CCopy");
@@ -199,7 +203,55 @@ TEST_F(CharacterMapTest, CopyFollowsTheTextAndCopiesPlainText)
     EXPECT_FALSE(copy->isEnabled());
 }
 
-TEST_F(CharacterMapTest, HelpOpensTheBundledPageOnce)
+TEST_F(CharboardWindowTest, CopyAsUnicodeReplacesEachSymbolByItsEquivalent)
+{
+    start();
+    chooseFont("D050000L");
+    QPushButton *copyUnicode = child<QPushButton>("CCopyUnicode");
+    EXPECT_FALSE(copyUnicode->isEnabled());
+    for (const auto &cell : {QPoint(1, 0), QPoint(1, 2), QPoint(0, 1)}) { // codes 33, 65, 48
+        grid()->setCurrentCell(cell.y(), cell.x());
+        child<QPushButton>("CSelect")->click();
+    }
+    grid()->setCurrentCell(6, 1); // code 129: D050000L draws a bracket there
+    child<QPushButton>("CSelect")->click();
+    textCopy()->setText(textCopy()->text() + QChar(0x2603)); // has no code: stays
+    EXPECT_EQ(child<QLabel>("LabelUnicode")->text(), "Unicode: " + QString(QChar(0x2769)));
+    copyUnicode->click();
+    // a1, a10, a105 and a90 in the ITC Zapf Dingbats Glyph List.
+    EXPECT_EQ(clipboard.text(), QString(QChar(0x2701)) + QChar(0x2721) + QChar(0x2710) +
+                                    QChar(0x2769) + QChar(0x2603));
+}
+
+TEST_F(CharboardWindowTest, PreviewAndInfoFollowTheFontsOwnGlyphs)
+{
+    start();
+    auto *preview = child<GlyphPreview>("SampleText");
+    QLabel *info = child<QLabel>("LabelInfo");
+    grid()->setCurrentCell(8, 9); // code 169
+    EXPECT_TRUE(info->text().startsWith("U+00A9\n&copy;"));
+    grid()->setCurrentCell(6, 0); // code 128
+    EXPECT_TRUE(info->text().contains("U+0080 is a control character"));
+    chooseFont("DejaVu Sans");
+    grid()->setCurrentCell(8, 13); // code 173, the soft hyphen that text layout hides
+    EXPECT_FALSE(preview->isMissing());
+    const QImage image = preview->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+    }
+    EXPECT_GT(ink, 50);
+    chooseFont("Standard Symbols PS");
+    grid()->setCurrentCell(6, 1); // code 129: no glyph
+    EXPECT_TRUE(preview->isMissing());
+    EXPECT_EQ(child<QLabel>("LabelUnicode")->text(), "");
+    grid()->setCurrentCell(0, 2); // code 34, "universal"
+    EXPECT_FALSE(preview->isMissing());
+    EXPECT_TRUE(info->text().startsWith("U+2200\n&forall;"));
+}
+
+TEST_F(CharboardWindowTest, HelpOpensTheBundledPageOnce)
 {
     start();
     QAction *help = window->findChild<QAction *>("mnuHelp");
@@ -221,23 +273,39 @@ TEST_F(CharacterMapTest, HelpOpensTheBundledPageOnce)
     EXPECT_EQ(shell.addresses.size(), 4);
 }
 
-TEST_F(CharacterMapTest, ALargerWindowLengthensTheListAndTheBoxOnly)
+TEST_F(CharboardWindowTest, TheGridTakesTheWindowsRoomAndNothingOverlapsAtTheSmallest)
 {
     start();
-    window->resize(window->sizeHint());
     QCoreApplication::processEvents();
-    const QRect list = fontList()->geometry();
-    const QRect cells = grid()->geometry();
-    const int box = textCopy()->width();
-    window->resize(window->size() + QSize(400, 200));
+    FlexGrid *g = grid();
+    const int firstCell = g->grid().columnWidth(0);
+    const QSize preview = child<QLineEdit>("SampleText")->size();
+    window->resize(1500, 1100);
     QCoreApplication::processEvents();
-    EXPECT_EQ(fontList()->width(), list.width());
-    EXPECT_GT(fontList()->height(), list.height());
-    EXPECT_EQ(grid()->geometry(), cells);
-    EXPECT_GT(textCopy()->width(), box);
+    EXPECT_GT(g->grid().columnWidth(0), firstCell * 3 / 2);
+    EXPECT_EQ(g->grid().columnWidth(0), g->rowHeight(0));
+    EXPECT_GT(g->gridHeight(), g->rowHeight(0) * 14);
+    EXPECT_GE(g->gridWidth(), g->grid().columnWidth(0) * 16);
+    EXPECT_EQ(child<QLineEdit>("SampleText")->size(), preview);
+
+    window->resize(200, 150);
+    QCoreApplication::processEvents();
+    EXPECT_GE(g->gridWidth(), g->grid().columnWidth(0) * 16);
+    QList<QWidget *> controls = {fontList(), g, textCopy(), labelAlt()};
+    for (const char *name : {"SampleText", "LabelInfo", "LabelUnicode"})
+        controls.append(child<QWidget>(name));
+    for (const char *name : {"CSelect", "CCopy", "CCopyUnicode"})
+        controls.append(child<QWidget>(name));
+    for (int i = 0; i < controls.size(); ++i) {
+        for (int j = i + 1; j < controls.size(); ++j) {
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << controls[i]->objectName().toStdString() << " and "
+                << controls[j]->objectName().toStdString();
+        }
+    }
 }
 
-TEST_F(CharacterMapTest, Screenshots)
+TEST_F(CharboardWindowTest, Screenshots)
 {
     QDir().mkpath(QDir::tempPath() + "/kerncraft-screenshots");
     fonts.setNames({"DejaVu Sans", "D050000L", "Standard Symbols PS"});

@@ -1,6 +1,7 @@
-// The main window of Charboard: the characters 32 to 255 of a font in a grid fitted to its
-// size, a large preview, the keypad code of the selected character, and a box of collected
-// characters to copy.
+// The main window of Charboard: the characters 32 to 255 of a font in a grid that takes the
+// room the window gives it, a large preview, the keypad code and the Unicode information of the
+// selected character (for a symbol font, of its Unicode equivalent), and a box of collected
+// characters to copy as they are or as their Unicode equivalents.
 #pragma once
 
 #include <QMainWindow>
@@ -10,6 +11,7 @@ class ClipboardService;
 class FileLocations;
 class FlexGrid;
 class FontCatalog;
+class GlyphPreview;
 class ShellService;
 class QAction;
 class QLabel;
@@ -17,7 +19,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-struct CharacterMapServices {
+struct CharboardServices {
     FontCatalog &fonts;
     ClipboardService &clipboard;
     ShellService &shell;
@@ -25,10 +27,10 @@ struct CharacterMapServices {
     FileLocations &locations;
 };
 
-class CharacterMap : public QMainWindow {
+class CharboardWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CharacterMap(const CharacterMapServices &services, QWidget *parent = nullptr);
+    explicit CharboardWindow(const CharboardServices &services, QWidget *parent = nullptr);
 
     void Form_Load();
     // Applies the font selected in Fonts (fits the grid to it); key is the released key.
@@ -40,6 +42,8 @@ public:
     void CSelect_Click();
     void TextCopy_Change();
     void CCopy_Click();
+    // Copies the collected text with each code replaced by its equivalent in the font.
+    void CCopyUnicode_Click();
     void mnuHelp_Click();
 
     // The steps and size of the last font fitting.
@@ -53,18 +57,24 @@ private:
     void setupControls();
     void setupMenus();
     void setupConnections();
+    void sizeToFirstGrid();
     QString selectedFontName() const;
+    void fitGridFont();
+    void showCharacterInfo(int code);
     void appendCurrentCharacter();
 
-    CharacterMapServices m_services;
-    QListWidget *m_fonts = nullptr;
+    CharboardServices m_services;
+    QListWidget *m_fontList = nullptr;
     FlexGrid *m_grid = nullptr;
-    QLineEdit *m_sampleText = nullptr;
-    QLabel *m_labelAlt = nullptr;
-    QPushButton *m_cSelect = nullptr;
-    QLineEdit *m_textCopy = nullptr;
-    QPushButton *m_cCopy = nullptr;
-    QAction *m_mnuBl = nullptr;
-    QAction *m_mnuHelp = nullptr;
+    GlyphPreview *m_preview = nullptr;
+    QLabel *m_keypadLabel = nullptr;
+    QLabel *m_infoLabel = nullptr;
+    QLabel *m_equivalentLabel = nullptr;
+    QPushButton *m_selectButton = nullptr;
+    QLineEdit *m_collectedText = nullptr;
+    QPushButton *m_copyButton = nullptr;
+    QPushButton *m_copyUnicodeButton = nullptr;
+    QAction *m_blankMenu = nullptr;
+    QAction *m_helpAction = nullptr;
     int m_lastFitSteps = 0;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 class BusyPointer;
 class FileLocations;
@@ -15,7 +16,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-struct FormIFServices {
+struct GlyphmatchServices {
     FontCatalog &fonts;
     MessageService &messages;
     ShellService &shell;
@@ -23,10 +24,10 @@ struct FormIFServices {
     FileLocations &locations;
 };
 
-class FormIF : public QMainWindow {
+class GlyphmatchWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FormIF(const FormIFServices &services, QWidget *parent = nullptr);
+    explicit GlyphmatchWindow(const GlyphmatchServices &services, QWidget *parent = nullptr);
 
     // Start-up: fills the font lists, picks the fonts and builds the table.
     void Form_Load();
@@ -47,17 +48,19 @@ private:
     void setupConnections();
     QString textFontName() const;
     QString symbolFontName() const;
+    int characterColumnWidth(double size) const;
+    QString symbolCellTitle(QChar character, const QStringList &equivalents) const;
     void growToShowTheGrid();
 
-    FormIFServices m_services;
-    QLabel *m_label1 = nullptr;
-    QComboBox *m_fc = nullptr;
-    QLabel *m_label2 = nullptr;
-    QListWidget *m_fl = nullptr;
-    QLabel *m_label3 = nullptr;
-    QComboBox *m_comboSize = nullptr;
-    QPushButton *m_commandGo = nullptr;
-    QPushButton *m_commandPrint = nullptr;
-    QPushButton *m_commandHelp = nullptr;
-    FlexGrid *m_grid = nullptr;
+    GlyphmatchServices m_services;
+    QLabel *m_textFontLabel = nullptr;
+    QComboBox *m_textFontBox = nullptr;
+    QLabel *m_symbolFontLabel = nullptr;
+    QListWidget *m_symbolFontList = nullptr;
+    QLabel *m_sizeLabel = nullptr;
+    QComboBox *m_sizeBox = nullptr;
+    QPushButton *m_refreshButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QPushButton *m_helpButton = nullptr;
+    FlexGrid *m_table = nullptr;
 };
