@@ -2,9 +2,10 @@
 // and the start-up of the window, with this machine's fonts and with a generated set of
 // thousands of installed fonts.
 #include "benchfontset.h"
+#include "facelisterwindow.h"
 #include "filelocations.h"
+#include "fontlist.h"
 #include "fontlisthtml.h"
-#include "formfl.h"
 #include "previewbuilder.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
@@ -17,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -43,6 +45,30 @@ QStringList syntheticFontNames(int count)
     return names;
 }
 
+// 40 characters, Latin and Cyrillic.
+const QString kSample = QStringLiteral("Quick brown fox Съешь же ещё этих мягких");
+
+class SpreadCatalog : public FontCatalog {
+public:
+    explicit SpreadCatalog(QStringList names) : m_names(std::move(names))
+    {
+        for (int i = 0; i < m_names.size(); ++i)
+            m_index.insert(m_names.at(i).toCaseFolded(), i);
+    }
+    int count() const override { return int(m_names.size()); }
+    QString name(int index) const override { return m_names.value(index); }
+    bool hasGlyphsFor(const QString &family, const QList<char32_t> &characters) const override
+    {
+        const int installed = m_index.value(family.toCaseFolded()) % qMax(1, m_installed.count());
+        return m_installed.hasGlyphsFor(m_installed.name(installed), characters);
+    }
+
+private:
+    QStringList m_names;
+    QHash<QString, int> m_index;
+    QtFontCatalog m_installed;
+};
+
 } // namespace
 
 static void BM_FontPreview(benchmark::State &state)
@@ -55,6 +81,40 @@ static void BM_FontPreview(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FontPreview)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// The preview with a sample of the user's after every name, every fiftieth line a symbol
+// font's.
+static void BM_FontPreviewSample(benchmark::State &state)
+{
+    const QStringList names = syntheticFontNames(int(state.range(0)));
+    PreviewBuilder::Options options;
+    options.sampleText = kSample;
+    options.isSymbolFont = [](const QString &entry) { return entry.endsWith(QLatin1String("0")); };
+    for (auto _ : state) {
+        RichDocument doc;
+        PreviewBuilder::build(doc, names, options);
+        benchmark::DoNotOptimize(doc.length());
+    }
+}
+BENCHMARK(BM_FontPreviewSample)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// The filter for fonts with every character of a 40-character sample, once every font's
+// answers are cached. The machine has a few dozen fonts: each of the synthetic names
+// answers with the character map of one installed font, in turn.
+static void BM_GlyphCoverage(benchmark::State &state)
+{
+    SpreadCatalog catalog(syntheticFontNames(int(state.range(0))));
+    FontList list;
+    list.build(catalog, true, true);
+    list.setRequiredText(catalog, kSample); // the first run, which loads the fonts
+    for (auto _ : state) {
+        list.setRequiredText(catalog, QString());
+        list.setRequiredText(catalog, kSample);
+        benchmark::DoNotOptimize(list.count());
+    }
+    state.counters["listed"] = list.count();
+}
+BENCHMARK(BM_GlyphCoverage)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // The same preview built in the on-screen editor the window uses, laid out at the end.
 static void BM_FontPreviewEditor(benchmark::State &state)
@@ -91,7 +151,7 @@ static void BM_FontListHtmlEditor(benchmark::State &state)
 BENCHMARK(BM_FontListHtmlEditor)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // Start-up of the real window with this machine's fonts, until the first preview is built.
-// Argument 0 runs the build at once; 1 waits for TimerRefresh as the program does, so it
+// Argument 0 runs the build at once; 1 waits for m_refreshTimer as the program does, so it
 // includes the timer's delay that lets the windows paint first.
 static void BM_FacelisterStartup(benchmark::State &state)
 {
@@ -104,7 +164,7 @@ static void BM_FacelisterStartup(benchmark::State &state)
         QtBusyPointer busy;
         SystemFileLocations files;
         QtSaveFileDialog saveDialog;
-        FormFL window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+        FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
         window.show();
         window.Form_Load();
         if (realTimer) {
@@ -133,7 +193,7 @@ int runFacelisterStartupChild()
     QtBusyPointer busy;
     SystemFileLocations files;
     QtSaveFileDialog saveDialog;
-    FormFL window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+    FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
     window.show();
     window.Form_Load();
     window.TimerRefresh_Timer();

@@ -1,6 +1,6 @@
 // Facelister: starts the application, shows the main window and runs its start-up.
+#include "facelisterwindow.h"
 #include "filelocations.h"
-#include "formfl.h"
 #include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     QtBusyPointer busy;
     SystemFileLocations files;
     QtSaveFileDialog saveDialog;
-    FormFL window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+    FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
     messages.setParent(&window);
     busy.setWindow(&window);
     saveDialog.setParent(&window);

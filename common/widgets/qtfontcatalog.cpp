@@ -3,6 +3,7 @@
 
 #include "sortednames.h"
 
+#include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QSet>
@@ -38,6 +39,44 @@ QString QtFontCatalog::name(int index) const
 bool QtFontCatalog::isSymbolFont(int index) const
 {
     return m_symbol.value(index, false);
+}
+
+QtFontCatalog::CharacterMap &QtFontCatalog::characterMap(const QString &family) const
+{
+    const QString folded = family.toCaseFolded();
+    auto found = m_maps.find(folded);
+    if (found != m_maps.end())
+        return *found;
+    if (m_namesByFolded.isEmpty()) {
+        for (const QString &name : m_names)
+            m_namesByFolded.insert(name.toCaseFolded(), name);
+    }
+    CharacterMap map;
+    const QString installed = m_namesByFolded.value(folded);
+    // Only installed families are asked: for any other name the font database would
+    // answer with a stand-in family, whose glyphs say nothing about the named one. An
+    // alias among the installed families (Sans Serif) answers for the font it draws with.
+    if (!installed.isEmpty()) {
+        QFont font(installed);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        map.font = QRawFont::fromFont(font);
+    }
+    return *m_maps.insert(folded, map);
+}
+
+bool QtFontCatalog::hasGlyphsFor(const QString &family, const QList<char32_t> &characters) const
+{
+    CharacterMap &map = characterMap(family);
+    if (!map.font.isValid())
+        return characters.isEmpty();
+    for (const char32_t c : characters) {
+        auto known = map.known.find(c);
+        if (known == map.known.end())
+            known = map.known.insert(c, map.font.supportsCharacter(uint(c)));
+        if (!*known)
+            return false;
+    }
+    return true;
 }
 
 QString QtFontCatalog::familyName(const QString &qtFamily)

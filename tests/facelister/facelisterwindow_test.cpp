@@ -1,5 +1,6 @@
 // Facelister's window driven offscreen with injected fonts and services: start-up, the
 // list commands, the refresh and its indicator, the sample rule, menus and commands.
+#include "facelisterwindow.h"
 #include "fakebusypointer.h"
 #include "fakeclipboard.h"
 #include "fakefilelocations.h"
@@ -7,9 +8,8 @@
 #include "fakemessageservice.h"
 #include "fakeshell.h"
 #include "fontlisthtml.h"
-#include "formfl.h"
-#include "frmwait.h"
 #include "namedchild.h"
+#include "pleasewaitwindow.h"
 #include "previewbuilder.h"
 #include "progressstate.h"
 #include "qtfontcatalog.h"
@@ -31,6 +31,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -67,7 +68,7 @@ const QStringList kFonts = {QStringLiteral("Verdana"),      QStringLiteral("Aria
                             QStringLiteral("Cambria Math"), QStringLiteral("Slim Jim"),
                             QStringLiteral("Tahoma")};
 
-class FormFLTest : public ::testing::Test {
+class FacelisterWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { makeWindow(kFonts); }
 
@@ -75,7 +76,7 @@ protected:
     {
         form.reset();
         catalog.setNames(fonts);
-        form = std::make_unique<FormFL>(
+        form = std::make_unique<FacelisterWindow>(
             FacelisterServices{catalog, clipboard, messages, shell, busy, files, saveDialog});
     }
 
@@ -138,10 +139,10 @@ protected:
     FakeBusyPointer busy;
     FakeFileLocations files;
     FakeSaveDialog saveDialog;
-    std::unique_ptr<FormFL> form;
+    std::unique_ptr<FacelisterWindow> form;
 };
 
-TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
+TEST_F(FacelisterWindowTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
 {
     form->show();
     form->Form_Load();
@@ -156,7 +157,7 @@ TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
     // The bar stands at one fifth: the installed fonts out of five times their number.
     EXPECT_EQ(form->progress().max(), 35);
     EXPECT_EQ(form->progress().fillWidth(), 5385 / 5);
-    FrmWait *wait = form->waitWindow();
+    PleaseWaitWindow *wait = form->waitWindow();
     EXPECT_TRUE(wait->isVisible());
     EXPECT_EQ(wait->status(), QStringLiteral("Creating preview..."));
     EXPECT_EQ(wait->message(), QStringLiteral("Please wait while Facelister loads..."));
@@ -179,14 +180,14 @@ TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
     EXPECT_EQ(form->sampleChoice(), 1);
 }
 
-TEST_F(FormFLTest, TheRealTimerRunsTheBuildOnItsFirstTick)
+TEST_F(FacelisterWindowTest, TheRealTimerRunsTheBuildOnItsFirstTick)
 {
     form->Form_Load();
     EXPECT_TRUE(QTest::qWaitFor([this] { return form->buildCount() == 1; }, 5000));
     EXPECT_FALSE(timer("TimerRefresh")->isActive());
 }
 
-TEST_F(FormFLTest, SecondRefreshDuringABuildDoesNothing)
+TEST_F(FacelisterWindowTest, SecondRefreshDuringABuildDoesNothing)
 {
     load();
     form->CommandPreview_Click();
@@ -199,7 +200,7 @@ TEST_F(FormFLTest, SecondRefreshDuringABuildDoesNothing)
     EXPECT_FALSE(timer("TimerRefresh")->isActive());
 }
 
-TEST_F(FormFLTest, IndicatorPassesTheFocusOnToTheRefreshButton)
+TEST_F(FacelisterWindowTest, IndicatorPassesTheFocusOnToTheRefreshButton)
 {
     load();
     QApplication::setActiveWindow(form.get());
@@ -207,14 +208,14 @@ TEST_F(FormFLTest, IndicatorPassesTheFocusOnToTheRefreshButton)
     EXPECT_EQ(QApplication::focusWidget(), child<QPushButton>("CommandPreview"));
 }
 
-TEST_F(FormFLTest, PressingTheIndicatorRefreshes)
+TEST_F(FacelisterWindowTest, PressingTheIndicatorRefreshes)
 {
     load();
     QTest::mouseClick(child<QLineEdit>("TextRP"), Qt::LeftButton);
     EXPECT_TRUE(timer("TimerRefresh")->isActive());
 }
 
-TEST_F(FormFLTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDate)
+TEST_F(FacelisterWindowTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDate)
 {
     load();
     auto *symbols = child<QCheckBox>("CheckSF");
@@ -232,7 +233,7 @@ TEST_F(FormFLTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDat
     EXPECT_FALSE(indicatorBold());
 }
 
-TEST_F(FormFLTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
+TEST_F(FacelisterWindowTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
 {
     load();
     auto *system = child<QCheckBox>("CheckSYS");
@@ -249,7 +250,7 @@ TEST_F(FormFLTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
     EXPECT_EQ(listed(), before);
 }
 
-TEST_F(FormFLTest, FlashTurnsRedBlackRedBlackAndStaysBold)
+TEST_F(FacelisterWindowTest, FlashTurnsRedBlackRedBlackAndStaysBold)
 {
     load();
     EXPECT_EQ(indicatorColour(), QColor(Qt::black));
@@ -269,7 +270,7 @@ TEST_F(FormFLTest, FlashTurnsRedBlackRedBlackAndStaysBold)
     EXPECT_EQ(timer("TimerFP")->interval(), 200);
 }
 
-TEST_F(FormFLTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
+TEST_F(FacelisterWindowTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
 {
     load();
     auto *size = child<QComboBox>("ComboFS");
@@ -291,7 +292,7 @@ TEST_F(FormFLTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
     EXPECT_FALSE(samples->isChecked());
 }
 
-TEST_F(FormFLTest, TypingASizeAppliesTheSampleRuleAtOnce)
+TEST_F(FacelisterWindowTest, TypingASizeAppliesTheSampleRuleAtOnce)
 {
     load();
     auto *size = child<QComboBox>("ComboFS");
@@ -305,7 +306,7 @@ TEST_F(FormFLTest, TypingASizeAppliesTheSampleRuleAtOnce)
     EXPECT_TRUE(samples->isChecked());
 }
 
-TEST_F(FormFLTest, BuildNormalisesTheSizeText)
+TEST_F(FacelisterWindowTest, BuildNormalisesTheSizeText)
 {
     load();
     auto *size = child<QComboBox>("ComboFS");
@@ -316,7 +317,7 @@ TEST_F(FormFLTest, BuildNormalisesTheSizeText)
     EXPECT_EQ(form->preview()->formatAt(12).size, 8.0);
 }
 
-TEST_F(FormFLTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
+TEST_F(FacelisterWindowTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
 {
     load();
     auto *remove = child<QPushButton>("CommandRemove");
@@ -341,7 +342,7 @@ TEST_F(FormFLTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
     EXPECT_FALSE(action("mnuCPlainText")->isEnabled());
 }
 
-TEST_F(FormFLTest, CapitalisingArialKeepsItsPlaceAndTheCount)
+TEST_F(FacelisterWindowTest, CapitalisingArialKeepsItsPlaceAndTheCount)
 {
     load();
     selectEntry(QStringLiteral("Arial"));
@@ -355,7 +356,7 @@ TEST_F(FormFLTest, CapitalisingArialKeepsItsPlaceAndTheCount)
     EXPECT_TRUE(form->preview()->text().contains(QStringLiteral("ARIAL   BOLD  ITALIC")));
 }
 
-TEST_F(FormFLTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
+TEST_F(FacelisterWindowTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
 {
     load();
     form->CommandRL_Click(); // a reset leaves nothing selected
@@ -366,7 +367,7 @@ TEST_F(FormFLTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
     EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("5 fonts listed"));
 }
 
-TEST_F(FormFLTest, ClickInThePreviewSelectsThatFontInTheList)
+TEST_F(FacelisterWindowTest, ClickInThePreviewSelectsThatFontInTheList)
 {
     load();
     RichTextEdit *preview = form->preview();
@@ -384,7 +385,7 @@ TEST_F(FormFLTest, ClickInThePreviewSelectsThatFontInTheList)
     EXPECT_FALSE(child<QPushButton>("CommandRemove")->isEnabled());
 }
 
-TEST_F(FormFLTest, MouseClickOnALineOfThePreviewSelectsItsFont)
+TEST_F(FacelisterWindowTest, MouseClickOnALineOfThePreviewSelectsItsFont)
 {
     load();
     form->resize(700, 900);
@@ -404,7 +405,43 @@ TEST_F(FormFLTest, MouseClickOnALineOfThePreviewSelectsItsFont)
     EXPECT_TRUE(remove->isEnabled());
 }
 
-TEST_F(FormFLTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
+// Every control of the window, by the name it is known by.
+const char *const kControls[] = {"TextSearch",     "ListFonts",  "CheckSF",    "CheckSYS",
+                                 "CommandRemove",  "CommandCap", "CommandRL",  "Label1",
+                                 "Label2",         "Label3",     "ComboFS",    "CheckBI",
+                                 "Label4",         "TextSample", "CheckCover", "TextRP",
+                                 "CommandPreview", "R",          "CommandHelp"};
+
+TEST_F(FacelisterWindowTest, AtItsSmallestEveryControlIsWholeAndApartAndExtraRoomIsShared)
+{
+    load();
+    form->resize(400, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), form->minimumSize());
+    EXPECT_TRUE(form->grab().save(QDir::temp().filePath(QStringLiteral("facelister-min.png"))));
+    QList<QRect> placed;
+    for (const char *name : kControls) {
+        auto *control = child<QWidget>(name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(control->isVisible()) << name;
+        const QRect rect(control->mapTo(form.get(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(form->rect().contains(rect)) << name;
+        EXPECT_GE(rect.height(), control->minimumSizeHint().height()) << name;
+        for (const QRect &other : std::as_const(placed))
+            EXPECT_FALSE(rect.intersects(other)) << name;
+        placed.append(rect);
+    }
+
+    const int listHeight = child<QListWidget>("ListFonts")->height();
+    const int previewHeight = form->preview()->height();
+    form->resize(form->width() + 200, form->height() + 300);
+    QApplication::processEvents();
+    EXPECT_GT(child<QListWidget>("ListFonts")->height(), listHeight + 50);
+    EXPECT_GT(form->preview()->height(), previewHeight + 50);
+    EXPECT_TRUE(form->grab().save(QDir::temp().filePath(QStringLiteral("facelister-large.png"))));
+}
+
+TEST_F(FacelisterWindowTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
 {
     load();
     form->resize(form->minimumSizeHint());
@@ -419,7 +456,7 @@ TEST_F(FormFLTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
     EXPECT_GE(sizeText->width(), sizeText->fontMetrics().horizontalAdvance(QStringLiteral("22.5")));
 }
 
-TEST_F(FormFLTest, MenusFollowThePreviewAndTheList)
+TEST_F(FacelisterWindowTest, MenusFollowThePreviewAndTheList)
 {
     form->mnuFile_Click();
     form->mnuEdit_Click();
@@ -437,7 +474,7 @@ TEST_F(FormFLTest, MenusFollowThePreviewAndTheList)
     EXPECT_EQ(action("mnuOHelp")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
-TEST_F(FormFLTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
+TEST_F(FacelisterWindowTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
 {
     makeWindow({});
     load();
@@ -449,20 +486,21 @@ TEST_F(FormFLTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
     EXPECT_FALSE(action("mnuCPlainText")->isEnabled());
 }
 
-TEST_F(FormFLTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
+TEST_F(FacelisterWindowTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
 {
     load();
     form->mnuCopy_Click();
     ASSERT_TRUE(clipboard.rich.has_value());
     EXPECT_TRUE(clipboard.rich->startsWith("{\\rtf"));
     EXPECT_TRUE(clipboard.rich->contains("Courier New"));
+    EXPECT_EQ(clipboard.plain, form->preview()->text()); // for plain-text editors
     form->mnuCPlainText_Click();
     EXPECT_EQ(clipboard.text(),
               QStringLiteral("Arial\r\nCourier New\r\nSLIM JIM\r\nTahoma\r\nVerdana\r\n"));
     EXPECT_EQ(clipboard.clears, 2);
 }
 
-TEST_F(FormFLTest, SaveAsWritesRtfAndCancelWritesNothing)
+TEST_F(FacelisterWindowTest, SaveAsWritesRtfAndCancelWritesNothing)
 {
     load();
     const QString path = QDir(files.userCacheFolder()).filePath(QStringLiteral("fonts.rtf"));
@@ -488,7 +526,7 @@ TEST_F(FormFLTest, SaveAsWritesRtfAndCancelWritesNothing)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST_F(FormFLTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
+TEST_F(FacelisterWindowTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
 {
     load();
     files.setProgramFolderWritable(false); // the program folder is now a plain file
@@ -506,7 +544,7 @@ TEST_F(FormFLTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
     EXPECT_EQ(messages.shown.first().title, QStringLiteral("Facelister"));
 }
 
-TEST_F(FormFLTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
+TEST_F(FacelisterWindowTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
 {
     load();
     messages.answers = {MessageService::Answer::Cancel};
@@ -530,7 +568,7 @@ TEST_F(FormFLTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
     EXPECT_FALSE(busy.windowBusy);
 }
 
-TEST_F(FormFLTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
+TEST_F(FacelisterWindowTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
 {
     load();
     files.setProgramFolderWritable(false);
@@ -541,21 +579,21 @@ TEST_F(FormFLTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
     EXPECT_TRUE(QFile::exists(shell.documents.first()));
 }
 
-TEST_F(FormFLTest, PrintWithEmptyPreviewDoesNothing)
+TEST_F(FacelisterWindowTest, PrintWithEmptyPreviewDoesNothing)
 {
     form->mnuPrint_Click();
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_TRUE(shell.documents.isEmpty());
 }
 
-TEST_F(FormFLTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
+TEST_F(FacelisterWindowTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
 {
     form->mnuOHelp_Click();
     QTest::mouseClick(child<QPushButton>("CommandHelp"), Qt::LeftButton);
     ASSERT_EQ(shell.addresses.size(), 2);
     EXPECT_TRUE(shell.addresses.first().endsWith(QStringLiteral("facelister.html")));
     // The build puts the page where the programs find it.
-    const QUrl bundled(FormFL::helpAddress(QCoreApplication::applicationDirPath()));
+    const QUrl bundled(FacelisterWindow::helpAddress(QCoreApplication::applicationDirPath()));
     EXPECT_TRUE(QFile::exists(bundled.toLocalFile())) << bundled.toString().toStdString();
     form->mnuAbout_Click();
     ASSERT_EQ(messages.shown.size(), 1);
@@ -565,11 +603,11 @@ TEST_F(FormFLTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
         QStringLiteral("We are always looking for suggestions for how to improve our software")));
 }
 
-TEST_F(FormFLTest, PleaseWaitWindowStaysUntilTheBuildEnds)
+TEST_F(FacelisterWindowTest, PleaseWaitWindowStaysUntilTheBuildEnds)
 {
     form->show();
     form->Form_Load();
-    FrmWait *wait = form->waitWindow();
+    PleaseWaitWindow *wait = form->waitWindow();
     QTest::keyClick(wait, Qt::Key_Escape);
     EXPECT_TRUE(wait->isVisible());
     EXPECT_FALSE(wait->close());
@@ -578,7 +616,7 @@ TEST_F(FormFLTest, PleaseWaitWindowStaysUntilTheBuildEnds)
     EXPECT_FALSE(wait->isVisible());
 }
 
-TEST_F(FormFLTest, ExitClosesTheWindows)
+TEST_F(FacelisterWindowTest, ExitClosesTheWindows)
 {
     form->show();
     form->Form_Load();
@@ -634,7 +672,7 @@ TEST_F(SaveDialogTest, BareNameOfAnExistingFileAsksBeforeReplacingIt)
     EXPECT_TRUE(asked);
 }
 
-TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
+TEST(FacelisterWindowRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
 {
     QtFontCatalog catalog;
     FakeClipboard clipboard;
@@ -643,7 +681,7 @@ TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
     FakeBusyPointer busy;
     FakeFileLocations files;
     FakeSaveDialog saveDialog;
-    FormFL form({catalog, clipboard, messages, shell, busy, files, saveDialog});
+    FacelisterWindow form({catalog, clipboard, messages, shell, busy, files, saveDialog});
     form.show();
     form.Form_Load();
     EXPECT_TRUE(form.waitWindow()->grab().save(
@@ -658,6 +696,88 @@ TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
 
     const QString shot = QDir::temp().filePath(QStringLiteral("facelister-window.png"));
     EXPECT_TRUE(form.grab().save(shot));
+}
+
+TEST_F(FacelisterWindowTest, RemoveAndCapitaliseLeaveTheListWhereItWasScrolled)
+{
+    QStringList fonts;
+    for (int i = 0; i < 60; ++i)
+        fonts.append(QStringLiteral("Font %1").arg(i, 2, 10, QLatin1Char('0')));
+    makeWindow(fonts);
+    load();
+    auto *list = child<QListWidget>("ListFonts");
+    for (auto command :
+         {&FacelisterWindow::CommandRemove_Click, &FacelisterWindow::CommandCap_Click}) {
+        list->scrollToItem(list->item(30), QAbstractItemView::PositionAtTop);
+        const int scrolled = list->verticalScrollBar()->value();
+        ASSERT_GT(scrolled, 0);
+        selectEntry(list->item(31)->text());
+        (form.get()->*command)();
+        EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+    }
+}
+
+TEST_F(FacelisterWindowTest, SearchAndSampleFilterTheListAndTheCountsThroughRemoveAndReset)
+{
+    catalog.setGlyphs(QStringLiteral("Courier New"), QStringLiteral("ABCabc"));
+    load();
+    QTest::keyClicks(child<QLineEdit>("TextSearch"), QStringLiteral("IER"));
+    EXPECT_EQ(listed(), QStringList{QStringLiteral("Courier New")});
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("1 fonts listed"));
+    EXPECT_TRUE(indicatorBold());
+
+    child<QLineEdit>("TextSearch")->clear();
+    EXPECT_FALSE(child<QCheckBox>("CheckCover")->isEnabled());
+    child<QLineEdit>("TextSample")->setText(QStringLiteral("Жук"));
+    QTest::mouseClick(child<QCheckBox>("CheckCover"), Qt::LeftButton);
+    EXPECT_FALSE(listed().contains(QStringLiteral("Courier New")));
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("4 fonts listed"));
+    selectEntry(QStringLiteral("Tahoma"));
+    form->CommandRemove_Click();
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("3 fonts listed"));
+    form->CommandRL_Click();
+    EXPECT_EQ(listed(), QStringList({QStringLiteral("Arial"), QStringLiteral("SLIM JIM"),
+                                     QStringLiteral("Tahoma"), QStringLiteral("Verdana")}));
+
+    form->CommandPreview_Click();
+    form->TimerRefresh_Timer();
+    EXPECT_TRUE(form->preview()->text().contains(QStringLiteral("Tahoma: Жук - Bold, Italic")));
+    child<QLineEdit>("TextSample")->setText(QStringLiteral("abc"));
+    EXPECT_TRUE(listed().contains(QStringLiteral("Courier New")));
+}
+
+TEST_F(FacelisterWindowTest, SymbolFontLineLinksItsDefaultFaceNameToItsEntry)
+{
+    catalog.setSymbolFonts({QStringLiteral("Webdings")});
+    makeWindow(kFonts + QStringList{QStringLiteral("Webdings")});
+    load();
+    child<QCheckBox>("CheckSF")->setChecked(true);
+    form->CommandPreview_Click();
+    form->TimerRefresh_Timer();
+    RichTextEdit *preview = form->preview();
+    const int line = int(preview->text().indexOf(QStringLiteral("Webdings: ABC abc 123 - Bold")));
+    ASSERT_GE(line, 0);
+    EXPECT_EQ(preview->formatAt(line).face, preview->defaultFormat().face);
+    preview->select(line + 2, 3);
+    form->R_MouseUp();
+    EXPECT_EQ(selectedEntry(), QStringLiteral("Webdings"));
+}
+
+TEST(FacelisterRealFontsTest, GlyphFilterKeepsOnlyTheFontsWithCyrillic)
+{
+    QtFontCatalog catalog;
+    FontList list;
+    list.build(catalog, true, true);
+    const QString withCyrillic = QStringLiteral("DejaVu Sans");
+    const QString without = QStringLiteral("DejaVu Math TeX Gyre");
+    ASSERT_TRUE(list.entries().contains(without));
+    list.setRequiredText(catalog, QStringLiteral("Съешь же ещё"));
+    EXPECT_TRUE(list.entries().contains(withCyrillic));
+    // A family that several foundries offer is listed without the foundry's name.
+    EXPECT_TRUE(list.entries().contains(QStringLiteral("Nimbus Sans")));
+    EXPECT_FALSE(list.entries().contains(without));
+    list.setRequiredText(catalog, QStringLiteral("Abc"));
+    EXPECT_TRUE(list.entries().contains(without));
 }
 
 } // namespace
@@ -683,7 +803,7 @@ private:
 
 // The preview built off screen and loaded in slices is the preview that formatting the box
 // itself gives: the same runs, RTF and HTML font list, and Qt's document shows all of it.
-TEST_F(FormFLTest, PreviewIsTheSameAsFormattingTheBoxItself)
+TEST_F(FacelisterWindowTest, PreviewIsTheSameAsFormattingTheBoxItself)
 {
     load();
     RichTextEdit *preview = form->preview();
@@ -692,8 +812,8 @@ TEST_F(FormFLTest, PreviewIsTheSameAsFormattingTheBoxItself)
     PreviewBuilder::build(reference, form->fontList().entries(), 22, true);
     EXPECT_EQ(preview->runs(), reference.runs());
     EXPECT_EQ(preview->rtf(), reference.rtf());
-    EXPECT_EQ(FontListHtml::pageBytes(*preview, FormFL::downloadAddress()),
-              FontListHtml::pageBytes(reference, FormFL::downloadAddress()));
+    EXPECT_EQ(FontListHtml::pageBytes(*preview, FacelisterWindow::downloadAddress()),
+              FontListHtml::pageBytes(reference, FacelisterWindow::downloadAddress()));
     QString shown = preview->document()->toPlainText();
     EXPECT_EQ(shown.replace(QChar::ParagraphSeparator, u'\n'),
               QString(preview->text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -720,7 +840,7 @@ private:
     ProgressState &m_state;
 };
 
-TEST_F(FormFLTest, BarMovesForwardThroughTheWholeBuildToItsEnd)
+TEST_F(FacelisterWindowTest, BarMovesForwardThroughTheWholeBuildToItsEnd)
 {
     form->show();
     BarWatcher watcher(form->progress());
@@ -740,7 +860,7 @@ TEST_F(FormFLTest, BarMovesForwardThroughTheWholeBuildToItsEnd)
 
 // A key the user presses while the preview is built waits for the build to end, and is
 // then handled.
-TEST_F(FormFLTest, KeyPressedDuringTheBuildIsHandledAfterIt)
+TEST_F(FacelisterWindowTest, KeyPressedDuringTheBuildIsHandledAfterIt)
 {
     form->show();
     form->Form_Load();
