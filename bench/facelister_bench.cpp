@@ -1,8 +1,11 @@
 // Benchmarks of Facelister: building the preview and the HTML font list for a long list,
-// and the start-up of the window.
+// and the start-up of the window, with this machine's fonts and with a generated set of
+// thousands of installed fonts.
+#include "benchfontset.h"
+#include "facelisterwindow.h"
 #include "filelocations.h"
+#include "fontlist.h"
 #include "fontlisthtml.h"
-#include "formfl.h"
 #include "previewbuilder.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
@@ -14,9 +17,13 @@
 #include "richtextedit.h"
 
 #include <QCoreApplication>
-
+#include <QElapsedTimer>
+#include <QHash>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 namespace {
 
@@ -38,6 +45,30 @@ QStringList syntheticFontNames(int count)
     return names;
 }
 
+// 40 characters, Latin and Cyrillic.
+const QString kSample = QStringLiteral("Quick brown fox Съешь же ещё этих мягких");
+
+class SpreadCatalog : public FontCatalog {
+public:
+    explicit SpreadCatalog(QStringList names) : m_names(std::move(names))
+    {
+        for (int i = 0; i < m_names.size(); ++i)
+            m_index.insert(m_names.at(i).toCaseFolded(), i);
+    }
+    int count() const override { return int(m_names.size()); }
+    QString name(int index) const override { return m_names.value(index); }
+    bool hasGlyphsFor(const QString &family, const QList<char32_t> &characters) const override
+    {
+        const int installed = m_index.value(family.toCaseFolded()) % qMax(1, m_installed.count());
+        return m_installed.hasGlyphsFor(m_installed.name(installed), characters);
+    }
+
+private:
+    QStringList m_names;
+    QHash<QString, int> m_index;
+    QtFontCatalog m_installed;
+};
+
 } // namespace
 
 static void BM_FontPreview(benchmark::State &state)
@@ -50,6 +81,40 @@ static void BM_FontPreview(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FontPreview)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// The preview with a sample of the user's after every name, every fiftieth line a symbol
+// font's.
+static void BM_FontPreviewSample(benchmark::State &state)
+{
+    const QStringList names = syntheticFontNames(int(state.range(0)));
+    PreviewBuilder::Options options;
+    options.sampleText = kSample;
+    options.isSymbolFont = [](const QString &entry) { return entry.endsWith(QLatin1String("0")); };
+    for (auto _ : state) {
+        RichDocument doc;
+        PreviewBuilder::build(doc, names, options);
+        benchmark::DoNotOptimize(doc.length());
+    }
+}
+BENCHMARK(BM_FontPreviewSample)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// The filter for fonts with every character of a 40-character sample, once every font's
+// answers are cached. The machine has a few dozen fonts: each of the synthetic names
+// answers with the character map of one installed font, in turn.
+static void BM_GlyphCoverage(benchmark::State &state)
+{
+    SpreadCatalog catalog(syntheticFontNames(int(state.range(0))));
+    FontList list;
+    list.build(catalog, true, true);
+    list.setRequiredText(catalog, kSample); // the first run, which loads the fonts
+    for (auto _ : state) {
+        list.setRequiredText(catalog, QString());
+        list.setRequiredText(catalog, kSample);
+        benchmark::DoNotOptimize(list.count());
+    }
+    state.counters["listed"] = list.count();
+}
+BENCHMARK(BM_GlyphCoverage)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // The same preview built in the on-screen editor the window uses, laid out at the end.
 static void BM_FontPreviewEditor(benchmark::State &state)
@@ -86,7 +151,7 @@ static void BM_FontListHtmlEditor(benchmark::State &state)
 BENCHMARK(BM_FontListHtmlEditor)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // Start-up of the real window with this machine's fonts, until the first preview is built.
-// Argument 0 runs the build at once; 1 waits for TimerRefresh as the program does, so it
+// Argument 0 runs the build at once; 1 waits for m_refreshTimer as the program does, so it
 // includes the timer's delay that lets the windows paint first.
 static void BM_FacelisterStartup(benchmark::State &state)
 {
@@ -99,7 +164,7 @@ static void BM_FacelisterStartup(benchmark::State &state)
         QtBusyPointer busy;
         SystemFileLocations files;
         QtSaveFileDialog saveDialog;
-        FormFL window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+        FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
         window.show();
         window.Form_Load();
         if (realTimer) {
@@ -112,3 +177,81 @@ static void BM_FacelisterStartup(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FacelisterStartup)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The start-up of a program that sees the generated fonts: as in BM_FacelisterStartup/0,
+// from the font catalog's first look at the installed fonts until the preview shows its
+// first screenful, and on until the whole preview is in the box and laid out. Run in a
+// process of its own (see below); prints both times in milliseconds and the font count.
+int runFacelisterStartupChild()
+{
+    QElapsedTimer clock;
+    clock.start();
+    QtFontCatalog fonts;
+    QtClipboard clipboard;
+    QtMessageService messages;
+    QtShell shell;
+    QtBusyPointer busy;
+    SystemFileLocations files;
+    QtSaveFileDialog saveDialog;
+    FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+    window.show();
+    window.Form_Load();
+    window.TimerRefresh_Timer();
+    window.repaint();
+    const qint64 firstScreen = clock.elapsed();
+    window.preview()->ensureLayout();
+    window.repaint();
+    std::printf("%lld %lld %d\n", static_cast<long long>(clock.elapsed()),
+                static_cast<long long>(firstScreen), fonts.count());
+    return 0;
+}
+
+// Qt reads the installed fonts once per process, so every run starts a process of its own
+// with FONTCONFIG_FILE pointing at the generated set; the first run, not timed, fills the
+// set's fontconfig cache as fc-cache would have done on a real machine.
+static void BM_FacelisterStartupFonts(benchmark::State &state)
+{
+    BenchFontSet *set = BenchFontSet::shared();
+    if (!set) {
+        state.SkipWithError(BenchFontSet::error().toStdString().c_str());
+        return;
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("FONTCONFIG_FILE"), set->configFor(int(state.range(0))));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    int fontCount = 0;
+    double firstScreen = 0;
+    auto runChild = [&environment, &fontCount, &firstScreen]() -> double {
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--facelister-startup-child")});
+        if (!child.waitForFinished(600000) || child.exitCode() != 0)
+            return -1;
+        const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+        firstScreen = fields.value(1).toDouble();
+        fontCount = fields.value(2).toInt();
+        return fields.value(0).toDouble() / 1000.0;
+    };
+    if (runChild() < 0) {
+        state.SkipWithError("the start-up process failed");
+        return;
+    }
+    for (auto _ : state) {
+        const double seconds = runChild();
+        if (seconds < 0) {
+            state.SkipWithError("the start-up process failed");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.counters["fonts"] = fontCount;
+    // Milliseconds until the first screenful of the preview was shown (the last run).
+    state.counters["first_screen_ms"] = firstScreen;
+}
+BENCHMARK(BM_FacelisterStartupFonts)
+    ->Arg(500)
+    ->Arg(2000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);

@@ -72,6 +72,35 @@ void BM_RtfRead(benchmark::State &state)
 }
 BENCHMARK(BM_RtfRead)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// Cyrillic text as older word processors write it: every letter a \'hh escape in the
+// document's code page, words of seven letters, a paragraph every 80 characters.
+void BM_RtfReadCodePage(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 "
+                     "Arial;}}\\pard\\plain\\f0\\fs24 ";
+    static const char hex[] = "0123456789abcdef";
+    for (int i = 0; i < n; ++i) {
+        if (i % 80 == 79) {
+            rtf += "\\par ";
+        } else if (i % 8 == 7) {
+            rtf += ' ';
+        } else {
+            const int byte = 0xC0 + (i * 7) % 64;
+            rtf += "\\'";
+            rtf += hex[byte >> 4];
+            rtf += hex[byte & 15];
+        }
+    }
+    rtf += "\\par }";
+    RichDocument doc;
+    for (auto _ : state) {
+        doc.setRtf(rtf);
+        benchmark::DoNotOptimize(doc.length());
+    }
+}
+BENCHMARK(BM_RtfReadCodePage)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 template <typename Box> void formatEveryCharacter(Box &box, int n)
 {
     for (int i = 0; i < n; ++i) {

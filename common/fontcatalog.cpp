@@ -6,6 +6,24 @@ bool FontCatalog::isSymbolFont(int) const
     return false;
 }
 
+bool FontCatalog::hasGlyphsFor(const QString &, const QList<char32_t> &) const
+{
+    return true;
+}
+
+QList<char32_t> FontCatalog::requiredCharacters(const QString &text)
+{
+    QList<char32_t> required;
+    for (const char32_t c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (QChar::isSpace(c) || category == QChar::Other_Control ||
+            category == QChar::Other_Format || required.contains(c))
+            continue;
+        required.append(c);
+    }
+    return required;
+}
+
 QStringList FontCatalog::symbolFontNames() const
 {
     QStringList symbols;

@@ -13,6 +13,14 @@ public:
     // Whether the font's character map is a symbol encoding (dingbats, symbol sets): its
     // letters draw pictures, whatever its name says.
     virtual bool isSymbolFont(int index) const;
+    // Whether the family (named without regard to case) has a glyph of its own for every
+    // one of the characters, as its character map says: no other font stands in for a
+    // missing glyph. A catalog that knows no character maps answers true, so that nothing
+    // is hidden on its word.
+    virtual bool hasGlyphsFor(const QString &family, const QList<char32_t> &characters) const;
+    // The characters of a text that a font must have to write it: blanks and control and
+    // format characters need no glyph; each character once.
+    static QList<char32_t> requiredCharacters(const QString &text);
     QStringList names() const;
     QStringList symbolFontNames() const;
 };

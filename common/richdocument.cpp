@@ -138,7 +138,7 @@ private:
     bool m_haveFormat = false;
 };
 
-void RichDocument::readRtf(const QByteArray &rtf, const Span &span)
+void RichDocument::readRtf(const QByteArray &rtf, const Span &span, bool pasting)
 {
     const CharFormat defaults{QString(), 0.0, m_defaultColour};
     if (!RtfReader::isRtf(rtf)) {
@@ -147,7 +147,11 @@ void RichDocument::readRtf(const QByteArray &rtf, const Span &span)
         return;
     }
     Builder builder(*this);
-    RtfReader(defaults).read(rtf, builder);
+    RtfReader reader(defaults);
+    // Pasted text keeps its last paragraph mark, except in our own documents, where the
+    // footer's mark only ends the document: copying and pasting here changes nothing.
+    reader.setKeepsLastParagraph(pasting && !rtf.startsWith(RtfWriter::header()));
+    reader.read(rtf, builder);
     replaceRange(span, builder.m_text, builder.m_attrs);
 }
 
@@ -159,7 +163,7 @@ QByteArray RichDocument::rtf() const
 
 void RichDocument::setRtf(const QByteArray &rtf)
 {
-    readRtf(rtf, Span{0, length()});
+    readRtf(rtf, Span{0, length()}, false);
     m_selStart = 0;
     m_selLength = 0;
 }
@@ -247,7 +251,7 @@ QByteArray RichDocument::selRtf() const
 
 void RichDocument::setSelRtf(const QByteArray &rtf)
 {
-    readRtf(rtf, editSpan());
+    readRtf(rtf, editSpan(), true);
 }
 
 RichRuns RichDocument::runs(int start, int length) const

@@ -128,7 +128,7 @@ private:
 
     class Builder;
     friend class Builder;
-    void readRtf(const QByteArray &rtf, const Span &span);
+    void readRtf(const QByteArray &rtf, const Span &span, bool pasting);
 
     QString m_text;
     std::vector<Attr> m_attrs;

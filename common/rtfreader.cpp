@@ -34,13 +34,19 @@ enum class Keyword {
     Blue,
     Paragraph,
     Skip,
-    Character
+    Character,
+    Hidden,
+    Caps,
+    DocumentCharset,
+    AnsiCodePage,
+    FontCharset,
+    FontCodePage
 };
 
 struct KeywordEntry {
     QByteArrayView word;
     Keyword keyword;
-    char16_t character = 0;
+    char16_t character = 0; // or the code page of a DocumentCharset word
 };
 
 // Every control word the reader acts on, sorted for a binary search: one lookup per
@@ -91,6 +97,15 @@ const std::vector<KeywordEntry> &keywords()
             {"ltrmark", Keyword::Character, 0x200E},
             {"rtlmark", Keyword::Character, 0x200F},
             {"zwbo", Keyword::Character, 0x200B},
+            {"v", Keyword::Hidden},
+            {"caps", Keyword::Caps},
+            {"ansi", Keyword::DocumentCharset, 1252},
+            {"mac", Keyword::DocumentCharset, 10000},
+            {"pc", Keyword::DocumentCharset, 437},
+            {"pca", Keyword::DocumentCharset, 850},
+            {"ansicpg", Keyword::AnsiCodePage},
+            {"fcharset", Keyword::FontCharset},
+            {"cpg", Keyword::FontCodePage},
         };
         // Destinations whose content is not document text.
         for (const char *word : {"stylesheet",   "info",         "pict",
@@ -132,9 +147,9 @@ const KeywordEntry *findKeyword(QByteArrayView word)
 {
     // The words of every character's formatting first, without a search.
     static const KeywordEntry font{"f", Keyword::Font}, bold{"b", Keyword::Bold},
-        italic{"i", Keyword::Italic}, unicode{"u", Keyword::U}, size{"fs", Keyword::FontSize},
-        colour{"cf", Keyword::Colour}, up{"up", Keyword::Up}, down{"dn", Keyword::Down},
-        par{"par", Keyword::Paragraph};
+        italic{"i", Keyword::Italic}, unicode{"u", Keyword::U}, hidden{"v", Keyword::Hidden},
+        size{"fs", Keyword::FontSize}, colour{"cf", Keyword::Colour}, up{"up", Keyword::Up},
+        down{"dn", Keyword::Down}, par{"par", Keyword::Paragraph};
     const char *w = word.data();
     switch (word.size()) {
     case 1:
@@ -147,6 +162,8 @@ const KeywordEntry *findKeyword(QByteArrayView word)
             return &italic;
         case 'u':
             return &unicode;
+        case 'v':
+            return &hidden;
         default:
             return nullptr;
         }
@@ -172,6 +189,14 @@ const KeywordEntry *findKeyword(QByteArrayView word)
         table.begin(), table.end(), word,
         [](const KeywordEntry &e, QByteArrayView w) { return e.word.compare(w) < 0; });
     return (it != table.end() && it->word == word) ? &*it : nullptr;
+}
+
+// Formats compared cheapest part first: neighbouring runs mostly differ in size or
+// colour, and then the faces need no string comparison.
+bool sameFormat(const CharFormat &a, const CharFormat &b)
+{
+    return a.size == b.size && a.colour == b.colour && a.offset == b.offset && a.bold == b.bold &&
+           a.italic == b.italic && a.face == b.face;
 }
 
 } // namespace
@@ -204,6 +229,8 @@ void RtfReader::read(QByteArrayView data, RtfSink &sink)
         using Type = RtfTokenizer::Type;
         if (token.type == Type::End)
             break;
+        if (token.type != Type::HexByte && token.type != Type::Text)
+            m_leadByte = -1; // a lead byte cut off from its trail
         switch (token.type) {
         case Type::GroupStart:
             m_skipCount = 0;
@@ -238,10 +265,7 @@ void RtfReader::read(QByteArrayView data, RtfSink &sink)
                 --m_skipCount;
                 break;
             }
-            // Control bytes are not text, apart from the tab and the line ends.
-            if (token.byte >= 0x20 || token.byte == '\t' || token.byte == '\r' ||
-                token.byte == '\n')
-                character(Cp1252::toUnicode(token.byte));
+            textByte(token.byte, true);
             break;
         case Type::Text:
             for (const char byte : token.word) {
@@ -249,10 +273,7 @@ void RtfReader::read(QByteArrayView data, RtfSink &sink)
                     --m_skipCount;
                     continue;
                 }
-                const uchar b = uchar(byte);
-                if (b < 0x20 && b != '\t')
-                    continue;
-                character(Cp1252::toUnicode(b));
+                textByte(uchar(byte), false);
             }
             break;
         case Type::End:
@@ -262,7 +283,8 @@ void RtfReader::read(QByteArrayView data, RtfSink &sink)
         if (started && m_stack.isEmpty())
             break;
     }
-    // The last paragraph mark ends the document and adds no line break.
+    if (m_keepLastParagraph && m_pendingBreak)
+        addPendingBreak();
     m_pendingBreak = false;
     flushRun();
     m_sink = nullptr;
@@ -277,6 +299,8 @@ void RtfReader::resetCharacter()
     m_state.superSub = 0;
     m_state.bold = false;
     m_state.italic = false;
+    m_state.hidden = false;
+    m_state.caps = false;
     m_formatDirty = true;
 }
 
@@ -300,6 +324,20 @@ void RtfReader::controlWord(QByteArrayView word, bool hasParam, qint32 param,
         if (keyword == Keyword::Font) {
             finishFontEntry();
             m_fontNumber = param;
+            return;
+        }
+        if (keyword == Keyword::FontCharset) {
+            if (!m_fontPageFromCpg) {
+                const int number = CodePage::forCharset(param);
+                m_fontPage = number == 0 ? nullptr : &CodePage::forNumber(number);
+            }
+            return;
+        }
+        if (keyword == Keyword::FontCodePage) {
+            if (hasParam && param > 0) {
+                m_fontPage = &CodePage::forNumber(param);
+                m_fontPageFromCpg = true;
+            }
             return;
         }
         break;
@@ -375,6 +413,19 @@ void RtfReader::controlWord(QByteArrayView word, bool hasParam, qint32 param,
     case Keyword::DefaultFont:
         m_defaultFont = param;
         break;
+    case Keyword::DocumentCharset:
+        m_documentPage = &CodePage::forNumber(entry->character);
+        break;
+    case Keyword::AnsiCodePage:
+        if (hasParam && param > 0)
+            m_documentPage = &CodePage::forNumber(param);
+        break;
+    case Keyword::Hidden:
+        m_state.hidden = on;
+        return;
+    case Keyword::Caps:
+        m_state.caps = on;
+        return;
     case Keyword::Font:
         m_state.font = param;
         break;
@@ -447,15 +498,22 @@ void RtfReader::finishFontEntry()
 {
     const QString name = m_fontName.trimmed();
     if (!name.isEmpty())
-        m_fonts.insert(m_fontNumber, name);
+        m_fonts.insert(m_fontNumber, FontEntry{name, m_fontPage});
     m_fontName.clear();
+    m_fontPage = nullptr;
+    m_fontPageFromCpg = false;
 }
 
-CharFormat RtfReader::currentFormat() const
+void RtfReader::refreshFormat()
 {
-    CharFormat f;
+    CharFormat &f = m_current;
     const int font = m_state.font == kDefaultFontIndex ? m_defaultFont : m_state.font;
-    f.face = m_fonts.value(font, m_defaults.face);
+    const auto entry = m_fonts.constFind(font);
+    const bool known = entry != m_fonts.constEnd();
+    const QString &face = known ? entry->name : m_defaults.face;
+    if (!f.face.isSharedWith(face))
+        f.face = face;
+    m_page = (known && entry->page) ? entry->page : m_documentPage;
     const int halfPoints = m_state.halfPoints;
     f.size = (halfPoints >= 2 && halfPoints <= 3276) ? halfPoints / 2.0 : 0.0;
     f.colour = m_defaults.colour;
@@ -469,7 +527,7 @@ CharFormat RtfReader::currentFormat() const
         const double size = f.size > 0 ? f.size : 12.0;
         f.offset = m_state.superSub * int(size * 20 / 3);
     }
-    return f;
+    m_formatDirty = false;
 }
 
 void RtfReader::flushRun()
@@ -479,27 +537,88 @@ void RtfReader::flushRun()
     m_run.clear();
 }
 
+void RtfReader::addPendingBreak()
+{
+    m_pendingBreak = false;
+    if (!sameFormat(m_breakFormat, m_runFormat)) {
+        flushRun();
+        m_runFormat = m_breakFormat;
+    }
+    m_run += u"\r\n";
+}
+
 void RtfReader::paragraph()
 {
-    if (m_state.destination != Destination::Text)
+    if (m_state.destination != Destination::Text || m_state.hidden)
         return;
-    if (m_formatDirty) {
-        m_current = currentFormat();
-        m_formatDirty = false;
-    }
-    if (m_pendingBreak) {
-        if (!(m_breakFormat == m_runFormat)) {
-            flushRun();
-            m_runFormat = m_breakFormat;
-        }
-        m_run += u"\r\n";
-    }
+    if (m_formatDirty)
+        refreshFormat();
+    if (m_pendingBreak)
+        addPendingBreak();
     m_pendingBreak = true;
     m_breakFormat = m_current;
 }
 
+void RtfReader::textByte(uchar byte, bool escaped)
+{
+    if (m_state.destination == Destination::Skip ||
+        m_state.destination == Destination::ColourTable) {
+        if (byte == ';')
+            character(QChar(u';'));
+        return;
+    }
+    if (m_state.destination == Destination::FontTable) {
+        fontNameByte(byte, escaped);
+        return;
+    }
+    if (m_formatDirty)
+        refreshFormat();
+    const CodePage &page = *m_page;
+    if (m_leadByte >= 0) {
+        const uchar lead = uchar(m_leadByte);
+        m_leadByte = -1;
+        if (const std::optional<QChar> c = page.pair(lead, byte)) {
+            character(*c);
+            return;
+        }
+        // A broken pair: the lead byte is lost, the other byte reads on its own.
+        character(QChar(QChar::ReplacementCharacter));
+    }
+    if (page.isLeadByte(byte)) {
+        m_leadByte = byte;
+        return;
+    }
+    // Control bytes are not text, apart from the tab and, escaped, the line ends.
+    if (byte < 0x20 && byte != '\t' && !(escaped && (byte == '\r' || byte == '\n')))
+        return;
+    character(page.character(byte));
+}
+
+void RtfReader::fontNameByte(uchar byte, bool escaped)
+{
+    if (byte == ';' && !escaped) {
+        finishFontEntry();
+        return;
+    }
+    const CodePage &page = m_fontPage ? *m_fontPage : *m_documentPage;
+    if (m_leadByte >= 0) {
+        const uchar lead = uchar(m_leadByte);
+        m_leadByte = -1;
+        if (const std::optional<QChar> c = page.pair(lead, byte)) {
+            m_fontName += *c;
+            return;
+        }
+    }
+    if (page.isLeadByte(byte))
+        m_leadByte = byte;
+    else if (byte >= 0x20)
+        m_fontName += page.character(byte);
+}
+
 void RtfReader::character(QChar c)
 {
+    if (m_state.hidden && m_state.destination == Destination::Text)
+        return;
     switch (m_state.destination) {
     case Destination::Skip:
         return;
@@ -527,19 +646,13 @@ void RtfReader::character(QChar c)
     }
     if (c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1)
         c = QChar(QChar::ReplacementCharacter);
-    if (m_pendingBreak) {
-        m_pendingBreak = false;
-        if (!(m_breakFormat == m_runFormat)) {
-            flushRun();
-            m_runFormat = m_breakFormat;
-        }
-        m_run += u"\r\n";
-    }
-    if (m_formatDirty) {
-        m_current = currentFormat();
-        m_formatDirty = false;
-    }
-    if (!(m_current == m_runFormat)) {
+    if (m_state.caps)
+        c = c.toUpper();
+    if (m_pendingBreak)
+        addPendingBreak();
+    if (m_formatDirty)
+        refreshFormat();
+    if (!sameFormat(m_current, m_runFormat)) {
         flushRun();
         m_runFormat = m_current;
     }

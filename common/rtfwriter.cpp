@@ -6,12 +6,27 @@
 #include "numbers.h"
 
 #include <QHash>
+#include <QSet>
 #include <string>
 
 namespace {
 
 constexpr char kHeader[] = "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0\\deftab720";
 constexpr char kFooter[] = "\\par }";
+
+QSet<QString> &symbolFaces()
+{
+    static QSet<QString> faces;
+    return faces;
+}
+
+void appendHex(std::string &out, uchar byte)
+{
+    static const char hex[] = "0123456789abcdef";
+    out += "\\'";
+    out.push_back(hex[byte >> 4]);
+    out.push_back(hex[byte & 15]);
+}
 
 void appendNumber(std::string &out, const char *word, qint64 value)
 {
@@ -32,16 +47,22 @@ void appendNumber(std::string &out, const char *word, qint64 value)
 
 // Text of a font name or document body: ASCII as is with the three metacharacters
 // escaped, Windows-1252 as \'hh, everything else (including each half of a surrogate
-// pair, and lone halves) as \uN with a "?" for readers that skip it.
-void appendText(std::string &out, QStringView text, bool &needSpace)
+// pair, and lone halves) as \uN with a "?" for readers that skip it. In a symbol font the
+// characters up to U+00FF are the font's byte codes and written as such. In a font name
+// a ";" would end it, so it is escaped too.
+void appendText(std::string &out, QStringView text, bool &needSpace, bool symbol = false,
+                bool fontName = false)
 {
-    static const char hex[] = "0123456789abcdef";
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u >= 0x20 && u < 0x80) {
             if (needSpace) {
                 out.push_back(' ');
                 needSpace = false;
+            }
+            if (fontName && u == ';') {
+                appendHex(out, uchar(u));
+                continue;
             }
             if (u == '\\' || u == '{' || u == '}')
                 out.push_back('\\');
@@ -53,14 +74,17 @@ void appendText(std::string &out, QStringView text, bool &needSpace)
             needSpace = true;
             continue;
         }
+        if (symbol && u >= 0x80 && u <= 0xFF) {
+            appendHex(out, uchar(u));
+            needSpace = false;
+            continue;
+        }
         // The code page's five undefined bytes and the C1 range are not written as bytes:
         // readers map them to nothing or to other characters.
-        if (u >= 0xA0 || (u >= 0x80 && u < 0xA0)) {
+        if (!symbol && u >= 0xA0) {
             const std::optional<uchar> byte = Cp1252::fromUnicode(c);
-            if (byte && *byte >= 0x80 && !(u >= 0x80 && u < 0xA0)) {
-                out += "\\'";
-                out.push_back(hex[*byte >> 4]);
-                out.push_back(hex[*byte & 15]);
+            if (byte && *byte >= 0x80) {
+                appendHex(out, *byte);
                 needSpace = false;
                 continue;
             }
@@ -122,6 +146,20 @@ QByteArray RtfWriter::footer()
     return QByteArray(kFooter);
 }
 
+void RtfWriter::setSymbolFaces(const QStringList &faces)
+{
+    QSet<QString> &set = symbolFaces();
+    set.clear();
+    for (const QString &face : faces)
+        set.insert(face.toCaseFolded());
+}
+
+bool RtfWriter::isSymbolFace(const QString &face)
+{
+    const QSet<QString> &set = symbolFaces();
+    return !set.isEmpty() && set.contains(face.toCaseFolded());
+}
+
 int RtfWriter::halfPoints(int twips)
 {
     return int(Numbers::roundEven(twips / 10.0));
@@ -158,12 +196,16 @@ QByteArray RtfWriter::write(const RunSource &source)
     out.reserve(size_t(256 + faces.items().size() * 48 + colours.items().size() * 32 +
                        runCount * 40 + textSize * 2));
     out += kHeader;
+    QList<bool> symbolFont;
+    symbolFont.reserve(faces.items().size());
     out += "{\\fonttbl";
     for (qsizetype i = 0; i < faces.items().size(); ++i) {
+        const bool symbol = isSymbolFace(faces.items()[i]);
+        symbolFont.append(symbol);
         appendNumber(out, "{\\f", i);
-        out += "\\fnil\\fcharset0";
+        out += symbol ? "\\fnil\\fcharset2" : "\\fnil\\fcharset0";
         bool needSpace = true;
-        appendText(out, faces.items()[i], needSpace);
+        appendText(out, faces.items()[i], needSpace, symbol, true);
         out += ";}";
     }
     out += "}{\\colortbl ;";
@@ -229,7 +271,7 @@ QByteArray RtfWriter::write(const RunSource &source)
             const bool end = i == text.size();
             if (!end && text[i] != u'\r' && text[i] != u'\n')
                 continue;
-            appendText(out, text.mid(from, i - from), needSpace);
+            appendText(out, text.mid(from, i - from), needSpace, symbolFont[font]);
             if (end)
                 break;
             if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')

@@ -5,11 +5,15 @@
 //
 // The body never contains the header or the footer: every text "{" and "}" is escaped, and
 // the body opens no groups, so "\par }" occurs only as the footer.
+//
+// The font table gives symbol fonts \fcharset2, so that other programs draw their glyphs;
+// text in them is written as byte codes, which the reader keeps as they are.
 #pragma once
 
 #include "richrun.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <functional>
 
 class RtfWriter {
@@ -27,4 +31,9 @@ public:
     static QByteArray fileBytes(const QByteArray &document);
     // The half-points of \up / \dn for an offset in twips: twips / 10, halves to even.
     static int halfPoints(int twips);
+
+    // The installed symbol fonts, as the font catalog knows them: set once at start-up,
+    // before anything is written. Matched without regard to case.
+    static void setSymbolFaces(const QStringList &faces);
+    static bool isSymbolFace(const QString &face);
 };

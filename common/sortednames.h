@@ -1,15 +1,17 @@
-// The order of the suite's sorted lists (font names): without regard to case, as the
-// platform's sorted list boxes keep them. Equal names stay in the order they came.
+// The order of the suite's sorted lists (font names): the collation of the user's locale,
+// without regard to case, so that accented and non-Latin names sort among the letters they
+// belong with, not after Z. Equal names stay in the order they came.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
 namespace SortedNames {
 
-bool lessIgnoringCase(const QString &a, const QString &b);
-QStringList sorted(QStringList names);
+QStringList sorted(QStringList names, const QLocale &locale = QLocale());
 // Where a name goes in an already sorted list: after every entry that is not greater.
-int insertPosition(const QStringList &sortedNames, const QString &name);
+int insertPosition(const QStringList &sortedNames, const QString &name,
+                   const QLocale &locale = QLocale());
 
 } // namespace SortedNames

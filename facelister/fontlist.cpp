@@ -91,17 +91,20 @@ void FontList::build(const FontCatalog &catalog, bool includeSymbol, bool includ
     m_hasRefreshed = includeSymbol;
     m_hasSRefreshed = includeSystem;
     m_entries.clear();
-    m_selected = -1;
+    m_symbolFonts.clear();
     m_installed = qMax(0, catalog.count());
     // Entries go in unsorted in the order a one-by-one sorted insertion would see
     // them; one stable sort at the end gives the same list, faster.
     m_building = true;
     for (int i = 0; i < m_installed; ++i) {
         const QString name = cleanName(catalog.name(i));
+        const bool symbolMap = catalog.isSymbolFont(i);
+        if (symbolMap)
+            m_symbolFonts.insert(name.toCaseFolded());
         // isNormal runs for every name, whatever the check box says: it lists the
         // caps-only fonts in capitals.
         // A symbol character map makes a symbol font whatever the name says.
-        const bool normal = isNormal(name) && !catalog.isSymbolFont(i);
+        const bool normal = isNormal(name) && !symbolMap;
         const bool a = normal || includeSymbol;
         const bool b = isNotSystem(name) || includeSystem;
         if (a && b)
@@ -109,6 +112,80 @@ void FontList::build(const FontCatalog &catalog, bool includeSymbol, bool includ
     }
     m_building = false;
     m_entries = SortedNames::sorted(m_entries);
+    findLacking(catalog);
+    relist(-1);
+}
+
+void FontList::setSearch(const QString &text)
+{
+    m_searchKey = searchKey(text);
+    relist(selectedEntry());
+}
+
+void FontList::setRequiredText(const FontCatalog &catalog, const QString &sample)
+{
+    m_required = FontCatalog::requiredCharacters(sample);
+    findLacking(catalog);
+    relist(selectedEntry());
+}
+
+void FontList::findLacking(const FontCatalog &catalog)
+{
+    m_lacking.clear();
+    if (m_required.isEmpty())
+        return;
+    for (const QString &entry : std::as_const(m_entries)) {
+        const QString folded = entry.toCaseFolded();
+        if (!m_lacking.contains(folded) && !catalog.hasGlyphsFor(entry, m_required))
+            m_lacking.insert(folded);
+    }
+}
+
+QString FontList::searchKey(const QString &text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString key;
+    key.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        const QChar::Category category = c.category();
+        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining &&
+            category != QChar::Mark_Enclosing)
+            key += c;
+    }
+    return key.toCaseFolded();
+}
+
+bool FontList::isSymbolFont(const QString &entry) const
+{
+    return m_symbolFonts.contains(entry.toCaseFolded());
+}
+
+bool FontList::isListed(const QString &entry) const
+{
+    if (!m_searchKey.isEmpty() && !searchKey(entry).contains(m_searchKey))
+        return false;
+    return m_lacking.isEmpty() || !m_lacking.contains(entry.toCaseFolded());
+}
+
+void FontList::relist(int selectedEntry)
+{
+    m_listed.clear();
+    m_listedAt.clear();
+    m_selected = -1;
+    const bool all = m_searchKey.isEmpty() && m_lacking.isEmpty();
+    for (int i = 0; i < m_entries.size(); ++i) {
+        if (!all && !isListed(m_entries.at(i)))
+            continue;
+        if (i == selectedEntry)
+            m_selected = int(m_listed.size());
+        m_listed.append(m_entries.at(i));
+        m_listedAt.append(i);
+    }
+}
+
+int FontList::selectedEntry() const
+{
+    return m_selected < 0 ? -1 : m_listedAt.at(m_selected);
 }
 
 bool FontList::filtersDiffer(bool includeSymbol, bool includeSystem) const
@@ -121,22 +198,24 @@ void FontList::setSelected(int index)
     m_selected = index >= 0 && index < count() ? index : -1;
 }
 
-void FontList::removeAndMoveSelection()
+int FontList::removeAndMoveSelection()
 {
-    const int k = m_selected;
-    if (k < count() - 1) {
-        m_entries.removeAt(k); // the next entry moves into place k and stays selected
-    } else {
-        m_entries.removeAt(k);
-        m_selected = k - 1; // -1 when the list is now empty
-    }
+    const int row = m_selected;
+    const int k = m_listedAt.at(row);
+    int next = -1;
+    if (row < count() - 1)
+        next = m_listedAt.at(row + 1) - 1; // it moves up into the removed entry's place
+    else if (row > 0)
+        next = m_listedAt.at(row - 1);
+    m_entries.removeAt(k);
+    return next;
 }
 
 bool FontList::removeSelected()
 {
     if (m_selected < 0 || m_selected >= count())
         return false;
-    removeAndMoveSelection();
+    relist(removeAndMoveSelection());
     return true;
 }
 
@@ -144,9 +223,14 @@ bool FontList::capitaliseSelected()
 {
     if (m_selected < 0 || m_selected >= count())
         return false;
-    const QString kept = m_entries.at(m_selected);
-    removeAndMoveSelection();
-    add(kept.toUpper());
+    const QString kept = m_entries.at(selectedEntry());
+    int next = removeAndMoveSelection();
+    const QString upper = kept.toUpper();
+    const int at = SortedNames::insertPosition(m_entries, upper);
+    m_entries.insert(at, upper);
+    if (next >= at)
+        ++next;
+    relist(next);
     return true;
 }
 
@@ -156,11 +240,13 @@ void FontList::add(const QString &entry)
         m_entries.append(entry);
         return;
     }
+    // The selection stays on the entry it was on.
+    int selected = selectedEntry();
     const int at = SortedNames::insertPosition(m_entries, entry);
     m_entries.insert(at, entry);
-    // The selection stays on the entry it was on.
-    if (m_selected >= at)
-        ++m_selected;
+    if (selected >= at)
+        ++selected;
+    relist(selected);
 }
 
 QString FontList::availableText() const
@@ -176,7 +262,7 @@ QString FontList::listedText() const
 QString FontList::plainText() const
 {
     QString text;
-    for (const QString &entry : m_entries)
+    for (const QString &entry : m_listed)
         text += entry + QStringLiteral("\r\n");
     return text;
 }

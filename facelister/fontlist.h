@@ -1,8 +1,12 @@
 // Facelister's list of fonts: built from the installed fonts through the symbol-font and
 // system-font filters, kept sorted without regard to case (duplicates allowed), and
-// pruned by hand with remove and capitalise.
+// pruned by hand with remove and capitalise. Of these entries it lists those that match
+// the search text and have a glyph for every character of the sample, when one is asked
+// for; positions, the selection, the counts and the copies speak of the listed entries.
 #pragma once
 
+#include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -30,10 +34,22 @@ public:
     bool builtWithSymbol() const { return m_hasRefreshed; }
     bool builtWithSystem() const { return m_hasSRefreshed; }
 
-    const QStringList &entries() const { return m_entries; }
-    int count() const { return int(m_entries.size()); }
+    // Lists only the entries that contain the text, ignoring case and accents.
+    void setSearch(const QString &text);
+    // Lists only the entries whose font has a glyph for every character of the sample, as
+    // the catalog's character maps say; an empty sample lists them all.
+    void setRequiredText(const FontCatalog &catalog, const QString &sample);
+    // The text as the search compares it: accents and other marks dropped, compatibility
+    // forms decomposed, case folded.
+    static QString searchKey(const QString &text);
+
+    // Whether the entry names a font whose character map is a symbol encoding.
+    bool isSymbolFont(const QString &entry) const;
+
+    const QStringList &entries() const { return m_listed; }
+    int count() const { return int(m_listed.size()); }
     int installedCount() const { return m_installed; }
-    int indexOf(const QString &entry) const { return int(m_entries.indexOf(entry)); }
+    int indexOf(const QString &entry) const { return int(m_listed.indexOf(entry)); }
 
     int selected() const { return m_selected; }
     // An index outside the list clears the selection.
@@ -54,9 +70,23 @@ public:
     QString plainText() const;
 
 private:
-    void removeAndMoveSelection();
+    bool isListed(const QString &entry) const;
+    // Lists the entries afresh; the selection follows the entry at that index of
+    // m_entries, or is cleared when it is not listed.
+    void relist(int selectedEntry);
+    void findLacking(const FontCatalog &catalog);
+    int selectedEntry() const;
+    // Removes the selected entry and returns the index in m_entries of the entry that
+    // takes over the selection: the next listed one, else the one before, else -1.
+    int removeAndMoveSelection();
 
     QStringList m_entries;
+    QStringList m_listed;
+    QList<int> m_listedAt; // index in m_entries of each listed entry
+    QString m_searchKey;
+    QList<char32_t> m_required;
+    QSet<QString> m_lacking;     // folded names of fonts without every glyph of the sample
+    QSet<QString> m_symbolFonts; // folded names
     int m_selected = -1;
     int m_installed = 0;
     bool m_hasRefreshed = false;

@@ -1,6 +1,6 @@
 // Facelister: starts the application, shows the main window and runs its start-up.
+#include "facelisterwindow.h"
 #include "filelocations.h"
-#include "formfl.h"
 #include "programidentity.h"
 #include "qtbusypointer.h"
 #include "qtclipboard.h"
@@ -8,6 +8,7 @@
 #include "qtmessageservice.h"
 #include "qtsavefiledialog.h"
 #include "qtshell.h"
+#include "rtfwriter.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,13 +21,15 @@ int main(int argc, char *argv[])
     ProgramIdentity::apply(QStringLiteral("facelister"));
 
     QtFontCatalog fonts;
+    // Saved and copied RTF marks the installed symbol fonts as such.
+    RtfWriter::setSymbolFaces(fonts.symbolFontNames());
     QtClipboard clipboard;
     QtMessageService messages;
     QtShell shell;
     QtBusyPointer busy;
     SystemFileLocations files;
     QtSaveFileDialog saveDialog;
-    FormFL window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+    FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
     messages.setParent(&window);
     busy.setWindow(&window);
     saveDialog.setParent(&window);

@@ -5,17 +5,13 @@
 #include "progressstate.h"
 #include "richtextbox.h"
 
+#include <limits>
+
 namespace {
 
 const QString kTitle = QStringLiteral("Fonts");
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr int kBodyStart = 9; // after "Fonts", CR LF, CR LF
-
-void advance(ProgressState *progress, int steps)
-{
-    if (progress)
-        progress->setValue(double(progress->value()) + steps);
-}
 
 } // namespace
 
@@ -45,31 +41,82 @@ QString PreviewBuilder::suffixFor(const QString &entry)
                                     : QStringLiteral(" - Bold, Italic");
 }
 
-PreviewBuilder::Layout PreviewBuilder::layout(const QStringList &entries, bool samples)
+PreviewBuilder::Layout PreviewBuilder::layout(const QStringList &entries, const Options &options)
 {
+    // A line break or tab in the sample would split or stretch every line.
+    QString sample = options.sampleText;
+    for (QChar &c : sample) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u' ';
+    }
+    const QString textTail = sample.isEmpty() ? QString() : kSampleSeparator.toString() + sample;
+    const QString symbolTail =
+        kSampleSeparator.toString() + (sample.isEmpty() ? kSymbolSample.toString() : sample);
+
     Layout result;
     result.text = kTitle + kLineBreak + kLineBreak;
-    result.lineStarts.reserve(entries.size());
+    result.lines.reserve(entries.size());
     for (const QString &entry : entries) {
-        result.lineStarts.append(int(result.text.size()));
+        Line line;
+        line.start = int(result.text.size());
         result.text += entry;
-        if (samples)
+        if (options.isSymbolFont && options.isSymbolFont(entry)) {
+            line.plainLength = int(entry.size() + kSampleSeparator.size());
+            result.text += symbolTail;
+        } else {
+            result.text += textTail;
+        }
+        if (options.samples)
             result.text += suffixFor(entry);
+        line.length = int(result.text.size()) - line.start;
         result.text += kLineBreak;
+        result.lines.append(line);
     }
     return result;
 }
 
-void PreviewBuilder::build(RichTextBox &box, const QStringList &entries, int size, bool samples,
-                           ProgressState *progress,
-                           const std::function<void(const QString &)> &status)
+PreviewBuilder::Layout PreviewBuilder::build(RichTextBox &box, const QStringList &entries, int size,
+                                             bool samples, ProgressState *progress,
+                                             const std::function<void(const QString &)> &status)
 {
+    Options options;
+    options.size = size;
+    options.samples = samples;
+    return build(box, entries, options, progress, status);
+}
+
+int PreviewBuilder::progressSteps(qsizetype entries, bool samples)
+{
+    return int(qMin<qsizetype>(entries * (samples ? 8 : 4), std::numeric_limits<int>::max()));
+}
+
+PreviewBuilder::Layout PreviewBuilder::build(RichTextBox &box, const QStringList &entries,
+                                             const Options &options, ProgressState *progress,
+                                             const std::function<void(const QString &)> &status)
+{
+    auto advance = [progress](int steps) {
+        if (progress)
+            progress->setValue(double(progress->value()) + steps);
+    };
+    return build(box, entries, options, advance, status);
+}
+
+PreviewBuilder::Layout PreviewBuilder::build(RichTextBox &box, const QStringList &entries,
+                                             const Options &options,
+                                             const std::function<void(int steps)> &report,
+                                             const std::function<void(const QString &)> &status)
+{
+    auto advance = [&report](int steps) {
+        if (report)
+            report(steps);
+    };
+    const int size = options.size;
     box.setBaseFontSize(size);
-    const Layout lines = layout(entries, samples);
+    const Layout lines = layout(entries, options);
     // One step per entry, as each line is added: the bar's 25-twip redraw rule sees every
     // step, so it is drawn where a line-by-line assembly would draw it.
     for (qsizetype i = 0; i < entries.size(); ++i)
-        advance(progress, 1);
+        advance(1);
     box.setText(lines.text);
     if (status)
         status(QStringLiteral("Formatting preview..."));
@@ -89,15 +136,14 @@ void PreviewBuilder::build(RichTextBox &box, const QStringList &entries, int siz
     // otherwise format the earlier place and leave its own line in the default face.
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString &entry = entries.at(i);
-        const int start = lines.lineStarts.at(i);
-        const int length = int(entry.size()) + (samples ? kSuffixLength : 0);
-        advance(progress, 3);
-        box.select(start, length);
+        const Line &line = lines.lines.at(i);
+        advance(3);
+        box.select(line.start + line.plainLength, line.length - line.plainLength);
         if (!entry.isEmpty())
             box.setSelFontName(entry);
-        if (samples) {
-            advance(progress, 4);
-            const int end = start + length;
+        if (options.samples) {
+            advance(4);
+            const int end = line.start + line.length;
             box.select(end - 12, 5);
             box.setSelBold(true);
             box.select(end - 6, 6);
@@ -105,4 +151,5 @@ void PreviewBuilder::build(RichTextBox &box, const QStringList &entries, int siz
         }
     }
     box.select(0, 0);
+    return lines;
 }

@@ -1,5 +1,8 @@
 // Facelister's preview: the title "Fonts", an empty line, and every list entry on its own
-// line in its own face, with a bold and an italic sample when samples are on.
+// line in its own face, followed by the user's sample text when there is one, and with a
+// bold and an italic sample when samples are on. A symbol font's name cannot be read in
+// its own face: its line starts with the name in the box's default face, and the font
+// shows its glyphs in the sample (the user's, or "ABC abc 123") that follows.
 #pragma once
 
 #include <QString>
@@ -31,18 +34,45 @@ public:
     // " - Bold, Italic", or "   BOLD  ITALIC" for an entry written all in capitals.
     static QString suffixFor(const QString &entry);
 
-    // The plain text of the preview and where each entry's line starts in it.
+    static constexpr QStringView kSampleSeparator = u": ";
+    static constexpr QStringView kSymbolSample = u"ABC abc 123";
+
+    struct Options {
+        int size = 22;
+        bool samples = true; // the bold and italic samples
+        QString sampleText;  // written after each name; empty for none
+        // Which entries are symbol fonts; none when not given.
+        std::function<bool(const QString &entry)> isSymbolFont;
+    };
+
+    // One entry's line: where it starts, how many characters at its start stay in the
+    // default face (a symbol font's name), and its length without the line break.
+    struct Line {
+        int start = 0;
+        int plainLength = 0;
+        int length = 0;
+    };
+    // The plain text of the preview and where each entry's line lies in it.
     struct Layout {
         QString text;
-        QList<int> lineStarts;
+        QList<Line> lines;
     };
-    static Layout layout(const QStringList &entries, bool samples);
+    static Layout layout(const QStringList &entries, const Options &options);
 
     // Replaces the box's content with the formatted preview and collapses the selection
     // to the start. The progress goes up by 1 per entry while the text is assembled, by 3
     // per entry while it is formatted and by 4 more with samples; status is told when
     // formatting begins.
-    static void build(RichTextBox &box, const QStringList &entries, int size, bool samples,
-                      ProgressState *progress = nullptr,
-                      const std::function<void(const QString &)> &status = {});
+    static Layout build(RichTextBox &box, const QStringList &entries, const Options &options,
+                        ProgressState *progress = nullptr,
+                        const std::function<void(const QString &)> &status = {});
+    static Layout build(RichTextBox &box, const QStringList &entries, int size, bool samples,
+                        ProgressState *progress = nullptr,
+                        const std::function<void(const QString &)> &status = {});
+    // The same, telling `advance` each number of steps instead of raising a bar itself.
+    static Layout build(RichTextBox &box, const QStringList &entries, const Options &options,
+                        const std::function<void(int steps)> &advance,
+                        const std::function<void(const QString &)> &status = {});
+    // The steps that a build reports in all.
+    static int progressSteps(qsizetype entries, bool samples);
 };

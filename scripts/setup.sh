@@ -6,7 +6,8 @@ set -euo pipefail
 KERNCRAFT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KERNCRAFT_BUILD="${KERNCRAFT_BUILD:-$KERNCRAFT_ROOT/build/release}"
 
-kerncraft_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
+kerncraft_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libgtest-dev
+    libbenchmark-dev python3-fonttools xvfb
     fonts-dejavu-core fonts-liberation fonts-urw-base35 libfreetype-dev libtcl8.6
     desktop-file-utils appstream dpkg-dev librsvg2-bin)
 

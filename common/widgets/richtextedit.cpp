@@ -8,15 +8,18 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -31,6 +34,12 @@ double baselinePercent(int twips, double points)
 }
 
 } // namespace
+
+size_t qHash(const CharFormat &format, size_t seed)
+{
+    return qHashMulti(seed, format.face, format.size, format.colour, format.bold, format.italic,
+                      format.offset);
+}
 
 RichTextEdit::RichTextEdit(QWidget *parent) : QTextEdit(parent)
 {
@@ -67,6 +76,9 @@ int RichTextEdit::length() const
 // The Qt position of a box position; a position between CR and LF gives the separator.
 int RichTextEdit::toQt(int position) const
 {
+    // Beyond what a load has brought so far, Qt's document must first have everything.
+    if (position > m_loadedChars)
+        finishLoad();
     const QTextDocument *doc = document();
     position = std::clamp(position, 0, m_model.length());
     const int blocks = doc->blockCount();
@@ -202,8 +214,11 @@ RichRuns RichTextEdit::qtRuns(int from, int to) const
 
 void RichTextEdit::beginChange()
 {
-    m_internal = true;
     pauseLayout();
+    // Changes work on Qt's whole document; with the layout paused, what a load still had
+    // to bring goes in without being laid out twice.
+    finishLoad();
+    m_internal = true;
     document()->setUndoRedoEnabled(false);
 }
 
@@ -251,6 +266,7 @@ void RichTextEdit::resumeLayout()
 
 void RichTextEdit::ensureLayout()
 {
+    finishLoad();
     resumeLayout();
     document()->documentLayout()->documentSize();
 }
@@ -262,10 +278,12 @@ void RichTextEdit::syncCursor()
     m_cursorPending = false;
     if (!m_selFromModel)
         return;
-    m_internal = true;
-    QTextCursor cursor(document());
     const int start = m_model.selStart();
     const int end = start + m_model.selLength();
+    if (end >= m_loadedChars)
+        finishLoad();
+    m_internal = true;
+    QTextCursor cursor(document());
     cursor.setPosition(toQt(start));
     // A selection that ends inside a line break shows the whole break.
     const bool endInBreak = end > start && end < m_model.length() &&
@@ -315,19 +333,143 @@ void RichTextEdit::formatInQt(const RichDocument::Span &span)
 
 void RichTextEdit::rebuildQt()
 {
+    cancelLoad();
     beginChange();
     QTextDocument *doc = document();
     doc->clear();
     const RichRuns runs = m_model.rawRuns(0, m_model.length());
     QTextCursor cursor(doc);
-    cursor.beginEditBlock();
     cursor.setBlockCharFormat(
         qtFormat(runs.isEmpty() ? CharFormat{QString(), 0.0, 0} : runs.first().format));
-    for (const RichRun &run : runs)
-        cursor.insertText(run.text, qtFormat(run.format));
+    cursor.beginEditBlock();
+    insertRuns(cursor, runs);
     cursor.endEditBlock();
+    m_formatCache.clear();
     endChange();
     setModelSelection(0, 0);
+}
+
+void RichTextEdit::loadRuns(const RichRuns &runs, const LoadProgress &progress, int firstChars)
+{
+    cancelLoad();
+    m_model.setRuns(runs);
+    m_internal = true;
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    doc->clear();
+    // Unlike the interface's small changes, each slice is laid out as it arrives: once,
+    // and without the stretch that laying out the whole document at the end would take.
+    m_resumeScheduled = false;
+    if (m_layoutPaused) {
+        m_layoutPaused = false;
+        if (doc->pageSize().isNull())
+            doc->setPageSize(m_savedPageSize);
+    }
+    m_cursorPending = false;
+    m_loadRuns = m_model.rawRuns(0, m_model.length());
+    QTextCursor(doc).setBlockCharFormat(cachedFormat(
+        m_loadRuns.isEmpty() ? CharFormat{QString(), 0.0, 0} : m_loadRuns.first().format));
+    doc->setUndoRedoEnabled(true);
+    m_internal = false;
+    const int total = m_model.length();
+    while (isLoading() && m_loadedChars < firstChars && !screenFilled()) {
+        loadSlice(kFirstSlice);
+        if (progress)
+            progress(m_loadedChars, total);
+    }
+    if (progress && total == 0)
+        progress(0, 0);
+    setModelSelection(0, 0);
+    if (isLoading())
+        scheduleLoadSlice();
+}
+
+// Whether what is in Qt's document already reaches below the bottom of the box.
+bool RichTextEdit::screenFilled() const
+{
+    if (!QWidget::isVisible() || document()->pageSize().isNull())
+        return false;
+    const QTextBlock last = document()->lastBlock();
+    const QRectF rect = document()->documentLayout()->blockBoundingRect(last);
+    return rect.bottom() > verticalScrollBar()->value() + viewport()->height();
+}
+
+QTextCharFormat RichTextEdit::cachedFormat(const CharFormat &format) const
+{
+    // Formats repeat (a face and size per line, a few dozen colours): each is made once.
+    auto it = m_formatCache.constFind(format);
+    if (it == m_formatCache.constEnd())
+        it = m_formatCache.insert(format, qtFormat(format));
+    return *it;
+}
+
+void RichTextEdit::insertRuns(QTextCursor &cursor, const RichRuns &runs) const
+{
+    for (const RichRun &run : runs)
+        cursor.insertText(run.text, cachedFormat(run.format));
+}
+
+// Appends the next characters of the load to Qt's document (a few more where a slice
+// would end between CR and LF, which make one Qt paragraph together); false at the end.
+bool RichTextEdit::loadSlice(qsizetype chars) const
+{
+    if (!isLoading())
+        return false;
+    auto *self = const_cast<RichTextEdit *>(this);
+    self->m_internal = true;
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    while (chars > 0 && isLoading()) {
+        const RichRun &run = m_loadRuns.at(m_loadRun);
+        qsizetype take = std::min(run.text.size() - m_loadOffset, chars);
+        const qsizetype end = m_loadOffset + take;
+        if (end < run.text.size() && run.text.at(end - 1) == u'\r' && run.text.at(end) == u'\n')
+            ++take;
+        cursor.insertText(run.text.mid(m_loadOffset, take), cachedFormat(run.format));
+        chars -= take;
+        m_loadedChars += int(take);
+        m_loadOffset += take;
+        if (m_loadOffset >= run.text.size()) {
+            ++m_loadRun;
+            m_loadOffset = 0;
+        }
+    }
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(true);
+    self->m_internal = false;
+    if (!isLoading())
+        self->cancelLoad();
+    return isLoading();
+}
+
+void RichTextEdit::scheduleLoadSlice()
+{
+    if (m_loadScheduled)
+        return;
+    m_loadScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_loadScheduled = false;
+        if (loadSlice(kLoadSlice))
+            scheduleLoadSlice();
+    });
+}
+
+void RichTextEdit::finishLoad() const
+{
+    if (isLoading())
+        loadSlice(std::numeric_limits<qsizetype>::max());
+}
+
+void RichTextEdit::cancelLoad()
+{
+    m_loadRuns.clear();
+    m_loadRun = 0;
+    m_loadOffset = 0;
+    m_loadedChars = 0;
+    m_formatCache.clear();
 }
 
 // What the user typed, deleted or pasted inside Qt: the paragraphs it touched replace
@@ -612,9 +754,14 @@ bool RichTextEdit::viewportEvent(QEvent *event)
 // later.
 void RichTextEdit::resumeBefore(QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    // What the user types, drops or picks from the menu changes Qt's document, whose
+    // changes are copied back on the assumption that it holds the whole text.
+    if (isLoading() && (type == QEvent::KeyPress || type == QEvent::InputMethod ||
+                        type == QEvent::Drop || type == QEvent::ContextMenu))
+        finishLoad();
     if (!m_layoutPaused && !m_cursorPending)
         return;
-    const QEvent::Type type = event->type();
     if (type == QEvent::Timer || type == QEvent::MetaCall)
         return;
     if (type == QEvent::Paint) {

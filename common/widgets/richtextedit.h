@@ -19,8 +19,14 @@
 #include "richrun.h"
 #include "richtextbox.h"
 
+#include <QHash>
 #include <QTextCharFormat>
 #include <QTextEdit>
+#include <functional>
+
+class QTextCursor;
+
+size_t qHash(const CharFormat &format, size_t seed = 0);
 
 class RichTextEdit : public QTextEdit, public RichTextBox {
     Q_OBJECT
@@ -72,6 +78,20 @@ public:
     RichRuns runs(int start, int length) const;
     RichRuns runs() const { return runs(0, length()); }
     void setRuns(const RichRuns &runs);
+    // Like setRuns for a long document on screen: Qt's document is filled a slice of
+    // characters at a time with the layout running, so each slice is laid out once, as it
+    // arrives. Slices go in at once until the shown box is full (at most `firstChars`),
+    // `progress` hearing the characters loaded and the total after each; the rest follows
+    // between events, so the box shows its beginning at once and stays responsive. The
+    // box's own document holds everything from the start: every read sees the whole text,
+    // and any change, any key and ensureLayout() first load what is still missing.
+    using LoadProgress = std::function<void(int done, int total)>;
+    static constexpr int kLoadSlice = 250;
+    static constexpr int kFirstSlice = 250;
+    void loadRuns(const RichRuns &runs, const LoadProgress &progress = {},
+                  int firstChars = 4 * kLoadSlice);
+    // Whether part of a loaded document is still to go into Qt's document.
+    bool isLoading() const { return m_loadRun < m_loadRuns.size(); }
     // Lays out whatever changes are pending (before measuring or printing).
     void ensureLayout();
 
@@ -103,6 +123,13 @@ private:
     void formatInQt(const RichDocument::Span &span);
     template <typename Change> void changeSelection(Change change);
     void rebuildQt();
+    QTextCharFormat cachedFormat(const CharFormat &format) const;
+    void insertRuns(QTextCursor &cursor, const RichRuns &runs) const;
+    bool loadSlice(qsizetype chars) const;
+    bool screenFilled() const;
+    void scheduleLoadSlice();
+    void finishLoad() const;
+    void cancelLoad();
     void copyUserChange(int position, int removed, int added);
     void setModelSelection(int start, int length);
     void beginChange();
@@ -121,4 +148,11 @@ private:
     bool m_resumeScheduled = false;
     bool m_internal = false;
     QSizeF m_savedPageSize;
+    // A load in progress: the runs, the next run and the characters of it already in Qt.
+    mutable RichRuns m_loadRuns;
+    mutable qsizetype m_loadRun = 0;
+    mutable qsizetype m_loadOffset = 0;
+    mutable int m_loadedChars = 0;
+    bool m_loadScheduled = false;
+    mutable QHash<CharFormat, QTextCharFormat> m_formatCache;
 };

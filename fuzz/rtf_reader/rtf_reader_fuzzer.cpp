@@ -18,12 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (again.text() != doc.text() || again.rtf() != written)
         std::abort();
 
-    // Pasted into the middle of a document, and a part of it copied out again.
+    // Pasted into the middle of a document, and a part of it copied out again. A paste
+    // keeps a last paragraph mark that loading the whole document drops.
     RichDocument target;
     target.setText(QStringLiteral("ab\r\ncd"));
     target.select(1, 3);
     target.setSelRtf(input);
-    if (target.text() != QStringLiteral("a") + doc.text() + QStringLiteral("cd"))
+    const QString pasted = target.text();
+    if (pasted != QStringLiteral("a") + doc.text() + QStringLiteral("cd") &&
+        pasted != QStringLiteral("a") + doc.text() + QStringLiteral("\r\ncd"))
         std::abort();
     target.select(1, doc.length() / 2);
     RichDocument part;

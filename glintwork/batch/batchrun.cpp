@@ -11,6 +11,7 @@
 #include "randomsource.h"
 #include "recentcolours.h"
 #include "richdocument.h"
+#include "rtfwriter.h"
 #include "settingsfile.h"
 #include "startup.h"
 #include "textfile.h"
@@ -134,6 +135,8 @@ QByteArray BatchRun::render(const BatchJob &job, BatchResult &result) const
     RecentColours recent;
     Formatter formatter(random, recent, progress);
     formatter.setSymbolFonts(m_fonts.symbolFontNames());
+    // The file marks the installed symbol fonts as such, as the window's Save As does.
+    RtfWriter::setSymbolFaces(m_fonts.symbolFontNames());
     RichDocument document;
     formatter.refresh(s, s.outputMode, document, host);
     if (kind == HtmlWriter::SaveKind::Rtf)

@@ -13,6 +13,7 @@
 #include "qtmessageservice.h"
 #include "qtshell.h"
 #include "randomsource.h"
+#include "rtfwriter.h"
 
 #include <QApplication>
 #include <QFile>
@@ -75,6 +76,8 @@ int runBatch(const CommandLine &line)
 int runWindow(const CommandLine &line)
 {
     QtFontCatalog fonts;
+    // Saved and copied RTF marks the installed symbol fonts as such.
+    RtfWriter::setSymbolFaces(fonts.symbolFontNames());
     QtMessageService messages;
     QtClipboard clipboard;
     QtShell shell;

@@ -43,7 +43,10 @@ RichTextBox &OutputPane::box() const
 
 void OutputPane::showResult(const RichDocument &finished)
 {
-    m_edit->setRuns(finished.runs());
+    // The box is shown first, so that each slice is laid out once at the width it is shown
+    // with; the first screenful is there at once, the rest follows between events.
+    m_edit->setVisible(true);
+    m_edit->loadRuns(finished.runs());
     m_edit->select(0, 0);
 }
 

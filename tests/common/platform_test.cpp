@@ -32,6 +32,9 @@ TEST(QtFontCatalog, ListsTheInstalledTestFonts)
     EXPECT_EQ(fonts.name(-1), QString());
     for (const QString &name : fonts.names())
         EXPECT_FALSE(name.endsWith(']')) << name.toStdString();
+    // Only real families.
+    for (const char *alias : {"Sans Serif", "Serif", "Monospace"})
+        EXPECT_FALSE(fonts.names().contains(alias)) << alias;
 }
 
 TEST(QtFontCatalog, KnowsTheSymbolEncodedFontsByTheirCharacterMaps)

@@ -1,8 +1,10 @@
 // The progress bar's redraw rule: it moves in steps of at least 25 twips, rounds halves to
 // even and clamps only what it draws.
+#include "progressrange.h"
 #include "progressstate.h"
 
 #include <QList>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -123,3 +125,36 @@ TEST(ProgressState, VisibilityChangesOnlyOnChange)
 }
 
 } // namespace
+
+// A phase's steps move the bar forward only, within the phase's stretch, to its end.
+struct RangeCase {
+    const char *name;
+    double steps;
+    QList<double> reported;
+};
+
+class ProgressRangeTest : public testing::TestWithParam<RangeCase> {};
+
+TEST_P(ProgressRangeTest, MovesForwardWithinItsStretchToItsEnd)
+{
+    ProgressState state(ProgressState::kFacelisterBarWidth);
+    state.setMax(1000);
+    state.setValue(200);
+    ProgressRange range(state, 200, 600, GetParam().steps);
+    QList<qint32> values;
+    for (double step : GetParam().reported) {
+        range.setStep(step);
+        values.append(state.value());
+    }
+    range.finish();
+    values.append(state.value());
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
+    EXPECT_GE(values.first(), 200);
+    EXPECT_EQ(values.last(), 600);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, ProgressRangeTest,
+    testing::Values(RangeCase{"Even", 4, {1, 2, 3}}, RangeCase{"Backwards", 10, {8, 2, 5}},
+                    RangeCase{"BeyondTheEnd", 3, {1, 7}}, RangeCase{"NoSteps", 0, {}}),
+    [](const testing::TestParamInfo<RangeCase> &info) { return std::string(info.param.name); });

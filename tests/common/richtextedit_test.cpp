@@ -265,3 +265,83 @@ TEST(RichTextEditRender, PaintsPendingChanges)
 }
 
 } // namespace
+
+namespace {
+
+// A long document of many formats, lines of their own among them.
+RichRuns longRuns()
+{
+    RichRuns runs;
+    for (int i = 0; i < 3000; ++i) {
+        const CharFormat format{i % 2 ? "Liberation Sans" : "DejaVu Serif",
+                                8.0 + i % 9,
+                                qint32(i * 4099 % 0xFFFFFF),
+                                i % 3 == 0,
+                                i % 5 == 0,
+                                0};
+        runs.append(RichRun{i % 7 == 6 ? QStringLiteral("\r\n") : QStringLiteral("wo"), format});
+    }
+    return runs;
+}
+
+QString qtText(const RichTextEdit &edit)
+{
+    return edit.document()->toPlainText().replace(QChar::ParagraphSeparator, u'\n');
+}
+
+QString modelText(const RichTextEdit &edit)
+{
+    return QString(edit.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// A load shows the first screenful at once and the rest between events; reads see the
+// whole document from the start, and the result is what setRuns gives.
+TEST(RichTextEditLoad, FillsTheBoxBetweenEventsAsSetRunsWould)
+{
+    RichTextEdit edit;
+    edit.resize(300, 120);
+    edit.show();
+    RichTextEdit reference;
+    reference.setRuns(longRuns());
+    int lastDone = -1;
+    edit.loadRuns(longRuns(), [&lastDone](int done, int) { lastDone = done; });
+    EXPECT_TRUE(edit.isLoading());
+    EXPECT_GT(lastDone, 0);
+    EXPECT_LT(qtText(edit).size(), modelText(edit).size());
+    EXPECT_EQ(edit.rtf(), reference.rtf());
+    for (int i = 0; i < 1000 && edit.isLoading(); ++i)
+        QCoreApplication::processEvents();
+    EXPECT_FALSE(edit.isLoading());
+    EXPECT_EQ(qtText(edit), modelText(edit));
+    EXPECT_EQ(edit.runs(), reference.runs());
+}
+
+// A change or a key while the load is still going lands on the whole document.
+TEST(RichTextEditLoad, ChangesAndKeysDuringTheLoadSeeTheWholeDocument)
+{
+    for (const bool byKey : {false, true}) {
+        RichTextEdit edit;
+        edit.resize(300, 120);
+        edit.show();
+        edit.loadRuns(longRuns());
+        ASSERT_TRUE(edit.isLoading());
+        const int end = edit.length();
+        if (byKey) {
+            QTextCursor cursor = edit.textCursor();
+            cursor.movePosition(QTextCursor::End);
+            edit.setTextCursor(cursor);
+            QTest::keyClick(edit.viewport(), Qt::Key_Z);
+        } else {
+            edit.select(end, 0);
+            edit.setSelText(QStringLiteral("z"));
+        }
+        EXPECT_FALSE(edit.isLoading()) << byKey;
+        EXPECT_EQ(edit.text().count(u'z'), 1) << byKey;
+        if (!byKey) {
+            EXPECT_TRUE(edit.text().endsWith(QStringLiteral("woz")));
+        }
+        EXPECT_EQ(qtText(edit), modelText(edit)) << byKey;
+    }
+}
+
+} // namespace

@@ -228,4 +228,88 @@ TEST(FontListTest, PlainTextEndsEveryEntryWithCrLf)
     EXPECT_EQ(list.plainText(), QStringLiteral("Arial\r\nTahoma\r\nVerdana\r\n"));
 }
 
+struct SearchCase {
+    const char *label;
+    const char *name;
+    const char *typed;
+    bool found;
+};
+
+class SearchTest : public ::testing::TestWithParam<SearchCase> {};
+
+TEST_P(SearchTest, MatchesASubstringWithoutRegardToCaseOrAccents)
+{
+    const QString name = QString::fromUtf8(GetParam().name);
+    const QString typed = QString::fromUtf8(GetParam().typed);
+    EXPECT_EQ(FontList::searchKey(name).contains(FontList::searchKey(typed)), GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SearchTest,
+                         ::testing::Values(SearchCase{"Case", "DejaVu Sans", "vU s", true},
+                                           SearchCase{"AccentInName", "Égyptienne", "egypt", true},
+                                           SearchCase{"AccentTyped", "Cafe Script", "CAFÉ", true},
+                                           SearchCase{"Ligature", "Unified", "ﬁ", true},
+                                           SearchCase{"Greek", "Ελληνικά Sans", "ελληνικα", true},
+                                           SearchCase{"Absent", "Arial", "rial b", false}),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// The search and the glyph filter together decide what is listed, through a removal and a
+// rebuild; the counts and the copy speak of what is listed.
+TEST(FontListTest, SearchAndGlyphFilterListTogetherThroughRemoveAndRebuild)
+{
+    FakeFontCatalog catalog({QStringLiteral("Arial"), QStringLiteral("Arial Black"),
+                             QStringLiteral("Rounded Ärial"), QStringLiteral("Verdana")});
+    catalog.setGlyphs(QStringLiteral("Arial Black"), QStringLiteral("ABCabc"));
+    FontList list;
+    list.build(catalog, false, false);
+    list.setSearch(QStringLiteral("ARIAL"));
+    EXPECT_EQ(list.entries(), QStringList({QStringLiteral("Arial"), QStringLiteral("Arial Black"),
+                                           QStringLiteral("Rounded Ärial")}));
+    list.setRequiredText(catalog, QStringLiteral("Жук abc"));
+    EXPECT_EQ(list.entries(),
+              QStringList({QStringLiteral("Arial"), QStringLiteral("Rounded Ärial")}));
+    EXPECT_EQ(list.listedText(), QStringLiteral("2 fonts listed"));
+    EXPECT_EQ(list.availableText(), QStringLiteral("4 fonts available"));
+
+    list.setSelected(0);
+    ASSERT_TRUE(list.removeSelected());
+    EXPECT_EQ(list.entries(), QStringList{QStringLiteral("Rounded Ärial")});
+    EXPECT_EQ(list.selected(), 0);
+    list.setSearch(QString());
+    EXPECT_EQ(list.entries().at(list.selected()), QStringLiteral("Rounded Ärial"));
+    EXPECT_EQ(list.plainText(), QStringLiteral("Rounded Ärial\r\nVerdana\r\n"));
+
+    list.build(catalog, false, false); // the removed font returns; the filters stay
+    EXPECT_EQ(list.entries(), QStringList({QStringLiteral("Arial"), QStringLiteral("Rounded Ärial"),
+                                           QStringLiteral("Verdana")}));
+    list.setRequiredText(catalog, QStringLiteral(" \t"));
+    EXPECT_EQ(list.count(), 4);
+}
+
+TEST(FontListTest, CapitalisingUnderASearchSelectsTheNextListedEntry)
+{
+    FakeFontCatalog catalog({QStringLiteral("Arial"), QStringLiteral("Bodoni"),
+                             QStringLiteral("Carlito"), QStringLiteral("Liberation Sans")});
+    FontList list;
+    list.build(catalog, false, false);
+    list.setSearch(QStringLiteral("li"));
+    ASSERT_EQ(list.entries(),
+              QStringList({QStringLiteral("Carlito"), QStringLiteral("Liberation Sans")}));
+    list.setSelected(0);
+    ASSERT_TRUE(list.capitaliseSelected());
+    EXPECT_EQ(list.entries(),
+              QStringList({QStringLiteral("CARLITO"), QStringLiteral("Liberation Sans")}));
+    EXPECT_EQ(list.entries().at(list.selected()), QStringLiteral("Liberation Sans"));
+}
+
+TEST(FontListTest, RemembersWhichEntriesAreSymbolFontsInAnyCase)
+{
+    FakeFontCatalog catalog({QStringLiteral("D050000L"), QStringLiteral("Nimbus Sans")});
+    catalog.setSymbolFonts({QStringLiteral("D050000L")});
+    FontList list;
+    list.build(catalog, true, false);
+    EXPECT_TRUE(list.isSymbolFont(QStringLiteral("d050000l")));
+    EXPECT_FALSE(list.isSymbolFont(QStringLiteral("Nimbus Sans")));
+}
+
 } // namespace

@@ -134,4 +134,17 @@ TEST(FontListHtmlTest, HasContentNeedsTwoCharactersBesidesBlanks)
     EXPECT_TRUE(FontListHtml::hasContent(QStringLiteral("\ta")));
 }
 
+TEST(FontListHtmlTest, SymbolFontLineNamesTheFontInTheDefaultFaceThenShowsItsGlyphs)
+{
+    RichDocument doc;
+    PreviewBuilder::build(
+        doc, {QStringLiteral("Tahoma"), QStringLiteral("Webdings")},
+        {16, false, {}, [](const QString &entry) { return entry == QLatin1String("Webdings"); }});
+    const QString defaultFace = doc.defaultFormat().face.toLower();
+    EXPECT_TRUE(bodyOf(FontListHtml::page(doc, kAddress))
+                    .contains(QStringLiteral("<font face=\"%1\"><br>\nWebdings: <font "
+                                             "face=\"webdings\">ABC abc 123")
+                                  .arg(defaultFace)));
+}
+
 } // namespace

@@ -88,11 +88,11 @@ TEST_P(OwnLineTest, EveryEntryFormatsItsOwnLine)
     RichDocument doc;
     PreviewBuilder::build(doc, GetParam().entries, 16, GetParam().samples);
     const PreviewBuilder::Layout layout =
-        PreviewBuilder::layout(GetParam().entries, GetParam().samples);
+        PreviewBuilder::layout(GetParam().entries, {16, GetParam().samples, {}, {}});
     ASSERT_EQ(doc.text(), layout.text);
     for (qsizetype e = 0; e < GetParam().entries.size(); ++e) {
         const QString &entry = GetParam().entries.at(e);
-        const int start = layout.lineStarts.at(e);
+        const int start = layout.lines.at(e).start;
         EXPECT_EQ(doc.text().mid(start, entry.size()), entry);
         doc.select(start, int(entry.size()));
         EXPECT_EQ(doc.selFontName(), entry) << entry.toStdString();
@@ -190,6 +190,52 @@ TEST(PreviewBuilderTest, AssemblingTheTextAdvancesTheBarOneEntryAtATime)
     });
     EXPECT_EQ(valueAtFormatting, 7);
     EXPECT_EQ(drawnAtFormatting, 5);
+}
+
+// The runs of one line: text and face of each stretch of equal face, from its start to
+// its line break.
+QList<QPair<QString, QString>> lineRuns(const RichDocument &doc, const PreviewBuilder::Line &line)
+{
+    QList<QPair<QString, QString>> runs;
+    for (int i = line.start; i < line.start + line.length; ++i) {
+        const QString face = doc.formatAt(i).face;
+        if (runs.isEmpty() || runs.last().second != face)
+            runs.append({QString(), face});
+        runs.last().first += doc.text().at(i);
+    }
+    return runs;
+}
+
+TEST(PreviewBuilderTest, SampleTextFollowsTheNameInItsFaceBeforeTheBoldAndItalicSamples)
+{
+    RichDocument doc;
+    const PreviewBuilder::Layout layout = PreviewBuilder::build(
+        doc, {QStringLiteral("Liberation Serif")}, {22, true, QStringLiteral("Жук\tok"), {}});
+    ASSERT_EQ(layout.lines.size(), 1);
+    using Runs = QList<QPair<QString, QString>>;
+    EXPECT_EQ(lineRuns(doc, layout.lines.first()),
+              (Runs{{QStringLiteral("Liberation Serif: Жук ok - Bold, Italic"),
+                     QStringLiteral("Liberation Serif")}}));
+    EXPECT_TRUE(formatOf(doc, QStringLiteral("Bold,")).bold);
+    EXPECT_TRUE(formatOf(doc, QStringLiteral("Italic")).italic);
+    EXPECT_FALSE(formatOf(doc, QStringLiteral("Жук")).bold);
+}
+
+TEST(PreviewBuilderTest, SymbolFontLineKeepsItsNameInTheDefaultFace)
+{
+    const auto isSymbol = [](const QString &entry) { return entry == QLatin1String("Webdings"); };
+    const QString face = RichDocument().defaultFormat().face;
+    using Runs = QList<QPair<QString, QString>>;
+    for (const QString &sample : {QString(), QStringLiteral("xyz")}) {
+        RichDocument doc;
+        const PreviewBuilder::Layout layout =
+            PreviewBuilder::build(doc, {QStringLiteral("Tahoma"), QStringLiteral("Webdings")},
+                                  {16, false, sample, isSymbol});
+        const QString glyphs = sample.isEmpty() ? QStringLiteral("ABC abc 123") : sample;
+        EXPECT_EQ(lineRuns(doc, layout.lines.at(1)), (Runs{{QStringLiteral("Webdings: "), face},
+                                                           {glyphs, QStringLiteral("Webdings")}}));
+        EXPECT_EQ(lineRuns(doc, layout.lines.at(0)).first().second, QStringLiteral("Tahoma"));
+    }
 }
 
 } // namespace

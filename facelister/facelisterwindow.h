@@ -5,15 +5,19 @@
 
 #include "facelisterservices.h"
 #include "fontlist.h"
+#include "previewbuilder.h"
 #include "progressstate.h"
 
 #include <QMainWindow>
 
-class FrmWait;
+class FontListPanel;
+class PleaseWaitWindow;
+class SettingsPanel;
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,18 +26,18 @@ class QPushButton;
 class QTimer;
 class RichTextEdit;
 
-class FormFL : public QMainWindow {
+class FacelisterWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kRefreshDelayMs = 400;
     static constexpr int kFlashIntervalMs = 200;
     static constexpr int kFlashSteps = 4;
 
-    explicit FormFL(const FacelisterServices &services, QWidget *parent = nullptr);
-    ~FormFL() override;
+    explicit FacelisterWindow(const FacelisterServices &services, QWidget *parent = nullptr);
+    ~FacelisterWindow() override;
 
     // Start-up: the please-wait window, the list, the first preview (whose build runs on
-    // the first tick of TimerRefresh).
+    // the first tick of the refresh timer).
     void Form_Load();
 
     // The list and its filters.
@@ -43,6 +47,8 @@ public:
     void ListFonts_Click();
     void CheckSF_Click();
     void CheckSYS_Click();
+    void TextSearch_Change();
+    void CheckCover_Click();
 
     // The preview.
     void CommandPreview_Click();
@@ -51,6 +57,7 @@ public:
     void TimerFP_Timer();
     void applySampleRule();
     void CheckBI_Click();
+    void TextSample_Change();
     void R_Click();
     void R_MouseUp();
     void R_KeyUp();
@@ -69,11 +76,11 @@ public:
 
     const FontList &fontList() const { return m_list; }
     ProgressState &progress() { return m_progress; }
-    RichTextEdit *preview() const { return R; }
-    FrmWait *waitWindow() const { return m_wait; }
+    RichTextEdit *preview() const { return m_preview; }
+    PleaseWaitWindow *waitWindow() const { return m_waitWindow; }
     int buildCount() const { return m_buildCount; }
     bool hasLoaded() const { return m_hasLoaded; }
-    int sampleChoice() const { return m_biRemembered; }
+    int sampleChoice() const { return m_samplesChoice; }
 
     static QString aboutText();
     static QString helpAddress(const QString &programFolder);
@@ -85,11 +92,14 @@ protected:
 
 private:
     void setupControls();
+    QHBoxLayout *createRefreshRow(QWidget *parent);
     void setupMenus();
     void setupConnections();
 
     void rebuildList(bool markOutOfDate);
-    void showList();
+    void showList(bool keepScroll = false);
+    void showListedFonts();
+    QString symbolNameAtSelection() const;
     void showSelection();
     void updateListedCount();
     void linkPreviewToList();
@@ -97,47 +107,41 @@ private:
     void setBuildControlsEnabled(bool enabled);
     void setIndicatorBold(bool bold);
     void openWait();
+    QList<PreviewBuilder::Line> buildPreview(const PreviewBuilder::Options &options);
+    void buildPreview(int size, bool samples);
 
     FacelisterServices m_services;
     FontList m_list;
     ProgressState m_progress{ProgressState::kFacelisterBarWidth};
 
-    QGroupBox *Frame1 = nullptr;
-    QListWidget *ListFonts = nullptr;
-    QCheckBox *CheckSF = nullptr;
-    QCheckBox *CheckSYS = nullptr;
-    QPushButton *CommandRemove = nullptr;
-    QPushButton *CommandCap = nullptr;
-    QPushButton *CommandRL = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QComboBox *ComboFS = nullptr;
-    QCheckBox *CheckBI = nullptr;
-    QLineEdit *TextRP = nullptr;
-    QPushButton *CommandPreview = nullptr;
-    RichTextEdit *R = nullptr;
-    QPushButton *CommandHelp = nullptr;
+    FontListPanel *m_fontsPanel = nullptr;
+    SettingsPanel *m_settingsPanel = nullptr;
+    QLineEdit *m_outOfDateIndicator = nullptr;
+    QPushButton *m_refreshButton = nullptr;
+    RichTextEdit *m_preview = nullptr;
+    QPushButton *m_helpButton = nullptr;
 
-    QMenu *mnuFile = nullptr;
-    QAction *mnuSave = nullptr;
-    QAction *mnuPrint = nullptr;
-    QAction *mnuX = nullptr;
-    QMenu *mnuEdit = nullptr;
-    QAction *mnuCopy = nullptr;
-    QAction *mnuCPlainText = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuOHelp = nullptr;
-    QAction *mnuAbout = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QAction *m_copyAction = nullptr;
+    QAction *m_copyPlainTextAction = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_onlineHelpAction = nullptr;
+    QAction *m_aboutAction = nullptr;
 
-    QTimer *TimerRefresh = nullptr;
-    QTimer *TimerFP = nullptr;
-    FrmWait *m_wait = nullptr;
+    QTimer *m_refreshTimer = nullptr;
+    QTimer *m_flashTimer = nullptr;
+    PleaseWaitWindow *m_waitWindow = nullptr;
 
     int m_flashCount = 0;
-    int m_biRemembered = 1;
+    int m_samplesChoice = 1;
     bool m_hasLoaded = false;
     int m_buildCount = 0;
     QString m_lastSaveName;
+    // What the preview was built from, to tell which entry a place in it belongs to.
+    QStringList m_previewEntries;
+    QList<PreviewBuilder::Line> m_previewLines;
 };

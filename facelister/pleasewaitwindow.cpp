@@ -1,5 +1,5 @@
-// The please-wait window: see frmwait.h.
-#include "frmwait.h"
+// The please-wait window: see pleasewaitwindow.h.
+#include "pleasewaitwindow.h"
 
 #include "pendingevents.h"
 #include "progressindicator.h"
@@ -17,7 +17,7 @@ const QString kFirstStatus = QStringLiteral("Loading...");
 const QString kFirstMessage = QStringLiteral("Please wait while Facelister loads...");
 } // namespace
 
-FrmWait::FrmWait(ProgressState &progress, QWidget *parent)
+PleaseWaitWindow::PleaseWaitWindow(ProgressState &progress, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_progress(progress)
 {
@@ -50,10 +50,10 @@ FrmWait::FrmWait(ProgressState &progress, QWidget *parent)
 
     m_frontTimer = new QTimer(this);
     m_frontTimer->setInterval(100);
-    connect(m_frontTimer, &QTimer::timeout, this, &FrmWait::bringToFront);
+    connect(m_frontTimer, &QTimer::timeout, this, &PleaseWaitWindow::bringToFront);
 }
 
-void FrmWait::load()
+void PleaseWaitWindow::load()
 {
     m_status->setText(kFirstStatus);
     m_message->setText(kFirstMessage);
@@ -66,7 +66,7 @@ void FrmWait::load()
     processPendingEvents();
 }
 
-void FrmWait::unload()
+void PleaseWaitWindow::unload()
 {
     m_loaded = false;
     m_frontTimer->stop();
@@ -74,13 +74,13 @@ void FrmWait::unload()
     hide();
 }
 
-void FrmWait::reject()
+void PleaseWaitWindow::reject()
 {
     if (!m_loaded)
         QDialog::reject();
 }
 
-void FrmWait::closeEvent(QCloseEvent *event)
+void PleaseWaitWindow::closeEvent(QCloseEvent *event)
 {
     if (m_loaded)
         event->ignore();
@@ -88,29 +88,29 @@ void FrmWait::closeEvent(QCloseEvent *event)
         QDialog::closeEvent(event);
 }
 
-void FrmWait::setStatus(const QString &text)
+void PleaseWaitWindow::setStatus(const QString &text)
 {
     m_status->setText(text);
     m_status->repaint();
 }
 
-QString FrmWait::status() const
+QString PleaseWaitWindow::status() const
 {
     return m_status->text();
 }
 
-void FrmWait::setMessage(const QString &text)
+void PleaseWaitWindow::setMessage(const QString &text)
 {
     m_message->setText(text);
     m_message->repaint();
 }
 
-QString FrmWait::message() const
+QString PleaseWaitWindow::message() const
 {
     return m_message->text();
 }
 
-void FrmWait::bringToFront()
+void PleaseWaitWindow::bringToFront()
 {
     if (isVisible())
         raise();

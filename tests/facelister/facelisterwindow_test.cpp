@@ -1,14 +1,17 @@
 // Facelister's window driven offscreen with injected fonts and services: start-up, the
 // list commands, the refresh and its indicator, the sample rule, menus and commands.
+#include "facelisterwindow.h"
 #include "fakebusypointer.h"
 #include "fakeclipboard.h"
 #include "fakefilelocations.h"
 #include "fakefontcatalog.h"
 #include "fakemessageservice.h"
 #include "fakeshell.h"
-#include "formfl.h"
-#include "frmwait.h"
+#include "fontlisthtml.h"
 #include "namedchild.h"
+#include "pleasewaitwindow.h"
+#include "previewbuilder.h"
+#include "progressstate.h"
 #include "qtfontcatalog.h"
 #include "qtsavefiledialog.h"
 #include "richtextedit.h"
@@ -28,6 +31,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -35,8 +39,12 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -60,7 +68,7 @@ const QStringList kFonts = {QStringLiteral("Verdana"),      QStringLiteral("Aria
                             QStringLiteral("Cambria Math"), QStringLiteral("Slim Jim"),
                             QStringLiteral("Tahoma")};
 
-class FormFLTest : public ::testing::Test {
+class FacelisterWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { makeWindow(kFonts); }
 
@@ -68,7 +76,7 @@ protected:
     {
         form.reset();
         catalog.setNames(fonts);
-        form = std::make_unique<FormFL>(
+        form = std::make_unique<FacelisterWindow>(
             FacelisterServices{catalog, clipboard, messages, shell, busy, files, saveDialog});
     }
 
@@ -131,10 +139,10 @@ protected:
     FakeBusyPointer busy;
     FakeFileLocations files;
     FakeSaveDialog saveDialog;
-    std::unique_ptr<FormFL> form;
+    std::unique_ptr<FacelisterWindow> form;
 };
 
-TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
+TEST_F(FacelisterWindowTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
 {
     form->show();
     form->Form_Load();
@@ -149,7 +157,7 @@ TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
     // The bar stands at one fifth: the installed fonts out of five times their number.
     EXPECT_EQ(form->progress().max(), 35);
     EXPECT_EQ(form->progress().fillWidth(), 5385 / 5);
-    FrmWait *wait = form->waitWindow();
+    PleaseWaitWindow *wait = form->waitWindow();
     EXPECT_TRUE(wait->isVisible());
     EXPECT_EQ(wait->status(), QStringLiteral("Creating preview..."));
     EXPECT_EQ(wait->message(), QStringLiteral("Please wait while Facelister loads..."));
@@ -172,14 +180,14 @@ TEST_F(FormFLTest, StartUpBuildsListSelectsFirstEntryAndDefersThePreview)
     EXPECT_EQ(form->sampleChoice(), 1);
 }
 
-TEST_F(FormFLTest, TheRealTimerRunsTheBuildOnItsFirstTick)
+TEST_F(FacelisterWindowTest, TheRealTimerRunsTheBuildOnItsFirstTick)
 {
     form->Form_Load();
     EXPECT_TRUE(QTest::qWaitFor([this] { return form->buildCount() == 1; }, 5000));
     EXPECT_FALSE(timer("TimerRefresh")->isActive());
 }
 
-TEST_F(FormFLTest, SecondRefreshDuringABuildDoesNothing)
+TEST_F(FacelisterWindowTest, SecondRefreshDuringABuildDoesNothing)
 {
     load();
     form->CommandPreview_Click();
@@ -192,7 +200,7 @@ TEST_F(FormFLTest, SecondRefreshDuringABuildDoesNothing)
     EXPECT_FALSE(timer("TimerRefresh")->isActive());
 }
 
-TEST_F(FormFLTest, IndicatorPassesTheFocusOnToTheRefreshButton)
+TEST_F(FacelisterWindowTest, IndicatorPassesTheFocusOnToTheRefreshButton)
 {
     load();
     QApplication::setActiveWindow(form.get());
@@ -200,14 +208,14 @@ TEST_F(FormFLTest, IndicatorPassesTheFocusOnToTheRefreshButton)
     EXPECT_EQ(QApplication::focusWidget(), child<QPushButton>("CommandPreview"));
 }
 
-TEST_F(FormFLTest, PressingTheIndicatorRefreshes)
+TEST_F(FacelisterWindowTest, PressingTheIndicatorRefreshes)
 {
     load();
     QTest::mouseClick(child<QLineEdit>("TextRP"), Qt::LeftButton);
     EXPECT_TRUE(timer("TimerRefresh")->isActive());
 }
 
-TEST_F(FormFLTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDate)
+TEST_F(FacelisterWindowTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDate)
 {
     load();
     auto *symbols = child<QCheckBox>("CheckSF");
@@ -225,7 +233,7 @@ TEST_F(FormFLTest, FilterChangeRebuildsTheListBeforeThePreviewAndLeavesItUpToDat
     EXPECT_FALSE(indicatorBold());
 }
 
-TEST_F(FormFLTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
+TEST_F(FacelisterWindowTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
 {
     load();
     auto *system = child<QCheckBox>("CheckSYS");
@@ -242,7 +250,7 @@ TEST_F(FormFLTest, FilterSwitchedBackMarksThePreviewOnlyOnce)
     EXPECT_EQ(listed(), before);
 }
 
-TEST_F(FormFLTest, FlashTurnsRedBlackRedBlackAndStaysBold)
+TEST_F(FacelisterWindowTest, FlashTurnsRedBlackRedBlackAndStaysBold)
 {
     load();
     EXPECT_EQ(indicatorColour(), QColor(Qt::black));
@@ -262,7 +270,7 @@ TEST_F(FormFLTest, FlashTurnsRedBlackRedBlackAndStaysBold)
     EXPECT_EQ(timer("TimerFP")->interval(), 200);
 }
 
-TEST_F(FormFLTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
+TEST_F(FacelisterWindowTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
 {
     load();
     auto *size = child<QComboBox>("ComboFS");
@@ -284,7 +292,7 @@ TEST_F(FormFLTest, SampleRuleDisablesAbove22AndRestoresTheUsersChoice)
     EXPECT_FALSE(samples->isChecked());
 }
 
-TEST_F(FormFLTest, TypingASizeAppliesTheSampleRuleAtOnce)
+TEST_F(FacelisterWindowTest, TypingASizeAppliesTheSampleRuleAtOnce)
 {
     load();
     auto *size = child<QComboBox>("ComboFS");
@@ -298,7 +306,7 @@ TEST_F(FormFLTest, TypingASizeAppliesTheSampleRuleAtOnce)
     EXPECT_TRUE(samples->isChecked());
 }
 
-TEST_F(FormFLTest, BuildNormalisesTheSizeText)
+TEST_F(FacelisterWindowTest, BuildNormalisesTheSizeText)
 {
     load();
     auto *size = child<QComboBox>("ComboFS");
@@ -309,7 +317,7 @@ TEST_F(FormFLTest, BuildNormalisesTheSizeText)
     EXPECT_EQ(form->preview()->formatAt(12).size, 8.0);
 }
 
-TEST_F(FormFLTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
+TEST_F(FacelisterWindowTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
 {
     load();
     auto *remove = child<QPushButton>("CommandRemove");
@@ -334,7 +342,7 @@ TEST_F(FormFLTest, RemovingTheLastEntriesDisablesRemoveUntilOneIsSelected)
     EXPECT_FALSE(action("mnuCPlainText")->isEnabled());
 }
 
-TEST_F(FormFLTest, CapitalisingArialKeepsItsPlaceAndTheCount)
+TEST_F(FacelisterWindowTest, CapitalisingArialKeepsItsPlaceAndTheCount)
 {
     load();
     selectEntry(QStringLiteral("Arial"));
@@ -348,7 +356,7 @@ TEST_F(FormFLTest, CapitalisingArialKeepsItsPlaceAndTheCount)
     EXPECT_TRUE(form->preview()->text().contains(QStringLiteral("ARIAL   BOLD  ITALIC")));
 }
 
-TEST_F(FormFLTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
+TEST_F(FacelisterWindowTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
 {
     load();
     form->CommandRL_Click(); // a reset leaves nothing selected
@@ -359,7 +367,7 @@ TEST_F(FormFLTest, RemoveAndCapitaliseWithoutSelectionLeaveTheListAlone)
     EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("5 fonts listed"));
 }
 
-TEST_F(FormFLTest, ClickInThePreviewSelectsThatFontInTheList)
+TEST_F(FacelisterWindowTest, ClickInThePreviewSelectsThatFontInTheList)
 {
     load();
     RichTextEdit *preview = form->preview();
@@ -377,7 +385,7 @@ TEST_F(FormFLTest, ClickInThePreviewSelectsThatFontInTheList)
     EXPECT_FALSE(child<QPushButton>("CommandRemove")->isEnabled());
 }
 
-TEST_F(FormFLTest, MouseClickOnALineOfThePreviewSelectsItsFont)
+TEST_F(FacelisterWindowTest, MouseClickOnALineOfThePreviewSelectsItsFont)
 {
     load();
     form->resize(700, 900);
@@ -397,7 +405,43 @@ TEST_F(FormFLTest, MouseClickOnALineOfThePreviewSelectsItsFont)
     EXPECT_TRUE(remove->isEnabled());
 }
 
-TEST_F(FormFLTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
+// Every control of the window, by the name it is known by.
+const char *const kControls[] = {"TextSearch",     "ListFonts",  "CheckSF",    "CheckSYS",
+                                 "CommandRemove",  "CommandCap", "CommandRL",  "Label1",
+                                 "Label2",         "Label3",     "ComboFS",    "CheckBI",
+                                 "Label4",         "TextSample", "CheckCover", "TextRP",
+                                 "CommandPreview", "R",          "CommandHelp"};
+
+TEST_F(FacelisterWindowTest, AtItsSmallestEveryControlIsWholeAndApartAndExtraRoomIsShared)
+{
+    load();
+    form->resize(400, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), form->minimumSize());
+    EXPECT_TRUE(form->grab().save(QDir::temp().filePath(QStringLiteral("facelister-min.png"))));
+    QList<QRect> placed;
+    for (const char *name : kControls) {
+        auto *control = child<QWidget>(name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(control->isVisible()) << name;
+        const QRect rect(control->mapTo(form.get(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(form->rect().contains(rect)) << name;
+        EXPECT_GE(rect.height(), control->minimumSizeHint().height()) << name;
+        for (const QRect &other : std::as_const(placed))
+            EXPECT_FALSE(rect.intersects(other)) << name;
+        placed.append(rect);
+    }
+
+    const int listHeight = child<QListWidget>("ListFonts")->height();
+    const int previewHeight = form->preview()->height();
+    form->resize(form->width() + 200, form->height() + 300);
+    QApplication::processEvents();
+    EXPECT_GT(child<QListWidget>("ListFonts")->height(), listHeight + 50);
+    EXPECT_GT(form->preview()->height(), previewHeight + 50);
+    EXPECT_TRUE(form->grab().save(QDir::temp().filePath(QStringLiteral("facelister-large.png"))));
+}
+
+TEST_F(FacelisterWindowTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
 {
     load();
     form->resize(form->minimumSizeHint());
@@ -412,7 +456,7 @@ TEST_F(FormFLTest, SmallestWindowStillShowsTheFirstPreviewLineAndAWholeSize)
     EXPECT_GE(sizeText->width(), sizeText->fontMetrics().horizontalAdvance(QStringLiteral("22.5")));
 }
 
-TEST_F(FormFLTest, MenusFollowThePreviewAndTheList)
+TEST_F(FacelisterWindowTest, MenusFollowThePreviewAndTheList)
 {
     form->mnuFile_Click();
     form->mnuEdit_Click();
@@ -430,7 +474,7 @@ TEST_F(FormFLTest, MenusFollowThePreviewAndTheList)
     EXPECT_EQ(action("mnuOHelp")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
-TEST_F(FormFLTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
+TEST_F(FacelisterWindowTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
 {
     makeWindow({});
     load();
@@ -442,20 +486,21 @@ TEST_F(FormFLTest, EmptyFontListGivesTitleOnlyAndNoPlainTextCopy)
     EXPECT_FALSE(action("mnuCPlainText")->isEnabled());
 }
 
-TEST_F(FormFLTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
+TEST_F(FacelisterWindowTest, CopiesThePreviewAsRtfAndTheListAsPlainText)
 {
     load();
     form->mnuCopy_Click();
     ASSERT_TRUE(clipboard.rich.has_value());
     EXPECT_TRUE(clipboard.rich->startsWith("{\\rtf"));
     EXPECT_TRUE(clipboard.rich->contains("Courier New"));
+    EXPECT_EQ(clipboard.plain, form->preview()->text()); // for plain-text editors
     form->mnuCPlainText_Click();
     EXPECT_EQ(clipboard.text(),
               QStringLiteral("Arial\r\nCourier New\r\nSLIM JIM\r\nTahoma\r\nVerdana\r\n"));
     EXPECT_EQ(clipboard.clears, 2);
 }
 
-TEST_F(FormFLTest, SaveAsWritesRtfAndCancelWritesNothing)
+TEST_F(FacelisterWindowTest, SaveAsWritesRtfAndCancelWritesNothing)
 {
     load();
     const QString path = QDir(files.userCacheFolder()).filePath(QStringLiteral("fonts.rtf"));
@@ -481,7 +526,7 @@ TEST_F(FormFLTest, SaveAsWritesRtfAndCancelWritesNothing)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST_F(FormFLTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
+TEST_F(FacelisterWindowTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
 {
     load();
     files.setProgramFolderWritable(false); // the program folder is now a plain file
@@ -499,7 +544,7 @@ TEST_F(FormFLTest, SaveAsThatCannotWriteSaysSoAndNamesTheFile)
     EXPECT_EQ(messages.shown.first().title, QStringLiteral("Facelister"));
 }
 
-TEST_F(FormFLTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
+TEST_F(FacelisterWindowTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
 {
     load();
     messages.answers = {MessageService::Answer::Cancel};
@@ -523,7 +568,7 @@ TEST_F(FormFLTest, PrintWritesTheFontListBesideTheProgramAndOpensIt)
     EXPECT_FALSE(busy.windowBusy);
 }
 
-TEST_F(FormFLTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
+TEST_F(FacelisterWindowTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
 {
     load();
     files.setProgramFolderWritable(false);
@@ -534,7 +579,7 @@ TEST_F(FormFLTest, PrintGoesToTheUsersDataFolderWhenTheProgramFolderIsReadOnly)
     EXPECT_TRUE(QFile::exists(shell.documents.first()));
 }
 
-TEST_F(FormFLTest, PrintThatCannotWriteThePageSaysWhyAndOpensNothing)
+TEST_F(FacelisterWindowTest, PrintThatCannotWriteThePageSaysWhyAndOpensNothing)
 {
     load();
     QDir().mkpath(QDir(files.programFolder()).filePath(QStringLiteral("Font_List.htm")));
@@ -546,21 +591,21 @@ TEST_F(FormFLTest, PrintThatCannotWriteThePageSaysWhyAndOpensNothing)
     EXPECT_FALSE(busy.windowBusy);
 }
 
-TEST_F(FormFLTest, PrintWithEmptyPreviewDoesNothing)
+TEST_F(FacelisterWindowTest, PrintWithEmptyPreviewDoesNothing)
 {
     form->mnuPrint_Click();
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_TRUE(shell.documents.isEmpty());
 }
 
-TEST_F(FormFLTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
+TEST_F(FacelisterWindowTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
 {
     form->mnuOHelp_Click();
     QTest::mouseClick(child<QPushButton>("CommandHelp"), Qt::LeftButton);
     ASSERT_EQ(shell.addresses.size(), 2);
     EXPECT_TRUE(shell.addresses.first().endsWith(QStringLiteral("facelister.html")));
     // The build puts the page where the programs find it.
-    const QUrl bundled(FormFL::helpAddress(QCoreApplication::applicationDirPath()));
+    const QUrl bundled(FacelisterWindow::helpAddress(QCoreApplication::applicationDirPath()));
     EXPECT_TRUE(QFile::exists(bundled.toLocalFile())) << bundled.toString().toStdString();
     form->mnuAbout_Click();
     ASSERT_EQ(messages.shown.size(), 1);
@@ -570,11 +615,11 @@ TEST_F(FormFLTest, HelpOpensTheHelpPageAndAboutNamesTheProgram)
         QStringLiteral("We are always looking for suggestions for how to improve our software")));
 }
 
-TEST_F(FormFLTest, PleaseWaitWindowStaysUntilTheBuildEnds)
+TEST_F(FacelisterWindowTest, PleaseWaitWindowStaysUntilTheBuildEnds)
 {
     form->show();
     form->Form_Load();
-    FrmWait *wait = form->waitWindow();
+    PleaseWaitWindow *wait = form->waitWindow();
     QTest::keyClick(wait, Qt::Key_Escape);
     EXPECT_TRUE(wait->isVisible());
     EXPECT_FALSE(wait->close());
@@ -583,7 +628,7 @@ TEST_F(FormFLTest, PleaseWaitWindowStaysUntilTheBuildEnds)
     EXPECT_FALSE(wait->isVisible());
 }
 
-TEST_F(FormFLTest, ExitClosesTheWindows)
+TEST_F(FacelisterWindowTest, ExitClosesTheWindows)
 {
     form->show();
     form->Form_Load();
@@ -639,7 +684,7 @@ TEST_F(SaveDialogTest, BareNameOfAnExistingFileAsksBeforeReplacingIt)
     EXPECT_TRUE(asked);
 }
 
-TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
+TEST(FacelisterWindowRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
 {
     QtFontCatalog catalog;
     FakeClipboard clipboard;
@@ -648,7 +693,7 @@ TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
     FakeBusyPointer busy;
     FakeFileLocations files;
     FakeSaveDialog saveDialog;
-    FormFL form({catalog, clipboard, messages, shell, busy, files, saveDialog});
+    FacelisterWindow form({catalog, clipboard, messages, shell, busy, files, saveDialog});
     form.show();
     form.Form_Load();
     EXPECT_TRUE(form.waitWindow()->grab().save(
@@ -663,6 +708,190 @@ TEST(FormFLRealFontsTest, BuildsFromTheInstalledFontsAndTakesAScreenshot)
 
     const QString shot = QDir::temp().filePath(QStringLiteral("facelister-window.png"));
     EXPECT_TRUE(form.grab().save(shot));
+}
+
+TEST_F(FacelisterWindowTest, RemoveAndCapitaliseLeaveTheListWhereItWasScrolled)
+{
+    QStringList fonts;
+    for (int i = 0; i < 60; ++i)
+        fonts.append(QStringLiteral("Font %1").arg(i, 2, 10, QLatin1Char('0')));
+    makeWindow(fonts);
+    load();
+    auto *list = child<QListWidget>("ListFonts");
+    for (auto command :
+         {&FacelisterWindow::CommandRemove_Click, &FacelisterWindow::CommandCap_Click}) {
+        list->scrollToItem(list->item(30), QAbstractItemView::PositionAtTop);
+        const int scrolled = list->verticalScrollBar()->value();
+        ASSERT_GT(scrolled, 0);
+        selectEntry(list->item(31)->text());
+        (form.get()->*command)();
+        EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+    }
+}
+
+TEST_F(FacelisterWindowTest, SearchAndSampleFilterTheListAndTheCountsThroughRemoveAndReset)
+{
+    catalog.setGlyphs(QStringLiteral("Courier New"), QStringLiteral("ABCabc"));
+    load();
+    QTest::keyClicks(child<QLineEdit>("TextSearch"), QStringLiteral("IER"));
+    EXPECT_EQ(listed(), QStringList{QStringLiteral("Courier New")});
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("1 fonts listed"));
+    EXPECT_TRUE(indicatorBold());
+
+    child<QLineEdit>("TextSearch")->clear();
+    EXPECT_FALSE(child<QCheckBox>("CheckCover")->isEnabled());
+    child<QLineEdit>("TextSample")->setText(QStringLiteral("Жук"));
+    QTest::mouseClick(child<QCheckBox>("CheckCover"), Qt::LeftButton);
+    EXPECT_FALSE(listed().contains(QStringLiteral("Courier New")));
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("4 fonts listed"));
+    selectEntry(QStringLiteral("Tahoma"));
+    form->CommandRemove_Click();
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("3 fonts listed"));
+    form->CommandRL_Click();
+    EXPECT_EQ(listed(), QStringList({QStringLiteral("Arial"), QStringLiteral("SLIM JIM"),
+                                     QStringLiteral("Tahoma"), QStringLiteral("Verdana")}));
+
+    form->CommandPreview_Click();
+    form->TimerRefresh_Timer();
+    EXPECT_TRUE(form->preview()->text().contains(QStringLiteral("Tahoma: Жук - Bold, Italic")));
+    child<QLineEdit>("TextSample")->setText(QStringLiteral("abc"));
+    EXPECT_TRUE(listed().contains(QStringLiteral("Courier New")));
+}
+
+TEST_F(FacelisterWindowTest, SymbolFontLineLinksItsDefaultFaceNameToItsEntry)
+{
+    catalog.setSymbolFonts({QStringLiteral("Webdings")});
+    makeWindow(kFonts + QStringList{QStringLiteral("Webdings")});
+    load();
+    child<QCheckBox>("CheckSF")->setChecked(true);
+    form->CommandPreview_Click();
+    form->TimerRefresh_Timer();
+    RichTextEdit *preview = form->preview();
+    const int line = int(preview->text().indexOf(QStringLiteral("Webdings: ABC abc 123 - Bold")));
+    ASSERT_GE(line, 0);
+    EXPECT_EQ(preview->formatAt(line).face, preview->defaultFormat().face);
+    preview->select(line + 2, 3);
+    form->R_MouseUp();
+    EXPECT_EQ(selectedEntry(), QStringLiteral("Webdings"));
+}
+
+TEST(FacelisterRealFontsTest, GlyphFilterKeepsOnlyTheFontsWithCyrillic)
+{
+    QtFontCatalog catalog;
+    FontList list;
+    list.build(catalog, true, true);
+    const QString withCyrillic = QStringLiteral("DejaVu Sans");
+    const QString without = QStringLiteral("DejaVu Math TeX Gyre");
+    ASSERT_TRUE(list.entries().contains(without));
+    list.setRequiredText(catalog, QStringLiteral("Съешь же ещё"));
+    EXPECT_TRUE(list.entries().contains(withCyrillic));
+    // A family that several foundries offer is listed without the foundry's name.
+    EXPECT_TRUE(list.entries().contains(QStringLiteral("Nimbus Sans")));
+    EXPECT_FALSE(list.entries().contains(without));
+    list.setRequiredText(catalog, QStringLiteral("Abc"));
+    EXPECT_TRUE(list.entries().contains(without));
+}
+
+} // namespace
+
+namespace {
+
+// Calls back at every key press that reaches any object.
+class KeyWatcher : public QObject {
+public:
+    explicit KeyWatcher(std::function<void()> onKey) : m_onKey(std::move(onKey)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            m_onKey();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onKey;
+};
+
+// The preview built off screen and loaded in slices is the preview that formatting the box
+// itself gives: the same runs, RTF and HTML font list, and Qt's document shows all of it.
+TEST_F(FacelisterWindowTest, PreviewIsTheSameAsFormattingTheBoxItself)
+{
+    load();
+    RichTextEdit *preview = form->preview();
+    preview->ensureLayout();
+    RichTextEdit reference;
+    PreviewBuilder::build(reference, form->fontList().entries(), 22, true);
+    EXPECT_EQ(preview->runs(), reference.runs());
+    EXPECT_EQ(preview->rtf(), reference.rtf());
+    EXPECT_EQ(FontListHtml::pageBytes(*preview, FacelisterWindow::downloadAddress()),
+              FontListHtml::pageBytes(reference, FacelisterWindow::downloadAddress()));
+    QString shown = preview->document()->toPlainText();
+    EXPECT_EQ(shown.replace(QChar::ParagraphSeparator, u'\n'),
+              QString(preview->text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+// Watches the bar's filling, as the user sees it, through a whole start-up.
+class BarWatcher : public QObject {
+public:
+    explicit BarWatcher(ProgressState &state) : m_state(state) {}
+    QList<int> widths;
+    QList<qint32> values;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize) {
+            widths.append(m_state.fillWidth());
+            values.append(m_state.value());
+        }
+        return false;
+    }
+
+private:
+    ProgressState &m_state;
+};
+
+TEST_F(FacelisterWindowTest, BarMovesForwardThroughTheWholeBuildToItsEnd)
+{
+    form->show();
+    BarWatcher watcher(form->progress());
+    namedChild<QWidget>(form->waitWindow(), QStringLiteral("ShapePB"))
+        ->installEventFilter(&watcher);
+    form->Form_Load();
+    form->TimerRefresh_Timer();
+    // The build's last step empties the bar for the next run, behind the closed window.
+    ASSERT_GE(watcher.widths.size(), 3);
+    EXPECT_EQ(watcher.values.takeLast(), 0);
+    watcher.widths.removeLast();
+    EXPECT_TRUE(std::is_sorted(watcher.widths.begin(), watcher.widths.end()));
+    EXPECT_TRUE(std::is_sorted(watcher.values.begin(), watcher.values.end()));
+    EXPECT_EQ(watcher.widths.last(), ProgressState::kFacelisterBarWidth);
+    EXPECT_EQ(watcher.values.last(), form->progress().max());
+}
+
+// A key the user presses while the preview is built waits for the build to end, and is
+// then handled.
+TEST_F(FacelisterWindowTest, KeyPressedDuringTheBuildIsHandledAfterIt)
+{
+    form->show();
+    form->Form_Load();
+    QWindow *window = form->windowHandle();
+    ASSERT_NE(window, nullptr);
+    QList<int> buildsAtKey;
+    KeyWatcher keys([&] { buildsAtKey.append(form->buildCount()); });
+    qApp->installEventFilter(&keys);
+    // Queued as the window system queues a real key, while the build lets events run.
+    QTimer::singleShot(0, window, [window] {
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            window, QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    });
+    form->TimerRefresh_Timer();
+    EXPECT_TRUE(buildsAtKey.isEmpty());
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&keys);
+    ASSERT_FALSE(buildsAtKey.isEmpty());
+    EXPECT_EQ(buildsAtKey.first(), 1);
 }
 
 } // namespace

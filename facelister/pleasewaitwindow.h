@@ -10,10 +10,10 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 
-class FrmWait : public QDialog {
+class PleaseWaitWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmWait(ProgressState &progress, QWidget *parent = nullptr);
+    explicit PleaseWaitWindow(ProgressState &progress, QWidget *parent = nullptr);
 
     // Shows the window with its first texts, sets the progress to 0 and lets it paint.
     void load();
