@@ -1,8 +1,9 @@
 // The large preview: see glyphpreview.h.
 #include "glyphpreview.h"
 
+#include "indexedglyphrun.h"
+
 #include <QApplication>
-#include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
 #include <QStyleOptionFrame>
@@ -42,22 +43,10 @@ void GlyphPreview::drawGlyphs(QPainter &painter)
     const QRawFont raw = QRawFont::fromFont(font());
     if (!raw.isValid() || text().isEmpty())
         return;
-    const QList<quint32> glyphs = raw.glyphIndexesForString(text());
-    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
-    QList<QPointF> positions;
-    qreal width = 0;
-    for (const QPointF &advance : advances) {
-        positions.append(QPointF(width, 0));
-        width += advance.x();
-    }
-    QGlyphRun run;
-    run.setRawFont(raw);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
+    const IndexedGlyphRun line(raw, text());
     const QRectF box = rect();
-    const qreal baseline =
-        box.top() + (box.height() - raw.ascent() - raw.descent()) / 2 + raw.ascent();
     painter.setClipRect(rect());
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawGlyphRun(QPointF(box.center().x() - width / 2, baseline), run);
+    painter.drawGlyphRun(QPointF(box.center().x() - line.width() / 2, line.baselineIn(box)),
+                         line.run());
 }

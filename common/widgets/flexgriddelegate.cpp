@@ -2,10 +2,10 @@
 #include "flexgriddelegate.h"
 
 #include "flexgridmodel.h"
+#include "indexedglyphrun.h"
 #include "symbolfont.h"
 
 #include <QApplication>
-#include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
 
@@ -59,36 +59,21 @@ void FlexGridDelegate::drawMissing(QPainter *painter, const QRect &cell, const Q
 void FlexGridDelegate::drawGlyphs(QPainter *painter, const QStyleOptionViewItem &opt,
                                   const QString &text, const QColor &ink) const
 {
-    // Glyphs are drawn by their index: laid out as text, a code such as 0xAD (the soft hyphen)
-    // would be hidden, and a character the font lacks would come from another font.
+    // Glyphs are drawn by their index (see IndexedGlyphRun for why).
     const QRawFont raw = rawFont(opt.font);
     if (!raw.isValid())
         return;
-    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
-    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
-    QList<QPointF> positions;
-    qreal width = 0;
-    for (const QPointF &advance : advances) {
-        positions.append(QPointF(width, 0));
-        width += advance.x();
-    }
-    QGlyphRun run;
-    run.setRawFont(raw);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
-
+    const IndexedGlyphRun line(raw, text);
     const QRectF cell = opt.rect;
     qreal x = cell.left();
     if (opt.displayAlignment & Qt::AlignHCenter)
-        x = cell.center().x() - width / 2;
+        x = cell.center().x() - line.width() / 2;
     else if (opt.displayAlignment & Qt::AlignRight)
-        x = cell.right() - width;
-    const qreal lineHeight = raw.ascent() + raw.descent();
-    const qreal baseline = cell.top() + (cell.height() - lineHeight) / 2 + raw.ascent();
+        x = cell.right() - line.width();
     painter->save();
     painter->setClipRect(opt.rect);
     painter->setPen(ink);
-    painter->drawGlyphRun(QPointF(x, baseline), run);
+    painter->drawGlyphRun(QPointF(x, line.baselineIn(cell)), line.run());
     painter->restore();
 }
 
