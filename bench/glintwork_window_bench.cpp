@@ -109,19 +109,28 @@ QString prose(qsizetype n)
     return text;
 }
 
-} // namespace
-
-static void BM_WindowRefresh(benchmark::State &state)
-{
+// The fakes a benchmark's window runs with, random numbers from a fixed seed.
+struct BenchWorld {
     BenchFonts fonts;
     BenchMessages messages;
     BenchClipboard clipboard;
     BenchShell shell;
     BenchBusy busy;
     BenchFolders folders;
-    RandomSource random(1234);
-    GlintworkWindow window(
-        {&fonts, &messages, &clipboard, &shell, &busy, &folders, nullptr, &random});
+    RandomSource random{1234};
+
+    GlintworkServices services()
+    {
+        return {&fonts, &messages, &clipboard, &shell, &busy, &folders, nullptr, &random};
+    }
+};
+
+} // namespace
+
+static void BM_WindowRefresh(benchmark::State &state)
+{
+    BenchWorld world;
+    GlintworkWindow window(world.services());
     window.show();
     window.Form_Load();
     // Character mode, Random sizes, positions and colours, bold/italic: the defaults,
@@ -142,16 +151,9 @@ BENCHMARK(BM_WindowRefresh)->Arg(1512)->Arg(20000)->Unit(benchmark::kMillisecond
 // the window is built, loads the file and draws once.
 static void BM_LoadSettingsLongLine(benchmark::State &state)
 {
-    BenchFonts fonts;
-    BenchMessages messages;
-    BenchClipboard clipboard;
-    BenchShell shell;
-    BenchBusy busy;
-    BenchFolders folders;
-    RandomSource random(1234);
-    const GlintworkServices services{&fonts, &messages, &clipboard, &shell,
-                                     &busy,  &folders,  nullptr,    &random};
-    const QString file = SettingsFile::path(folders.configFolder());
+    BenchWorld world;
+    const GlintworkServices services = world.services();
+    const QString file = SettingsFile::path(world.folders.configFolder());
     {
         GlintworkWindow first(services);
         first.Form_Load(); // the reset writes the defaults
