@@ -2,17 +2,12 @@
 // and the start-up of the window, with this machine's fonts and with a generated set of
 // thousands of installed fonts.
 #include "benchfontset.h"
+#include "facelisterplatform.h"
 #include "facelisterwindow.h"
-#include "filelocations.h"
 #include "fontlist.h"
 #include "fontlisthtml.h"
 #include "previewbuilder.h"
-#include "qtbusypointer.h"
-#include "qtclipboard.h"
 #include "qtfontcatalog.h"
-#include "qtmessageservice.h"
-#include "qtsavefiledialog.h"
-#include "qtshell.h"
 #include "richdocument.h"
 #include "richtextedit.h"
 
@@ -157,14 +152,8 @@ static void BM_FacelisterStartup(benchmark::State &state)
 {
     const bool realTimer = state.range(0) != 0;
     for (auto _ : state) {
-        QtFontCatalog fonts;
-        QtClipboard clipboard;
-        QtMessageService messages;
-        QtShell shell;
-        QtBusyPointer busy;
-        SystemFileLocations files;
-        QtSaveFileDialog saveDialog;
-        FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+        FacelisterPlatform real;
+        FacelisterWindow window(real.services());
         window.show();
         window.Form_Load();
         if (realTimer) {
@@ -186,14 +175,8 @@ int runFacelisterStartupChild()
 {
     QElapsedTimer clock;
     clock.start();
-    QtFontCatalog fonts;
-    QtClipboard clipboard;
-    QtMessageService messages;
-    QtShell shell;
-    QtBusyPointer busy;
-    SystemFileLocations files;
-    QtSaveFileDialog saveDialog;
-    FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
+    FacelisterPlatform real;
+    FacelisterWindow window(real.services());
     window.show();
     window.Form_Load();
     window.TimerRefresh_Timer();
@@ -202,7 +185,7 @@ int runFacelisterStartupChild()
     window.preview()->ensureLayout();
     window.repaint();
     std::printf("%lld %lld %d\n", static_cast<long long>(clock.elapsed()),
-                static_cast<long long>(firstScreen), fonts.count());
+                static_cast<long long>(firstScreen), real.fonts.count());
     return 0;
 }
 

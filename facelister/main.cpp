@@ -1,13 +1,7 @@
 // Facelister: starts the application, shows the main window and runs its start-up.
+#include "facelisterplatform.h"
 #include "facelisterwindow.h"
-#include "filelocations.h"
 #include "programidentity.h"
-#include "qtbusypointer.h"
-#include "qtclipboard.h"
-#include "qtfontcatalog.h"
-#include "qtmessageservice.h"
-#include "qtsavefiledialog.h"
-#include "qtshell.h"
 #include "rtfwriter.h"
 
 #include <QApplication>
@@ -20,19 +14,13 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
     ProgramIdentity::apply(QStringLiteral("facelister"));
 
-    QtFontCatalog fonts;
+    FacelisterPlatform platform;
     // Saved and copied RTF marks the installed symbol fonts as such.
-    RtfWriter::setSymbolFaces(fonts.symbolFontNames());
-    QtClipboard clipboard;
-    QtMessageService messages;
-    QtShell shell;
-    QtBusyPointer busy;
-    SystemFileLocations files;
-    QtSaveFileDialog saveDialog;
-    FacelisterWindow window({fonts, clipboard, messages, shell, busy, files, saveDialog});
-    messages.setParent(&window);
-    busy.setWindow(&window);
-    saveDialog.setParent(&window);
+    RtfWriter::setSymbolFaces(platform.fonts.symbolFontNames());
+    FacelisterWindow window(platform.services());
+    platform.messages.setParent(&window);
+    platform.busy.setWindow(&window);
+    platform.saveDialog.setParent(&window);
     window.show();
     // Start-up runs once the main window is on the screen.
     QTimer::singleShot(0, &window, [&window] { window.Form_Load(); });
