@@ -1,51 +1,30 @@
 // The main window of Facelister: see facelisterwindow.h.
 #include "facelisterwindow.h"
 
-#include "buildinfo.h"
 #include "busypointer.h"
-#include "clipboardservice.h"
-#include "filelocations.h"
 #include "fontcatalog.h"
-#include "fontlisthtml.h"
 #include "fontlistpanel.h"
-#include "helppage.h"
-#include "messageservice.h"
 #include "named.h"
-#include "pendingevents.h"
 #include "pleasewaitwindow.h"
 #include "previewbuilder.h"
-#include "progressrange.h"
-#include "publisher.h"
-#include "richdocument.h"
 #include "richtextedit.h"
-#include "rtfwriter.h"
-#include "savefiledialog.h"
 #include "settingspanel.h"
-#include "shellservice.h"
-#include "textfile.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
-Q_LOGGING_CATEGORY(lcFacelister, "kerncraft.facelister")
-
 namespace {
 
-const QString kProgramName = QStringLiteral("Facelister");
 const QString kRefreshTip =
     QStringLiteral("Refresh the Preview (below) making any changes you have selected.");
 
@@ -55,7 +34,7 @@ FacelisterWindow::FacelisterWindow(const FacelisterServices &services, QWidget *
     : QMainWindow(parent), m_services(services)
 {
     setObjectName(QStringLiteral("FormFL"));
-    setWindowTitle(kProgramName);
+    setWindowTitle(programName());
     setupControls();
     setupMenus();
     setupConnections();
@@ -335,12 +314,6 @@ void FacelisterWindow::showListedFonts()
     FlashPreview();
 }
 
-void FacelisterWindow::mnuCPlainText_Click()
-{
-    m_services.clipboard.clear();
-    m_services.clipboard.setText(m_list.plainText());
-}
-
 void FacelisterWindow::setBuildControlsEnabled(bool enabled)
 {
     m_outOfDateIndicator->setEnabled(enabled);
@@ -354,124 +327,6 @@ void FacelisterWindow::openWait()
 {
     if (!m_waitWindow->isLoaded())
         m_waitWindow->load();
-}
-
-void FacelisterWindow::CommandPreview_Click()
-{
-    if (!m_outOfDateIndicator->isEnabled())
-        return;
-    setIndicatorBold(false);
-    m_services.busy.setBusy(true);
-    setBuildControlsEnabled(false);
-    openWait();
-    m_waitWindow->setStatus(QStringLiteral("Creating preview..."));
-    if (m_list.filtersDiffer(m_fontsPanel->symbolFontsBox()->isChecked(),
-                             m_fontsPanel->systemFontsBox()->isChecked()))
-        rebuildList(false);
-    if (m_hasLoaded)
-        m_waitWindow->setMessage(QStringLiteral("Please wait while preview is refreshed..."));
-    else
-        m_hasLoaded = true;
-    if (m_progress.value() == 0) {
-        m_progress.setMax(double(m_list.count()) *
-                          (m_settingsPanel->samplesBox()->isChecked() ? 8 : 4));
-        m_waitWindow->show();
-    }
-    m_refreshTimer->start();
-}
-
-void FacelisterWindow::TimerRefresh_Timer()
-{
-    m_refreshTimer->stop();
-    m_preview->setVisible(false);
-    m_services.busy.setBusy(false);
-    const PreviewBuilder::Size size =
-        PreviewBuilder::normaliseSize(m_settingsPanel->sizeBox()->currentText());
-    if (size.text != m_settingsPanel->sizeBox()->currentText())
-        m_settingsPanel->sizeBox()->setCurrentText(size.text);
-    PreviewBuilder::Options options;
-    options.size = size.points;
-    options.samples = m_settingsPanel->samplesBox()->isChecked();
-    options.sampleText = m_settingsPanel->sampleBox()->text();
-    options.isSymbolFont = [this](const QString &entry) { return m_list.isSymbolFont(entry); };
-    m_previewEntries = m_list.entries();
-    m_previewLines = buildPreview(options);
-    m_progress.setValue(0);
-    m_waitWindow->unload();
-    setBuildControlsEnabled(true);
-    m_preview->setVisible(true);
-    m_services.busy.setBusy(false);
-    ++m_buildCount;
-}
-
-// The preview is formatted in a document of its own, where each step costs little, and
-// then loaded into the box on screen a slice at a time: the box lays out each slice once
-// as it arrives, resolving each line's font there. The bar moves through the formatting
-// and the first screenful to its end while the windows repaint and the user's input waits;
-// the rest of the preview goes in between events once the build is over.
-QList<PreviewBuilder::Line> FacelisterWindow::buildPreview(const PreviewBuilder::Options &options)
-{
-    const qint32 from = m_progress.value();
-    const qint32 formatted = from + (m_progress.max() - from) * 4 / 5;
-    ProgressRange formatting(
-        m_progress, from, formatted,
-        PreviewBuilder::progressSteps(m_previewEntries.size(), options.samples));
-    int redraws = m_progress.redrawCount();
-    RichDocument document;
-    const PreviewBuilder::Layout layout = PreviewBuilder::build(
-        document, m_previewEntries, options,
-        [&](int steps) {
-            formatting.advance(steps);
-            if (m_progress.redrawCount() != redraws) {
-                redraws = m_progress.redrawCount();
-                processPendingEvents();
-            }
-        },
-        [this](const QString &status) { m_waitWindow->setStatus(status); });
-    formatting.finish();
-
-    constexpr int kFirstScreen = 4 * RichTextEdit::kLoadSlice;
-    ProgressRange loading(m_progress, formatted, m_progress.max(),
-                          std::min(document.length(), kFirstScreen));
-    m_preview->setText(QString());
-    m_preview->setBaseFontSize(options.size);
-    m_preview->setVisible(true);
-    m_preview->loadRuns(
-        document.rawRuns(0, document.length()),
-        [&](int done, int) {
-            loading.setStep(done);
-            processPendingEvents();
-        },
-        kFirstScreen);
-    loading.finish();
-    return layout.lines;
-}
-
-void FacelisterWindow::setIndicatorBold(bool bold)
-{
-    QFont font = m_outOfDateIndicator->font();
-    font.setBold(bold);
-    m_outOfDateIndicator->setFont(font);
-}
-
-void FacelisterWindow::FlashPreview()
-{
-    if (!m_flashTimer->isActive()) {
-        m_flashCount = 0;
-        TimerFP_Timer();
-        m_flashTimer->start();
-    }
-    setIndicatorBold(true);
-}
-
-void FacelisterWindow::TimerFP_Timer()
-{
-    QPalette palette = m_outOfDateIndicator->palette();
-    const bool black = palette.color(QPalette::Text) == QColor(Qt::black);
-    palette.setColor(QPalette::Text, black ? QColor(255, 0, 0) : QColor(Qt::black));
-    m_outOfDateIndicator->setPalette(palette);
-    if (++m_flashCount >= kFlashSteps)
-        m_flashTimer->stop();
 }
 
 void FacelisterWindow::applySampleRule()
@@ -551,135 +406,4 @@ bool FacelisterWindow::eventFilter(QObject *watched, QEvent *event)
             m_refreshButton->setFocus(Qt::OtherFocusReason);
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void FacelisterWindow::mnuFile_Click()
-{
-    const bool hasPreview = FontListHtml::hasContent(m_preview->text());
-    m_saveAction->setEnabled(hasPreview);
-    m_printAction->setEnabled(hasPreview);
-}
-
-void FacelisterWindow::mnuEdit_Click()
-{
-    m_copyAction->setEnabled(FontListHtml::hasContent(m_preview->text()));
-    m_copyPlainTextAction->setEnabled(m_list.count() > 0);
-}
-
-void FacelisterWindow::mnuSave_Click()
-{
-    const QString name = m_services.saveDialog.saveFileName(
-        QStringLiteral("Save As"), m_lastSaveName, QStringLiteral("Rich Text format (*.rtf)"));
-    // A cancelled dialog writes nothing, whatever name an earlier save left behind.
-    if (name.isEmpty())
-        return;
-    m_lastSaveName = name;
-    const WriteResult result =
-        TextFile::writeAtomically(name, RtfWriter::fileBytes(m_preview->rtf()));
-    if (!result.ok)
-        m_services.messages.message(
-            QStringLiteral("The font list could not be saved as \"%1\".  %2")
-                .arg(QDir::toNativeSeparators(name), result.error),
-            kProgramName, MessageService::Buttons::Ok, MessageService::Icon::Warning);
-}
-
-void FacelisterWindow::mnuPrint_Click()
-{
-    if (!FontListHtml::hasContent(m_preview->text())) {
-        m_services.busy.setBusy(false);
-        return;
-    }
-    const auto answer = m_services.messages.message(
-        QStringLiteral(
-            "This will open the font list in Internet Explorer.  You can then use Print "
-            "Preview and Print on the File menu to preview or print the list of fonts.  You "
-            "can change margins and headers and footers using Page Setup on the File menu."),
-        QStringLiteral("Print font list"), MessageService::Buttons::OkCancel,
-        MessageService::Icon::Information);
-    if (answer != MessageService::Answer::Ok)
-        return;
-    m_services.busy.setBusy(true);
-    m_preview->setVisible(false);
-    const QByteArray page = FontListHtml::pageBytes(*m_preview, downloadAddress());
-    m_preview->setVisible(true);
-    m_preview->select(0, 0);
-    // Beside a program run from its build, else the user's own cache folder;
-    // never a temporary folder that other users share.
-    const QString folder = m_services.files.dataFolder();
-    if (folder.isEmpty()) {
-        qCWarning(lcFacelister) << "no writable folder for" << FontListHtml::fileName();
-        m_services.busy.setBusy(false);
-        return;
-    }
-    const QString path = QDir(folder).filePath(FontListHtml::fileName());
-    const WriteResult result = TextFile::writeAtomically(path, page);
-    processPendingEvents();
-    if (!result.ok) {
-        m_services.busy.setBusy(false);
-        m_services.messages.message(
-            QStringLiteral("The font list page \"%1\" could not be written.  %2")
-                .arg(QDir::toNativeSeparators(path), result.error),
-            kProgramName, MessageService::Buttons::Ok, MessageService::Icon::Warning);
-        return;
-    }
-    if (!m_services.shell.openDocument(path, folder))
-        qCWarning(lcFacelister) << "no handler opened" << path;
-    m_services.busy.setBusy(false);
-}
-
-void FacelisterWindow::closeEvent(QCloseEvent *event)
-{
-    // A build still waiting for its tick must not run behind a closed window, and the
-    // please-wait window must not keep the program alive.
-    m_refreshTimer->stop();
-    m_flashTimer->stop();
-    m_waitWindow->unload();
-    QMainWindow::closeEvent(event);
-}
-
-void FacelisterWindow::mnuX_Click()
-{
-    close();
-    QCoreApplication::quit();
-}
-
-void FacelisterWindow::mnuCopy_Click()
-{
-    m_services.clipboard.clear();
-    // The plain text goes beside the rich text, for editors that take no RTF.
-    m_services.clipboard.setRtfAndText(m_preview->rtf(), m_preview->text());
-}
-
-QString FacelisterWindow::helpAddress(const QString &programFolder)
-{
-    return HelpPage::address(BuildInfo::kFacelisterHelpUrl, programFolder,
-                             QStringLiteral("facelister.html"));
-}
-
-void FacelisterWindow::mnuOHelp_Click()
-{
-    m_services.shell.openAddress(helpAddress(m_services.files.programFolder()));
-}
-
-void FacelisterWindow::CommandHelp_Click()
-{
-    mnuOHelp_Click();
-}
-
-QString FacelisterWindow::downloadAddress()
-{
-    return Publisher::downloadAddress();
-}
-
-QString FacelisterWindow::aboutText()
-{
-    return Publisher::aboutText(
-        QStringLiteral("Facelister %1 lists the fonts on your computer, each name written in its "
-                       "own face.")
-            .arg(Publisher::version()));
-}
-
-void FacelisterWindow::mnuAbout_Click()
-{
-    m_services.messages.message(aboutText(), kProgramName, MessageService::Buttons::Ok);
 }

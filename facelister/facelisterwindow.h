@@ -82,6 +82,7 @@ public:
     bool hasLoaded() const { return m_hasLoaded; }
     int sampleChoice() const { return m_samplesChoice; }
 
+    static QString programName();
     static QString aboutText();
     static QString helpAddress(const QString &programFolder);
     static QString downloadAddress();

@@ -1,0 +1,137 @@
+// Facelister's preview: building it with the please-wait window and the bar, and the
+// flashing that says it is out of date.
+#include "facelisterwindow.h"
+
+#include "busypointer.h"
+#include "fontlistpanel.h"
+#include "pendingevents.h"
+#include "pleasewaitwindow.h"
+#include "previewbuilder.h"
+#include "progressrange.h"
+#include "richdocument.h"
+#include "richtextedit.h"
+#include "settingspanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+void FacelisterWindow::CommandPreview_Click()
+{
+    if (!m_outOfDateIndicator->isEnabled())
+        return;
+    setIndicatorBold(false);
+    m_services.busy.setBusy(true);
+    setBuildControlsEnabled(false);
+    openWait();
+    m_waitWindow->setStatus(QStringLiteral("Creating preview..."));
+    if (m_list.filtersDiffer(m_fontsPanel->symbolFontsBox()->isChecked(),
+                             m_fontsPanel->systemFontsBox()->isChecked()))
+        rebuildList(false);
+    if (m_hasLoaded)
+        m_waitWindow->setMessage(QStringLiteral("Please wait while preview is refreshed..."));
+    else
+        m_hasLoaded = true;
+    if (m_progress.value() == 0) {
+        m_progress.setMax(double(m_list.count()) *
+                          (m_settingsPanel->samplesBox()->isChecked() ? 8 : 4));
+        m_waitWindow->show();
+    }
+    m_refreshTimer->start();
+}
+
+void FacelisterWindow::TimerRefresh_Timer()
+{
+    m_refreshTimer->stop();
+    m_preview->setVisible(false);
+    m_services.busy.setBusy(false);
+    const PreviewBuilder::Size size =
+        PreviewBuilder::normaliseSize(m_settingsPanel->sizeBox()->currentText());
+    if (size.text != m_settingsPanel->sizeBox()->currentText())
+        m_settingsPanel->sizeBox()->setCurrentText(size.text);
+    PreviewBuilder::Options options;
+    options.size = size.points;
+    options.samples = m_settingsPanel->samplesBox()->isChecked();
+    options.sampleText = m_settingsPanel->sampleBox()->text();
+    options.isSymbolFont = [this](const QString &entry) { return m_list.isSymbolFont(entry); };
+    m_previewEntries = m_list.entries();
+    m_previewLines = buildPreview(options);
+    m_progress.setValue(0);
+    m_waitWindow->unload();
+    setBuildControlsEnabled(true);
+    m_preview->setVisible(true);
+    m_services.busy.setBusy(false);
+    ++m_buildCount;
+}
+
+// The preview is formatted in a document of its own, where each step costs little, and
+// then loaded into the box on screen a slice at a time: the box lays out each slice once
+// as it arrives, resolving each line's font there. The bar moves through the formatting
+// and the first screenful to its end while the windows repaint and the user's input waits;
+// the rest of the preview goes in between events once the build is over.
+QList<PreviewBuilder::Line> FacelisterWindow::buildPreview(const PreviewBuilder::Options &options)
+{
+    const qint32 from = m_progress.value();
+    const qint32 formatted = from + (m_progress.max() - from) * 4 / 5;
+    ProgressRange formatting(
+        m_progress, from, formatted,
+        PreviewBuilder::progressSteps(m_previewEntries.size(), options.samples));
+    int redraws = m_progress.redrawCount();
+    RichDocument document;
+    const PreviewBuilder::Layout layout = PreviewBuilder::build(
+        document, m_previewEntries, options,
+        [&](int steps) {
+            formatting.advance(steps);
+            if (m_progress.redrawCount() != redraws) {
+                redraws = m_progress.redrawCount();
+                processPendingEvents();
+            }
+        },
+        [this](const QString &status) { m_waitWindow->setStatus(status); });
+    formatting.finish();
+
+    constexpr int kFirstScreen = 4 * RichTextEdit::kLoadSlice;
+    ProgressRange loading(m_progress, formatted, m_progress.max(),
+                          std::min(document.length(), kFirstScreen));
+    m_preview->setText(QString());
+    m_preview->setBaseFontSize(options.size);
+    m_preview->setVisible(true);
+    m_preview->loadRuns(
+        document.rawRuns(0, document.length()),
+        [&](int done, int) {
+            loading.setStep(done);
+            processPendingEvents();
+        },
+        kFirstScreen);
+    loading.finish();
+    return layout.lines;
+}
+
+void FacelisterWindow::setIndicatorBold(bool bold)
+{
+    QFont font = m_outOfDateIndicator->font();
+    font.setBold(bold);
+    m_outOfDateIndicator->setFont(font);
+}
+
+void FacelisterWindow::FlashPreview()
+{
+    if (!m_flashTimer->isActive()) {
+        m_flashCount = 0;
+        TimerFP_Timer();
+        m_flashTimer->start();
+    }
+    setIndicatorBold(true);
+}
+
+void FacelisterWindow::TimerFP_Timer()
+{
+    QPalette palette = m_outOfDateIndicator->palette();
+    const bool black = palette.color(QPalette::Text) == QColor(Qt::black);
+    palette.setColor(QPalette::Text, black ? QColor(255, 0, 0) : QColor(Qt::black));
+    m_outOfDateIndicator->setPalette(palette);
+    if (++m_flashCount >= kFlashSteps)
+        m_flashTimer->stop();
+}
