@@ -167,25 +167,50 @@ static void BM_FacelisterStartup(benchmark::State &state)
 }
 BENCHMARK(BM_FacelisterStartup)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Notes when the preview first paints with text in it: its first screenful is on screen.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(const QElapsedTimer &clock, RichTextEdit *preview)
+        : m_clock(clock), m_preview(preview)
+    {
+        preview->viewport()->installEventFilter(this);
+    }
+    qint64 elapsed() const { return m_elapsed; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_elapsed < 0 &&
+            m_preview->document()->characterCount() > 1)
+            m_elapsed = m_clock.elapsed();
+        return false;
+    }
+
+private:
+    const QElapsedTimer &m_clock;
+    RichTextEdit *m_preview;
+    qint64 m_elapsed = -1;
+};
+
 // The start-up of a program that sees the generated fonts: as in BM_FacelisterStartup/0,
-// from the font catalog's first look at the installed fonts until the preview shows its
-// first screenful, and on until the whole preview is in the box and laid out. Run in a
-// process of its own (see below); prints both times in milliseconds and the font count.
+// from the font catalog's first look at the installed fonts until the whole preview is in
+// the box and laid out, which is when the build ends; the preview's first paint with text
+// is noted on the way. Run in a process of its own (see below); prints both times in
+// milliseconds and the font count.
 int runFacelisterStartupChild()
 {
     QElapsedTimer clock;
     clock.start();
     FacelisterPlatform real;
     FacelisterWindow window(real.services());
+    FirstPaint firstPaint(clock, window.preview());
     window.show();
     window.Form_Load();
     window.TimerRefresh_Timer();
-    window.repaint();
-    const qint64 firstScreen = clock.elapsed();
     window.preview()->ensureLayout();
     window.repaint();
     std::printf("%lld %lld %d\n", static_cast<long long>(clock.elapsed()),
-                static_cast<long long>(firstScreen), real.fonts.count());
+                static_cast<long long>(firstPaint.elapsed()), real.fonts.count());
     return 0;
 }
 

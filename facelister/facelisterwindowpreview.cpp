@@ -68,13 +68,14 @@ void FacelisterWindow::TimerRefresh_Timer()
 
 // The preview is formatted in a document of its own, where each step costs little, and
 // then loaded into the box on screen a slice at a time: the box lays out each slice once
-// as it arrives, resolving each line's font there. The bar moves through the formatting
-// and the first screenful to its end while the windows repaint and the user's input waits;
-// the rest of the preview goes in between events once the build is over.
+// as it arrives, resolving each line's font there, and shows its first screenful early.
+// The bar moves through the formatting and then through every slice of the load to its
+// end, while the windows repaint and the user's input waits for the build to end.
 QList<PreviewBuilder::Line> FacelisterWindow::buildPreview(const PreviewBuilder::Options &options)
 {
     const qint32 from = m_progress.value();
-    const qint32 formatted = from + (m_progress.max() - from) * 4 / 5;
+    // Laying the lines out in their fonts takes most of the build, formatting them little.
+    const qint32 formatted = from + (m_progress.max() - from) / 4;
     ProgressRange formatting(
         m_progress, from, formatted,
         PreviewBuilder::progressSteps(m_previewEntries.size(), options.samples));
@@ -92,19 +93,17 @@ QList<PreviewBuilder::Line> FacelisterWindow::buildPreview(const PreviewBuilder:
         [this](const QString &status) { m_waitWindow->setStatus(status); });
     formatting.finish();
 
-    constexpr int kFirstScreen = 4 * RichTextEdit::kLoadSlice;
-    ProgressRange loading(m_progress, formatted, m_progress.max(),
-                          std::min(document.length(), kFirstScreen));
+    ProgressRange loading(m_progress, formatted, m_progress.max(), document.length());
+    const auto loaded = [&](int done, int) {
+        loading.setStep(done);
+        processPendingEvents();
+    };
     m_preview->setText(QString());
     m_preview->setBaseFontSize(options.size);
     m_preview->setVisible(true);
-    m_preview->loadRuns(
-        document.rawRuns(0, document.length()),
-        [&](int done, int) {
-            loading.setStep(done);
-            processPendingEvents();
-        },
-        kFirstScreen);
+    m_preview->loadRuns(document.rawRuns(0, document.length()), loaded);
+    while (m_preview->loadNextSlice())
+        loaded(m_preview->loadedChars(), document.length());
     loading.finish();
     return layout.lines;
 }

@@ -19,7 +19,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -357,6 +356,7 @@ void RichTextEdit::loadRuns(const RichRuns &runs, const LoadProgress &progress, 
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(false);
     doc->clear();
+    m_fontRelease.restart();
     // Unlike the interface's small changes, each slice is laid out as it arrives: once,
     // and without the stretch that laying out the whole document at the end would take.
     m_resumeScheduled = false;
@@ -440,6 +440,7 @@ bool RichTextEdit::loadSlice(qsizetype chars) const
     cursor.endEditBlock();
     doc->setUndoRedoEnabled(true);
     self->m_internal = false;
+    m_fontRelease.releaseIfMany(doc);
     if (!isLoading())
         self->cancelLoad();
     return isLoading();
@@ -459,8 +460,9 @@ void RichTextEdit::scheduleLoadSlice()
 
 void RichTextEdit::finishLoad() const
 {
-    if (isLoading())
-        loadSlice(std::numeric_limits<qsizetype>::max());
+    // In slices all the same, so that the fonts of what is laid out can be let go between.
+    while (loadSlice(kFinishSlice)) {
+    }
 }
 
 void RichTextEdit::cancelLoad()

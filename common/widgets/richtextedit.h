@@ -15,6 +15,7 @@
 // touched, and the on-screen cursor follows the selection at the same time.
 #pragma once
 
+#include "laidoutfontrelease.h"
 #include "richdocument.h"
 #include "richrun.h"
 #include "richtextbox.h"
@@ -92,6 +93,10 @@ public:
                   int firstChars = 4 * kLoadSlice);
     // Whether part of a loaded document is still to go into Qt's document.
     bool isLoading() const { return m_loadRun < m_loadRuns.size(); }
+    // For a caller that lays out the whole load itself, between its own events: loads the
+    // next slice now and says whether any is left; loadedChars() counts what is in.
+    bool loadNextSlice() { return loadSlice(kLoadSlice); }
+    int loadedChars() const { return isLoading() ? m_loadedChars : length(); }
     // Lays out whatever changes are pending (before measuring or printing).
     void ensureLayout();
 
@@ -155,4 +160,6 @@ private:
     mutable int m_loadedChars = 0;
     bool m_loadScheduled = false;
     mutable QHash<CharFormat, QTextCharFormat> m_formatCache;
+    mutable LaidOutFontRelease m_fontRelease;
+    static constexpr qsizetype kFinishSlice = 4 * kLoadSlice;
 };

@@ -1,0 +1,50 @@
+// Releasing the fonts of laid-out text: see laidoutfontrelease.h.
+#include "laidoutfontrelease.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QtGui/private/qtextdocument_p.h>
+#include <QtGui/private/qtextformat_p.h>
+
+namespace {
+
+QTextFormatCollection *formatsOf(QTextDocument *document)
+{
+    return QTextDocumentPrivate::get(document)->formatCollection();
+}
+
+} // namespace
+
+void LaidOutFontRelease::restart()
+{
+    m_formatsAtRelease = 0;
+    m_blockAtRelease = 0;
+}
+
+bool LaidOutFontRelease::releaseIfMany(QTextDocument *document)
+{
+    if (formatsOf(document)->numFormats() < m_formatsAtRelease + kFormatsPerRelease)
+        return false;
+    release(document);
+    return true;
+}
+
+void LaidOutFontRelease::release(QTextDocument *document)
+{
+    // Setting a paragraph layout's own font again clears the font it kept from the last
+    // shaping, without touching its lines.
+    for (QTextBlock block = document->findBlockByNumber(m_blockAtRelease); block.isValid();
+         block = block.next()) {
+        if (QTextLayout *layout = block.layout())
+            layout->setFont(layout->font());
+    }
+    // Re-resolving every format against the same default font gives each a fresh font
+    // object, unloaded until it is next drawn; the formats themselves do not change, so
+    // nothing is laid out again. Qt's public setDefaultFont would lay out the whole
+    // document anew, which is what this avoids.
+    QTextFormatCollection *formats = formatsOf(document);
+    formats->setDefaultFont(formats->defaultFont());
+    m_formatsAtRelease = formats->numFormats();
+    m_blockAtRelease = std::max(0, document->blockCount() - 1);
+}
