@@ -102,8 +102,8 @@ QList<PreviewBuilder::Line> FacelisterWindow::buildPreview(const PreviewBuilder:
     m_preview->setBaseFontSize(options.size);
     m_preview->setVisible(true);
     m_preview->loadRuns(document.rawRuns(0, document.length()), loaded);
-    while (m_preview->loadNextSlice())
-        loaded(m_preview->loadedChars(), document.length());
+    while (m_preview->loadNextSlice()) {
+    }
     loading.finish();
     return layout.lines;
 }

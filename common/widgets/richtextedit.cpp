@@ -371,13 +371,10 @@ void RichTextEdit::loadRuns(const RichRuns &runs, const LoadProgress &progress, 
         m_loadRuns.isEmpty() ? CharFormat{QString(), 0.0, 0} : m_loadRuns.first().format));
     doc->setUndoRedoEnabled(true);
     m_internal = false;
-    const int total = m_model.length();
-    while (isLoading() && m_loadedChars < firstChars && !screenFilled()) {
+    m_loadProgress = progress;
+    while (isLoading() && m_loadedChars < firstChars && !screenFilled())
         loadSlice(kFirstSlice);
-        if (progress)
-            progress(m_loadedChars, total);
-    }
-    if (progress && total == 0)
+    if (progress && m_model.length() == 0)
         progress(0, 0);
     setModelSelection(0, 0);
     if (isLoading())
@@ -416,6 +413,8 @@ bool RichTextEdit::loadSlice(qsizetype chars) const
     if (!isLoading())
         return false;
     auto *self = const_cast<RichTextEdit *>(this);
+    const bool inOuterSlice = m_inSlice;
+    m_inSlice = true;
     self->m_internal = true;
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(false);
@@ -440,9 +439,14 @@ bool RichTextEdit::loadSlice(qsizetype chars) const
     cursor.endEditBlock();
     doc->setUndoRedoEnabled(true);
     self->m_internal = false;
-    m_fontRelease.releaseIfMany(doc);
+    if (m_releasesFonts)
+        m_fontRelease.releaseIfMany(doc);
+    const LoadProgress progress = m_loadProgress;
     if (!isLoading())
         self->cancelLoad();
+    if (progress)
+        progress(isLoading() ? m_loadedChars : m_model.length(), m_model.length());
+    m_inSlice = inOuterSlice;
     return isLoading();
 }
 
@@ -453,7 +457,8 @@ void RichTextEdit::scheduleLoadSlice()
     m_loadScheduled = true;
     QTimer::singleShot(0, this, [this] {
         m_loadScheduled = false;
-        if (loadSlice(kLoadSlice))
+        // A progress report that lets events run must not start a slice inside another.
+        if (m_inSlice || loadSlice(kLoadSlice))
             scheduleLoadSlice();
     });
 }
@@ -467,6 +472,7 @@ void RichTextEdit::finishLoad() const
 
 void RichTextEdit::cancelLoad()
 {
+    m_loadProgress = {};
     m_loadRuns.clear();
     m_loadRun = 0;
     m_loadOffset = 0;

@@ -81,11 +81,12 @@ public:
     void setRuns(const RichRuns &runs);
     // Like setRuns for a long document on screen: Qt's document is filled a slice of
     // characters at a time with the layout running, so each slice is laid out once, as it
-    // arrives. Slices go in at once until the shown box is full (at most `firstChars`),
-    // `progress` hearing the characters loaded and the total after each; the rest follows
-    // between events, so the box shows its beginning at once and stays responsive. The
-    // box's own document holds everything from the start: every read sees the whole text,
-    // and any change, any key and ensureLayout() first load what is still missing.
+    // arrives. Slices go in at once until the shown box is full (at most `firstChars`); the
+    // rest follows between events, so the box shows its beginning at once and stays
+    // responsive. `progress` hears the characters loaded and the total after every slice,
+    // to the last. The box's own document holds everything from the start: every read sees
+    // the whole text, and any change, any key and ensureLayout() first load what is still
+    // missing.
     using LoadProgress = std::function<void(int done, int total)>;
     static constexpr int kLoadSlice = 250;
     static constexpr int kFirstSlice = 250;
@@ -94,9 +95,12 @@ public:
     // Whether part of a loaded document is still to go into Qt's document.
     bool isLoading() const { return m_loadRun < m_loadRuns.size(); }
     // For a caller that lays out the whole load itself, between its own events: loads the
-    // next slice now and says whether any is left; loadedChars() counts what is in.
+    // next slice now and says whether any is left.
     bool loadNextSlice() { return loadSlice(kLoadSlice); }
-    int loadedChars() const { return isLoading() ? m_loadedChars : length(); }
+    // For a document in thousands of faces: lets go of the fonts of what has been laid out
+    // as the load goes on (see LaidOutFontRelease). Off by default, since a box that shows
+    // the same few hundred fonts again and again is quicker with them kept.
+    void setReleasesLaidOutFonts(bool releases) { m_releasesFonts = releases; }
     // Lays out whatever changes are pending (before measuring or printing).
     void ensureLayout();
 
@@ -161,5 +165,8 @@ private:
     bool m_loadScheduled = false;
     mutable QHash<CharFormat, QTextCharFormat> m_formatCache;
     mutable LaidOutFontRelease m_fontRelease;
+    bool m_releasesFonts = false;
+    LoadProgress m_loadProgress;
+    mutable bool m_inSlice = false;
     static constexpr qsizetype kFinishSlice = 4 * kLoadSlice;
 };

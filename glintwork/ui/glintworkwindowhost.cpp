@@ -120,6 +120,8 @@ void GlintworkWindow::processEvents()
 
 void GlintworkWindow::showOutput(bool visible)
 {
+    if (!visible)
+        m_outputPane->stopShowingLoad();
     m_outputPane->edit()->setVisible(visible);
 }
 

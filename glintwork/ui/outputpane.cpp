@@ -46,8 +46,31 @@ void OutputPane::showResult(const RichDocument &finished)
     // The box is shown first, so that each slice is laid out once at the width it is shown
     // with; the first screenful is there at once, the rest follows between events.
     m_edit->setVisible(true);
-    m_edit->loadRuns(finished.runs());
+    m_reportsLoad = true;
+    m_edit->loadRuns(finished.runs(), [this](int done, int total) { showLoad(done, total); });
     m_edit->select(0, 0);
+}
+
+// The bar stays over the box while the rest of a long result goes in between events,
+// showing how much is in, and goes when the whole result is laid out.
+void OutputPane::showLoad(int done, int total)
+{
+    if (!m_reportsLoad)
+        return;
+    if (done < total) {
+        m_progress.setMax(total);
+        m_progress.setValue(done);
+        m_progress.setVisible(true);
+    } else {
+        m_reportsLoad = false;
+        m_progress.setValue(m_progress.max());
+        m_progress.setVisible(false);
+    }
+}
+
+void OutputPane::stopShowingLoad()
+{
+    m_reportsLoad = false;
 }
 
 void OutputPane::keepFontsLoaded()

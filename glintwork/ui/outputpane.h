@@ -22,8 +22,11 @@ public:
     RichTextBox &box() const;
     RichTextEdit *edit() const { return m_edit; }
 
-    // One load of a finished document: much cheaper than formatting on the screen.
+    // One load of a finished document: much cheaper than formatting on the screen. The
+    // first screenful goes in at once; while the rest follows, the bar shows how far.
     void showResult(const RichDocument &finished);
+    // Another command takes the bar: the rest of the load goes on without it.
+    void stopShowingLoad();
     // Holds on to the fonts of the result on show; called once it has been shown, so the
     // fonts of the previous result stay held until the new layout has loaded its own.
     void keepFontsLoaded();
@@ -48,11 +51,13 @@ protected:
 
 private:
     void placeProgress();
+    void showLoad(int done, int total);
 
     ProgressState &m_progress;
     RichTextEdit *m_edit = nullptr;
     ProgressIndicator *m_indicator = nullptr;
     bool m_showsFirstToolTip = false;
     bool m_empty = true;
+    bool m_reportsLoad = false;
     QList<QFont> m_loadedFonts;
 };

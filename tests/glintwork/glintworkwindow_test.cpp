@@ -6,6 +6,7 @@
 #include "publisher.h"
 #include "qtglintworkdialogs.h"
 #include "richtextbox.h"
+#include "richtextedit.h"
 #include "settingsfile.h"
 
 #include <QAction>
@@ -352,10 +353,39 @@ TEST(GlintworkWindowFonts, RefreshShowsItsBusyStateAndMovesTheBar)
     EXPECT_TRUE(seen[0].barVisible);
     // The bar moved many times, in steps of at least 25 twips.
     EXPECT_GT(w.progress().redrawCount() - redrawsBefore, 10);
+    // The bar goes once the rest of the result, beyond the first screenful, is in the box.
+    auto *edit = static_cast<RichTextEdit *>(w.outputWidget());
+    for (int i = 0; i < 100 && edit->isLoading(); ++i)
+        QCoreApplication::processEvents();
     EXPECT_FALSE(w.progress().visible());
     EXPECT_EQ(w.output().text().size(), 300);
     // The single selected font is kept.
     EXPECT_EQ(selectedEntries(fontList(w)), QStringList({GlintworkWindowFixture::fontNames()[3]}));
+}
+
+// A result longer than the box shows goes in between events after Refresh; the bar stays
+// over the box meanwhile, moves forward with every slice, and goes when all is laid out.
+TEST(GlintworkWindowFonts, BarFollowsTheRestOfALongResultIntoTheBox)
+{
+    GlintworkWindowFixture f;
+    GlintworkWindow &w = f.start();
+    fontList(w)->item(3)->setSelected(true);
+    w.setInputText(QStringLiteral("a line of the result\r\n").repeated(20));
+    w.cmdP_Click();
+    auto *edit = static_cast<RichTextEdit *>(w.outputWidget());
+    ASSERT_TRUE(edit->isLoading());
+    QList<qint32> values;
+    while (edit->isLoading() && values.size() < 1000) {
+        EXPECT_TRUE(w.progress().visible());
+        values.append(w.progress().value());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(edit->isLoading());
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
+    EXPECT_LT(values.first(), w.progress().max());
+    EXPECT_EQ(w.progress().value(), w.progress().max());
+    EXPECT_FALSE(w.progress().visible());
+    EXPECT_EQ(edit->document()->toPlainText().size(), 20 * 21);
 }
 
 TEST(GlintworkWindowFonts, TypedSizesAreNotAddedToTheLists)
