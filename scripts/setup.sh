@@ -8,7 +8,7 @@ KERNCRAFT_BUILD="${KERNCRAFT_BUILD:-$KERNCRAFT_ROOT/build/release}"
 
 kerncraft_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libgtest-dev
     libbenchmark-dev python3-fonttools xvfb
-    fonts-dejavu-core fonts-liberation fonts-urw-base35 libfreetype-dev libtcl8.6
+    fonts-dejavu-core fonts-liberation fonts-urw-base35 libfreetype-dev libfontconfig-dev libtcl8.6
     desktop-file-utils appstream dpkg-dev librsvg2-bin)
 
 # install_missing <package>...: apt-get install of the packages that are not installed yet.

@@ -1,6 +1,7 @@
 // Installed fonts: see qtfontcatalog.h.
 #include "qtfontcatalog.h"
 
+#include "filefontmatch.h"
 #include "sortednames.h"
 
 #include <QFont>
@@ -10,6 +11,8 @@
 
 QtFontCatalog::QtFontCatalog()
 {
+    // The programs that list the installed fonts also draw text in many of them.
+    FileFontMatch::enable();
     QStringList families = QFontDatabase::families();
     families.removeIf(isGenericAlias);
     m_names = SortedNames::sorted(familyNames(families));

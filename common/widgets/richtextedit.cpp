@@ -26,6 +26,11 @@ namespace {
 // format; the baseline offset that Qt shows is derived from them.
 constexpr int kOffsetProperty = QTextFormat::UserProperty + 0x4b1;
 constexpr int kOwnSizeProperty = QTextFormat::UserProperty + 0x4b2;
+// Qt's document finds a format among those it holds by hash, and hashes a list of family
+// names by its type alone: formats that differ only in their face would share one bucket,
+// and each new face be compared with every face before it. The face as a plain string
+// gives each its own hash; Qt draws nothing from it.
+constexpr int kFaceHashProperty = QTextFormat::UserProperty + 0x4b3;
 
 double baselinePercent(int twips, double points)
 {
@@ -128,8 +133,10 @@ QTextCharFormat RichTextEdit::qtFormat(const CharFormat &format) const
     const bool ownSize = RichDocument::isValidSize(format.size);
     const double size = ownSize ? format.size : m_model.defaultFormat().size;
     QTextCharFormat f;
-    f.setFontFamilies(QStringList{
-        format.face.isEmpty() ? QString::fromLatin1(RichDocument::kDefaultFace) : format.face});
+    const QString face =
+        format.face.isEmpty() ? QString::fromLatin1(RichDocument::kDefaultFace) : format.face;
+    f.setFontFamilies(QStringList{face});
+    f.setProperty(kFaceHashProperty, face);
     f.setFontPointSize(size);
     f.setForeground(ColourRef::toQColor(format.colour));
     f.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
