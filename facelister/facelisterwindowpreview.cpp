@@ -94,9 +94,14 @@ QList<PreviewBuilder::Line> FacelisterWindow::buildPreview(const PreviewBuilder:
     formatting.finish();
 
     ProgressRange loading(m_progress, formatted, m_progress.max(), document.length());
+    // The windows repaint whenever the bar moves: often enough to be seen working, and
+    // without repainting the growing preview after every slice.
     const auto loaded = [&](int done, int) {
         loading.setStep(done);
-        processPendingEvents();
+        if (m_progress.redrawCount() != redraws) {
+            redraws = m_progress.redrawCount();
+            processPendingEvents();
+        }
     };
     m_preview->setText(QString());
     m_preview->setBaseFontSize(options.size);
