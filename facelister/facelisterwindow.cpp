@@ -53,7 +53,7 @@ void FacelisterWindow::setupControls()
     layout->addLayout(createRefreshRow(central));
 
     m_preview = named(new RichTextEdit(central), "R");
-    m_preview->setReleasesLaidOutFonts(true); // a line in each installed face
+    m_preview->setShowsManyFaces(true); // a line in each installed face
     m_preview->setToolTip(QStringLiteral("This is a Preview of the list of fonts."));
     // However small the window, the title and the first font's line stay in view.
     m_preview->setMinimumHeight(10 * m_preview->fontMetrics().height());

@@ -27,9 +27,9 @@ namespace {
 constexpr int kOffsetProperty = QTextFormat::UserProperty + 0x4b1;
 constexpr int kOwnSizeProperty = QTextFormat::UserProperty + 0x4b2;
 // Qt's document finds a format among those it holds by hash, and hashes a list of family
-// names by its type alone: formats that differ only in their face would share one bucket,
-// and each new face be compared with every face before it. The face as a plain string
-// gives each its own hash; Qt draws nothing from it.
+// names by its type alone: formats that differ only in their face share one bucket, and
+// with thousands of faces each new one is compared with every face before it. The face as
+// a plain string gives each its own hash; Qt draws nothing from it.
 constexpr int kFaceHashProperty = QTextFormat::UserProperty + 0x4b3;
 
 double baselinePercent(int twips, double points)
@@ -136,7 +136,8 @@ QTextCharFormat RichTextEdit::qtFormat(const CharFormat &format) const
     const QString face =
         format.face.isEmpty() ? QString::fromLatin1(RichDocument::kDefaultFace) : format.face;
     f.setFontFamilies(QStringList{face});
-    f.setProperty(kFaceHashProperty, face);
+    if (m_manyFaces)
+        f.setProperty(kFaceHashProperty, face);
     f.setFontPointSize(size);
     f.setForeground(ColourRef::toQColor(format.colour));
     f.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
@@ -446,7 +447,7 @@ bool RichTextEdit::loadSlice(qsizetype chars) const
     cursor.endEditBlock();
     doc->setUndoRedoEnabled(true);
     self->m_internal = false;
-    if (m_releasesFonts)
+    if (m_manyFaces)
         m_fontRelease.releaseIfMany(doc);
     const LoadProgress progress = m_loadProgress;
     if (!isLoading())

@@ -97,10 +97,11 @@ public:
     // For a caller that lays out the whole load itself, between its own events: loads the
     // next slice now and says whether any is left.
     bool loadNextSlice() { return loadSlice(kLoadSlice); }
-    // For a document in thousands of faces: lets go of the fonts of what has been laid out
-    // as the load goes on (see LaidOutFontRelease). Off by default, since a box that shows
-    // the same few hundred fonts again and again is quicker with them kept.
-    void setReleasesLaidOutFonts(bool releases) { m_releasesFonts = releases; }
+    // For a document in thousands of faces: Qt's formats are told apart by face, and the
+    // fonts of what has been laid out are let go as the load goes on (see
+    // LaidOutFontRelease). Off by default: a box that shows a few faces again and again is
+    // quicker without either.
+    void setShowsManyFaces(bool many) { m_manyFaces = many; }
     // Lays out whatever changes are pending (before measuring or printing).
     void ensureLayout();
 
@@ -165,7 +166,7 @@ private:
     bool m_loadScheduled = false;
     mutable QHash<CharFormat, QTextCharFormat> m_formatCache;
     mutable LaidOutFontRelease m_fontRelease;
-    bool m_releasesFonts = false;
+    bool m_manyFaces = false;
     LoadProgress m_loadProgress;
     mutable bool m_inSlice = false;
     static constexpr qsizetype kFinishSlice = 4 * kLoadSlice;
