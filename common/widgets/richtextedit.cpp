@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -380,10 +381,10 @@ void RichTextEdit::loadRuns(const RichRuns &runs, const LoadProgress &progress, 
     doc->setUndoRedoEnabled(true);
     m_internal = false;
     m_loadProgress = progress;
+    if (!isLoading())
+        cancelLoad(); // nothing to load: over at once
     while (isLoading() && m_loadedChars < firstChars && !screenFilled())
         loadSlice(kFirstSlice);
-    if (progress && m_model.length() == 0)
-        progress(0, 0);
     setModelSelection(0, 0);
     if (isLoading())
         scheduleLoadSlice();
@@ -449,11 +450,12 @@ bool RichTextEdit::loadSlice(qsizetype chars) const
     self->m_internal = false;
     if (m_manyFaces)
         m_fontRelease.releaseIfMany(doc);
-    const LoadProgress progress = m_loadProgress;
-    if (!isLoading())
+    if (!isLoading()) {
         self->cancelLoad();
-    if (progress)
-        progress(isLoading() ? m_loadedChars : m_model.length(), m_model.length());
+    } else if (m_loadProgress) {
+        const LoadProgress progress = m_loadProgress; // it may start another load
+        progress(m_loadedChars, m_model.length());
+    }
     m_inSlice = inOuterSlice;
     return isLoading();
 }
@@ -478,14 +480,17 @@ void RichTextEdit::finishLoad() const
     }
 }
 
+// Ends a load, finished or not; whoever follows it hears that it is over.
 void RichTextEdit::cancelLoad()
 {
-    m_loadProgress = {};
+    const LoadProgress progress = std::exchange(m_loadProgress, {});
     m_loadRuns.clear();
     m_loadRun = 0;
     m_loadOffset = 0;
     m_loadedChars = 0;
     m_formatCache.clear();
+    if (progress)
+        progress(m_model.length(), m_model.length());
 }
 
 // What the user typed, deleted or pasted inside Qt: the paragraphs it touched replace

@@ -84,7 +84,8 @@ public:
     // arrives. Slices go in at once until the shown box is full (at most `firstChars`); the
     // rest follows between events, so the box shows its beginning at once and stays
     // responsive. `progress` hears the characters loaded and the total after every slice,
-    // to the last. The box's own document holds everything from the start: every read sees
+    // and both the same once the load is over: finished, or replaced by new content. The
+    // box's own document holds everything from the start: every read sees
     // the whole text, and any change, any key and ensureLayout() first load what is still
     // missing.
     using LoadProgress = std::function<void(int done, int total)>;

@@ -46,8 +46,12 @@ void OutputPane::showResult(const RichDocument &finished)
     // The box is shown first, so that each slice is laid out once at the width it is shown
     // with; the first screenful is there at once, the rest follows between events.
     m_edit->setVisible(true);
-    m_reportsLoad = true;
-    m_edit->loadRuns(finished.runs(), [this](int done, int total) { showLoad(done, total); });
+    // A load that is replaced still reports its end, after the new one has begun.
+    const int load = ++m_loadNumber;
+    m_edit->loadRuns(finished.runs(), [this, load](int done, int total) {
+        if (load == m_loadNumber)
+            showLoad(done, total);
+    });
     m_edit->select(0, 0);
 }
 
@@ -55,14 +59,12 @@ void OutputPane::showResult(const RichDocument &finished)
 // showing how much is in, and goes when the whole result is laid out.
 void OutputPane::showLoad(int done, int total)
 {
-    if (!m_reportsLoad)
-        return;
     if (done < total) {
         m_progress.setMax(total);
         m_progress.setValue(done);
         m_progress.setVisible(true);
     } else {
-        m_reportsLoad = false;
+        ++m_loadNumber;
         m_progress.setValue(m_progress.max());
         m_progress.setVisible(false);
     }
@@ -70,7 +72,7 @@ void OutputPane::showLoad(int done, int total)
 
 void OutputPane::stopShowingLoad()
 {
-    m_reportsLoad = false;
+    ++m_loadNumber;
 }
 
 void OutputPane::keepFontsLoaded()

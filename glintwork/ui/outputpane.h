@@ -58,6 +58,6 @@ private:
     ProgressIndicator *m_indicator = nullptr;
     bool m_showsFirstToolTip = false;
     bool m_empty = true;
-    bool m_reportsLoad = false;
+    int m_loadNumber = 0; // the load whose progress the bar shows
     QList<QFont> m_loadedFonts;
 };

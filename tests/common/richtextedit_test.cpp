@@ -316,6 +316,25 @@ TEST(RichTextEditLoad, FillsTheBoxBetweenEventsAsSetRunsWould)
     EXPECT_EQ(edit.runs(), reference.runs());
 }
 
+// Whoever follows a load hears its end, also when new content replaces it half-way.
+TEST(RichTextEditLoad, ReportsItsEndWhenReplaced)
+{
+    RichTextEdit edit;
+    edit.resize(300, 120);
+    edit.show();
+    QList<std::pair<int, int>> reports;
+    edit.loadRuns(longRuns(), [&reports](int done, int total) { reports.append({done, total}); });
+    ASSERT_TRUE(edit.isLoading());
+    ASSERT_FALSE(reports.isEmpty());
+    EXPECT_LT(reports.last().first, reports.last().second);
+    edit.setText(QStringLiteral("new"));
+    EXPECT_EQ(reports.last(), std::make_pair(3, 3));
+    const qsizetype count = reports.size();
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(reports.size(), count);
+}
+
 // A change or a key while the load is still going lands on the whole document.
 TEST(RichTextEditLoad, ChangesAndKeysDuringTheLoadSeeTheWholeDocument)
 {
