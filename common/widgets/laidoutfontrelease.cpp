@@ -6,6 +6,7 @@
 #include <QTextLayout>
 #include <QtGui/private/qtextdocument_p.h>
 #include <QtGui/private/qtextformat_p.h>
+#include <algorithm>
 
 namespace {
 
