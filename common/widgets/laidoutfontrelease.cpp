@@ -7,6 +7,7 @@
 #include <QtGui/private/qtextdocument_p.h>
 #include <QtGui/private/qtextformat_p.h>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -21,6 +22,7 @@ void LaidOutFontRelease::restart()
 {
     m_formatsAtRelease = 0;
     m_blockAtRelease = 0;
+    m_positionAtRelease = 0;
 }
 
 bool LaidOutFontRelease::releaseIfMany(QTextDocument *document)
@@ -31,11 +33,26 @@ bool LaidOutFontRelease::releaseIfMany(QTextDocument *document)
     return true;
 }
 
+bool LaidOutFontRelease::releaseIfScrolled(QTextDocument *document, int position, int screenHeight)
+{
+    if (std::abs(position - m_positionAtRelease) < kScreensPerRelease * std::max(1, screenHeight))
+        return false;
+    // Painting may have drawn any paragraph since: all of them let go.
+    releaseFrom(document, 0);
+    m_positionAtRelease = position;
+    return true;
+}
+
 void LaidOutFontRelease::release(QTextDocument *document)
 {
+    releaseFrom(document, m_blockAtRelease);
+}
+
+void LaidOutFontRelease::releaseFrom(QTextDocument *document, int firstBlock)
+{
     // Setting a paragraph layout's own font again clears the font it kept from the last
-    // shaping, without touching its lines.
-    for (QTextBlock block = document->findBlockByNumber(m_blockAtRelease); block.isValid();
+    // shaping or drawing, without touching its lines.
+    for (QTextBlock block = document->findBlockByNumber(firstBlock); block.isValid();
          block = block.next()) {
         if (QTextLayout *layout = block.layout())
             layout->setFont(layout->font());

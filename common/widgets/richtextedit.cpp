@@ -767,7 +767,11 @@ bool RichTextEdit::event(QEvent *event)
 bool RichTextEdit::viewportEvent(QEvent *event)
 {
     resumeBefore(event);
-    return QTextEdit::viewportEvent(event);
+    const bool handled = QTextEdit::viewportEvent(event);
+    if (m_manyFaces && event->type() == QEvent::Paint)
+        m_fontRelease.releaseIfScrolled(document(), verticalScrollBar()->value(),
+                                        viewport()->height());
+    return handled;
 }
 
 // Whatever the user does, and any painting (also render() and grab() of a hidden box),

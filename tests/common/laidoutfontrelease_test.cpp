@@ -1,9 +1,12 @@
 // Letting go of a laid-out document's fonts: they are unloaded, and nothing moves on screen.
 #include "laidoutfontrelease.h"
+#include "richtextedit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -67,6 +70,32 @@ TEST(LaidOutFontRelease, UnloadsTheFontsAndKeepsWhatIsShown)
         after.append(released.documentLayout()->blockBoundingRect(block));
     EXPECT_EQ(after, rects);
     EXPECT_EQ(render(released), render(kept));
+}
+
+// Painting loads the fonts of what it shows; scrolling through a box of many faces lets
+// them go again every few screens, so they do not pile up.
+TEST(LaidOutFontRelease, ScrollingThroughManyFacesKeepsFewLoaded)
+{
+    const QStringList faces{"DejaVu Sans", "Liberation Serif", "Liberation Mono"};
+    RichRuns runs;
+    for (int i = 0; i < 300; ++i) {
+        const CharFormat format{faces.at(i % 3), 8.0 + i / 3, 0, false, false, 0};
+        runs.append(RichRun{QStringLiteral("Line %1\r\n").arg(i), format});
+    }
+    RichTextEdit edit;
+    edit.setShowsManyFaces(true);
+    edit.resize(300, 200);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    edit.loadRuns(runs);
+    edit.ensureLayout();
+    QScrollBar *bar = edit.verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 20 * bar->pageStep());
+    for (int position = 0; position <= bar->maximum(); position += bar->pageStep()) {
+        bar->setValue(position);
+        edit.viewport()->repaint();
+    }
+    EXPECT_LT(formatsWithLoadedFonts(*edit.document()), 60);
 }
 
 } // namespace
