@@ -17,6 +17,7 @@
 #include <QHash>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QScrollBar>
 #include <QStringList>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -219,6 +220,19 @@ private:
     qint64 m_longest = 0;
 };
 
+// Pages through the whole preview as the user would, painting each screen; milliseconds.
+qint64 scrollThrough(RichTextEdit *preview)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QScrollBar *bar = preview->verticalScrollBar();
+    for (int position = 0; position <= bar->maximum(); position += bar->pageStep()) {
+        bar->setValue(position);
+        preview->viewport()->repaint();
+    }
+    return clock.elapsed();
+}
+
 // The start-up of a program that sees the generated fonts: as in BM_FacelisterStartup/0,
 // from the font catalog's first look at the installed fonts until the whole preview is in
 // the box and laid out, which is when the build ends; the preview's first paint with text
@@ -238,9 +252,11 @@ int runFacelisterStartupChild()
     const qint64 built = clock.elapsed();
     window.preview()->ensureLayout();
     window.repaint();
-    std::printf("%lld %lld %d %lld\n", static_cast<long long>(clock.elapsed()),
+    const qint64 total = clock.elapsed();
+    std::printf("%lld %lld %d %lld %lld\n", static_cast<long long>(total),
                 static_cast<long long>(firstPaint.elapsed()), real.fonts.count(),
-                static_cast<long long>(still.longestAt(built)));
+                static_cast<long long>(still.longestAt(built)),
+                static_cast<long long>(scrollThrough(window.preview())));
     return 0;
 }
 
@@ -260,7 +276,8 @@ static void BM_FacelisterStartupFonts(benchmark::State &state)
     int fontCount = 0;
     double firstScreen = 0;
     double longestStill = 0;
-    auto runChild = [&environment, &fontCount, &firstScreen, &longestStill]() -> double {
+    double scroll = 0;
+    auto runChild = [&environment, &fontCount, &firstScreen, &longestStill, &scroll]() -> double {
         QProcess child;
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(),
@@ -271,6 +288,7 @@ static void BM_FacelisterStartupFonts(benchmark::State &state)
         firstScreen = fields.value(1).toDouble();
         fontCount = fields.value(2).toInt();
         longestStill = std::max(longestStill, fields.value(3).toDouble());
+        scroll = fields.value(4).toDouble();
         return fields.value(0).toDouble() / 1000.0;
     };
     if (runChild() < 0) {
@@ -291,6 +309,9 @@ static void BM_FacelisterStartupFonts(benchmark::State &state)
     state.counters["first_screen_ms"] = firstScreen;
     // The longest the please-wait window's bar stood still during a build (any run).
     state.counters["longest_still_ms"] = longestStill;
+    // Paging through the whole preview afterwards, screen by screen (the last run; not
+    // part of the time).
+    state.counters["scroll_through_ms"] = scroll;
 }
 BENCHMARK(BM_FacelisterStartupFonts)
     ->Arg(500)

@@ -46,12 +46,15 @@ void OutputPane::showResult(const RichDocument &finished)
     // The box is shown first, so that each slice is laid out once at the width it is shown
     // with; the first screenful is there at once, the rest follows between events.
     m_edit->setVisible(true);
-    // A load that is replaced still reports its end, after the new one has begun.
+    // A load that is replaced still reports its end, after the new one has begun. The
+    // first screenful goes in before the window shows again: no bar for it.
     const int load = ++m_loadNumber;
+    m_loadingFirstScreen = true;
     m_edit->loadRuns(finished.runs(), [this, load](int done, int total) {
-        if (load == m_loadNumber)
+        if (load == m_loadNumber && !m_loadingFirstScreen)
             showLoad(done, total);
     });
+    m_loadingFirstScreen = false;
     m_edit->select(0, 0);
 }
 

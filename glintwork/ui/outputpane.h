@@ -59,5 +59,6 @@ private:
     bool m_showsFirstToolTip = false;
     bool m_empty = true;
     int m_loadNumber = 0; // the load whose progress the bar shows
+    bool m_loadingFirstScreen = false;
     QList<QFont> m_loadedFonts;
 };
