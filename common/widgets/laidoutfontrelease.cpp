@@ -25,22 +25,19 @@ void LaidOutFontRelease::restart()
     m_positionAtRelease = 0;
 }
 
-bool LaidOutFontRelease::releaseIfMany(QTextDocument *document)
+void LaidOutFontRelease::releaseIfMany(QTextDocument *document)
 {
-    if (formatsOf(document)->numFormats() < m_formatsAtRelease + kFormatsPerRelease)
-        return false;
-    release(document);
-    return true;
+    if (formatsOf(document)->numFormats() >= m_formatsAtRelease + kFormatsPerRelease)
+        release(document);
 }
 
-bool LaidOutFontRelease::releaseIfScrolled(QTextDocument *document, int position, int screenHeight)
+void LaidOutFontRelease::releaseIfScrolled(QTextDocument *document, int position, int screenHeight)
 {
     if (std::abs(position - m_positionAtRelease) < kScreensPerRelease * std::max(1, screenHeight))
-        return false;
+        return;
     // Painting may have drawn any paragraph since: all of them let go.
     releaseFrom(document, 0);
     m_positionAtRelease = position;
-    return true;
 }
 
 void LaidOutFontRelease::release(QTextDocument *document)

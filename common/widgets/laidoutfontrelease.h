@@ -22,11 +22,10 @@ public:
     // The document was cleared: nothing of it is laid out yet.
     void restart();
     // Called after more of `document` was laid out; releases when enough new formats came.
-    // Returns whether it released.
-    bool releaseIfMany(QTextDocument *document);
+    void releaseIfMany(QTextDocument *document);
     // Called after painting the view at `position` (scroll bar value) of a screen
     // `screenHeight` high; releases everything when the view has moved far enough.
-    bool releaseIfScrolled(QTextDocument *document, int position, int screenHeight);
+    void releaseIfScrolled(QTextDocument *document, int position, int screenHeight);
     // Releases the fonts of everything laid out since the last release.
     void release(QTextDocument *document);
 
