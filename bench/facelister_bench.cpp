@@ -236,8 +236,9 @@ qint64 scrollThrough(RichTextEdit *preview)
 // The start-up of a program that sees the generated fonts: as in BM_FacelisterStartup/0,
 // from the font catalog's first look at the installed fonts until the whole preview is in
 // the box and laid out, which is when the build ends; the preview's first paint with text
-// is noted on the way. Run in a process of its own (see below); prints both times in
-// milliseconds and the font count.
+// is noted on the way. Run in a process of its own (see below); prints the time to the end
+// and to the first paint, the font count, the longest the bar stood still and the time to
+// page through the finished preview, in milliseconds.
 int runFacelisterStartupChild()
 {
     QElapsedTimer clock;

@@ -79,29 +79,29 @@ QList<PreviewBuilder::Line> FacelisterWindow::buildPreview(const PreviewBuilder:
     ProgressRange formatting(
         m_progress, from, formatted,
         PreviewBuilder::progressSteps(m_previewEntries.size(), options.samples));
+    // The windows repaint whenever the bar moves: often enough to be seen working, and
+    // without repainting the growing preview after every slice.
     int redraws = m_progress.redrawCount();
+    const auto repaintIfMoved = [&] {
+        if (m_progress.redrawCount() != redraws) {
+            redraws = m_progress.redrawCount();
+            processPendingEvents();
+        }
+    };
     RichDocument document;
     const PreviewBuilder::Layout layout = PreviewBuilder::build(
         document, m_previewEntries, options,
         [&](int steps) {
             formatting.advance(steps);
-            if (m_progress.redrawCount() != redraws) {
-                redraws = m_progress.redrawCount();
-                processPendingEvents();
-            }
+            repaintIfMoved();
         },
         [this](const QString &status) { m_waitWindow->setStatus(status); });
     formatting.finish();
 
     ProgressRange loading(m_progress, formatted, m_progress.max(), document.length());
-    // The windows repaint whenever the bar moves: often enough to be seen working, and
-    // without repainting the growing preview after every slice.
     const auto loaded = [&](int done, int) {
         loading.setStep(done);
-        if (m_progress.redrawCount() != redraws) {
-            redraws = m_progress.redrawCount();
-            processPendingEvents();
-        }
+        repaintIfMoved();
     };
     m_preview->setText(QString());
     m_preview->setBaseFontSize(options.size);

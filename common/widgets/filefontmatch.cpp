@@ -6,7 +6,6 @@
 #include "filefontmatchindex.h"
 
 #include <atomic>
-#include <dlfcn.h>
 #include <mutex>
 
 namespace {
@@ -21,19 +20,11 @@ FileFontMatchIndex &sharedIndex()
     return index;
 }
 
-using MatchFunction = FcPattern *(*)(FcConfig *, FcPattern *, FcResult *);
-
-MatchFunction libraryMatch()
-{
-    static const auto function = reinterpret_cast<MatchFunction>(dlsym(RTLD_NEXT, "FcFontMatch"));
-    return function;
-}
-
 } // namespace
 
 void FileFontMatch::enable()
 {
-    g_enabled = libraryMatch() != nullptr;
+    g_enabled = FileFontMatchIndex::hasLibraryFontMatch();
 }
 
 bool FileFontMatch::isEnabled()
@@ -44,17 +35,6 @@ bool FileFontMatch::isEnabled()
 long FileFontMatch::answered()
 {
     return g_answered;
-}
-
-FcPattern *FileFontMatchIndex::libraryFontMatch(FcConfig *config, FcPattern *pattern,
-                                                FcResult *result)
-{
-    const MatchFunction match = libraryMatch();
-    if (!match) {
-        *result = FcResultNoMatch;
-        return nullptr;
-    }
-    return match(config, pattern, result);
 }
 
 // Stands in front of fontconfig's own function for the whole program (the dynamic linker

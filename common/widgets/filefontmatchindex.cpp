@@ -1,7 +1,17 @@
 // The installed faces by file: see filefontmatchindex.h.
 #include "filefontmatchindex.h"
 
+#include <dlfcn.h>
+
 namespace {
+
+using MatchFunction = FcPattern *(*)(FcConfig *, FcPattern *, FcResult *);
+
+MatchFunction libraryMatch()
+{
+    static const auto function = reinterpret_cast<MatchFunction>(dlsym(RTLD_NEXT, "FcFontMatch"));
+    return function;
+}
 
 const char *fileOf(FcPattern *pattern)
 {
@@ -16,6 +26,22 @@ const char *fileOf(FcPattern *pattern)
 }
 
 } // namespace
+
+bool FileFontMatchIndex::hasLibraryFontMatch()
+{
+    return libraryMatch() != nullptr;
+}
+
+FcPattern *FileFontMatchIndex::libraryFontMatch(FcConfig *config, FcPattern *pattern,
+                                                FcResult *result)
+{
+    const MatchFunction match = libraryMatch();
+    if (!match) {
+        *result = FcResultNoMatch;
+        return nullptr;
+    }
+    return match(config, pattern, result);
+}
 
 FcPattern *FileFontMatchIndex::match(FcConfig *config, FcPattern *pattern)
 {

@@ -13,7 +13,8 @@ public:
     // fontconfig's answer for `pattern` when it names the file of a single installed face
     // (as FcFontMatch would give it, to be destroyed by the caller); null otherwise.
     FcPattern *match(FcConfig *config, FcPattern *pattern);
-    // The library's own FcFontMatch, past the program's.
+    // The library's own FcFontMatch, past the program's, and whether it was found.
+    static bool hasLibraryFontMatch();
     static FcPattern *libraryFontMatch(FcConfig *config, FcPattern *pattern, FcResult *result);
 
 private:
