@@ -47,9 +47,9 @@ QString sourceFont()
     return QFile::exists(fallback) ? fallback : QString();
 }
 
-QString partFolder(const QTemporaryDir &dir, int part)
+QString partFolder(const QString &folder, int part)
 {
-    return dir.filePath(QStringLiteral("fonts%1").arg(part));
+    return QDir(folder).filePath(QStringLiteral("fonts%1").arg(part));
 }
 
 } // namespace
@@ -74,8 +74,11 @@ QString BenchFontSet::error()
 
 bool BenchFontSet::make()
 {
-    if (!m_dir.isValid()) {
-        g_error = QStringLiteral("no temporary folder");
+    m_folder = qEnvironmentVariable("KERNCRAFT_BENCH_FONT_DIR");
+    if (m_folder.isEmpty() && m_temporary.isValid())
+        m_folder = m_temporary.path();
+    if (m_folder.isEmpty() || !QDir().mkpath(m_folder)) {
+        g_error = QStringLiteral("no folder for the font set");
         return false;
     }
     const QString python = pythonWithFontTools();
@@ -90,8 +93,14 @@ bool BenchFontSet::make()
     }
     const QString script = QStringLiteral(KERNCRAFT_BENCH_DIR "/make_font_set.py");
     for (int part = 0; part < kMaxFonts / kStep; ++part) {
+        const QString last =
+            QDir(partFolder(m_folder, part))
+                .filePath(QStringLiteral("bench%1.ttf")
+                              .arg((part + 1) * kStep - 1, 4, 10, QLatin1Char('0')));
+        if (QFile::exists(last))
+            continue;
         const int code =
-            QProcess::execute(python, {script, source, partFolder(m_dir, part),
+            QProcess::execute(python, {script, source, partFolder(m_folder, part),
                                        QString::number(part * kStep), QString::number(kStep)});
         if (code != 0) {
             g_error = QStringLiteral("make_font_set.py failed");
@@ -101,18 +110,23 @@ bool BenchFontSet::make()
     return true;
 }
 
+QString BenchFontSet::filePath(const QString &name) const
+{
+    return QDir(m_folder).filePath(name);
+}
+
 QString BenchFontSet::configFor(int count)
 {
     const int parts = qBound(1, count / kStep, kMaxFonts / kStep);
-    const QString path = m_dir.filePath(QStringLiteral("fonts%1.conf").arg(parts * kStep));
+    const QString path = filePath(QStringLiteral("fonts%1.conf").arg(parts * kStep));
     if (QFile::exists(path))
         return path;
     QString xml = QStringLiteral("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM "
                                  "\"urn:fontconfig:fonts.dtd\">\n<fontconfig>\n");
     for (int part = 0; part < parts; ++part)
-        xml += QStringLiteral("  <dir>%1</dir>\n").arg(partFolder(m_dir, part).toHtmlEscaped());
+        xml += QStringLiteral("  <dir>%1</dir>\n").arg(partFolder(m_folder, part).toHtmlEscaped());
     xml += QStringLiteral("  <cachedir>%1</cachedir>\n")
-               .arg(m_dir.filePath(QStringLiteral("cache")).toHtmlEscaped());
+               .arg(filePath(QStringLiteral("cache")).toHtmlEscaped());
     // The system's matching rules (aliases, substitutions), so that a match costs what it
     // costs on a real machine; the system's font folders are not included.
     xml += QStringLiteral("  <include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n");

@@ -2,6 +2,8 @@
 // see what a machine with thousands of installed fonts costs. The files are made once per
 // benchmark run into a temporary folder (by make_font_set.py with python3-fonttools) and
 // reached only through a private fonts.conf: the user's own fonts are never touched.
+// KERNCRAFT_BENCH_FONT_DIR names a folder to keep the set in between runs instead; parts
+// already made there are not made again.
 #pragma once
 
 #include <QString>
@@ -20,11 +22,13 @@ public:
     QString configFor(int count);
 
     static constexpr int kStep = 500;
-    static constexpr int kMaxFonts = 2000;
+    static constexpr int kMaxFonts = 5000;
 
 private:
     BenchFontSet() = default;
     bool make();
 
-    QTemporaryDir m_dir;
+    QTemporaryDir m_temporary;
+    QString m_folder;
+    QString filePath(const QString &name) const;
 };

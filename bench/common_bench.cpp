@@ -1,6 +1,6 @@
 // Benchmarks of the common library's hot helpers.
-#include "cp1252.h"
-#include "progressstate.h"
+#include "core/progressstate.h"
+#include "encoding/cp1252.h"
 
 #include <QString>
 #include <benchmark/benchmark.h>

@@ -2,23 +2,25 @@
 // and the start-up of the window, with this machine's fonts and with a generated set of
 // thousands of installed fonts.
 #include "benchfontset.h"
-#include "facelisterplatform.h"
-#include "facelisterwindow.h"
-#include "fontlist.h"
-#include "fontlisthtml.h"
-#include "pleasewaitwindow.h"
-#include "previewbuilder.h"
-#include "qtfontcatalog.h"
-#include "richdocument.h"
-#include "richtextedit.h"
+#include "logic/fontlist.h"
+#include "logic/fontlisthtml.h"
+#include "logic/previewbuilder.h"
+#include "richtext/richdocument.h"
+#include "ui/facelisterplatform.h"
+#include "ui/facelisterwindow.h"
+#include "ui/pleasewaitwindow.h"
+#include "ui/previewview.h"
+#include "widgets/fonts/qtfontcatalog.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHash>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QScrollBar>
 #include <QStringList>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
@@ -113,19 +115,6 @@ static void BM_GlyphCoverage(benchmark::State &state)
 }
 BENCHMARK(BM_GlyphCoverage)->Arg(3000)->Unit(benchmark::kMillisecond);
 
-// The same preview built in the on-screen editor the window uses, laid out at the end.
-static void BM_FontPreviewEditor(benchmark::State &state)
-{
-    const QStringList names = syntheticFontNames(int(state.range(0)));
-    for (auto _ : state) {
-        RichTextEdit edit;
-        PreviewBuilder::build(edit, names, 22, true);
-        edit.ensureLayout();
-        benchmark::DoNotOptimize(edit.length());
-    }
-}
-BENCHMARK(BM_FontPreviewEditor)->Arg(3000)->Unit(benchmark::kMillisecond);
-
 static void BM_FontListHtml(benchmark::State &state)
 {
     RichDocument doc;
@@ -135,17 +124,6 @@ static void BM_FontListHtml(benchmark::State &state)
         benchmark::DoNotOptimize(FontListHtml::pageBytes(doc, address));
 }
 BENCHMARK(BM_FontListHtml)->Arg(3000)->Unit(benchmark::kMillisecond);
-
-// The HTML font list read from the on-screen editor, as the print command reads it.
-static void BM_FontListHtmlEditor(benchmark::State &state)
-{
-    RichTextEdit edit;
-    PreviewBuilder::build(edit, syntheticFontNames(int(state.range(0))), 22, true);
-    const QString address = QStringLiteral("https://example.org/download");
-    for (auto _ : state)
-        benchmark::DoNotOptimize(FontListHtml::pageBytes(edit, address));
-}
-BENCHMARK(BM_FontListHtmlEditor)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // Start-up of the real window with this machine's fonts, until the first preview is built.
 // Argument 0 runs the build at once; 1 waits for m_refreshTimer as the program does, so it
@@ -172,7 +150,7 @@ BENCHMARK(BM_FacelisterStartup)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->
 // Notes when the preview first paints with text in it: its first screenful is on screen.
 class FirstPaint : public QObject {
 public:
-    FirstPaint(const QElapsedTimer &clock, RichTextEdit *preview)
+    FirstPaint(const QElapsedTimer &clock, PreviewView *preview)
         : m_clock(clock), m_preview(preview)
     {
         preview->viewport()->installEventFilter(this);
@@ -182,15 +160,14 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && m_elapsed < 0 &&
-            m_preview->document()->characterCount() > 1)
+        if (event->type() == QEvent::Paint && m_elapsed < 0 && m_preview->length() > 0)
             m_elapsed = m_clock.elapsed();
         return false;
     }
 
 private:
     const QElapsedTimer &m_clock;
-    RichTextEdit *m_preview;
+    PreviewView *m_preview;
     qint64 m_elapsed = -1;
 };
 
@@ -220,25 +197,48 @@ private:
     qint64 m_longest = 0;
 };
 
-// Pages through the whole preview as the user would, painting each screen; milliseconds.
-qint64 scrollThrough(RichTextEdit *preview)
+// The resident memory of this process, in kilobytes.
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+struct Paging {
+    qint64 totalMs = 0;
+    int pages = 0;
+};
+
+// Pages through the whole preview as the user would, with Page Down, painting each screen.
+Paging pageThrough(PreviewView *preview)
 {
     QElapsedTimer clock;
     clock.start();
-    QScrollBar *bar = preview->verticalScrollBar();
-    for (int position = 0; position <= bar->maximum(); position += bar->pageStep()) {
-        bar->setValue(position);
+    Paging paging;
+    preview->setFocus();
+    const int last = preview->lineCount() - 1;
+    while (preview->currentLine() < last) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+        QCoreApplication::sendEvent(preview, &press);
         preview->viewport()->repaint();
+        ++paging.pages;
     }
-    return clock.elapsed();
+    paging.totalMs = clock.elapsed();
+    return paging;
 }
 
-// The start-up of a program that sees the generated fonts: as in BM_FacelisterStartup/0,
-// from the font catalog's first look at the installed fonts until the whole preview is in
-// the box and laid out, which is when the build ends; the preview's first paint with text
-// is noted on the way. Run in a process of its own (see below); prints the time to the end
-// and to the first paint, the font count, the longest the bar stood still and the time to
-// page through the finished preview, in milliseconds.
+// The start-up of a program that sees the generated fonts: from the font catalog's first
+// look at the installed fonts until the window is usable, its first screen of the preview
+// drawn, which is when the build ends and the window has painted. Run in a process of its
+// own (see below); prints the time to that point and to the preview's first paint, the font
+// count, the longest the bar stood still, then the time to page through the whole preview,
+// the pages, and the resident memory before and after paging (kilobytes).
 int runFacelisterStartupChild()
 {
     QElapsedTimer clock;
@@ -251,72 +251,117 @@ int runFacelisterStartupChild()
     BarStillness still(clock, window.waitWindow()->findChild<QWidget *>(QStringLiteral("ShapePB")));
     window.TimerRefresh_Timer();
     const qint64 built = clock.elapsed();
-    window.preview()->ensureLayout();
+    // The window paints once the platform says it is on screen, which comes as an event.
+    while (!window.windowHandle()->isExposed() && clock.elapsed() < built + 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // The splitter lays the preview out again after the build showed it, as an event.
+    QCoreApplication::processEvents();
     window.repaint();
     const qint64 total = clock.elapsed();
-    std::printf("%lld %lld %d %lld %lld\n", static_cast<long long>(total),
+    const long before = residentKb();
+    const Paging paging = pageThrough(window.preview());
+    const long after = residentKb();
+    std::printf("%lld %lld %d %lld %lld %d %ld %ld\n", static_cast<long long>(total),
                 static_cast<long long>(firstPaint.elapsed()), real.fonts.count(),
                 static_cast<long long>(still.longestAt(built)),
-                static_cast<long long>(scrollThrough(window.preview())));
+                static_cast<long long>(paging.totalMs), paging.pages, before, after);
     return 0;
 }
+
+namespace {
+
+// One start-up in a process of its own that sees `fonts` generated fonts; the fields it
+// printed, or none when it failed.
+QList<double> runStartupChild(int fonts)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("FONTCONFIG_FILE"), BenchFontSet::shared()->configFor(fonts));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--facelister-startup-child")});
+    if (!child.waitForFinished(600000) || child.exitCode() != 0)
+        return {};
+    QList<double> fields;
+    for (const QByteArray &field : child.readAllStandardOutput().trimmed().split(' '))
+        fields.append(field.toDouble());
+    return fields.size() == 8 ? fields : QList<double>{};
+}
+
+} // namespace
 
 // Qt reads the installed fonts once per process, so every run starts a process of its own
 // with FONTCONFIG_FILE pointing at the generated set; the first run, not timed, fills the
 // set's fontconfig cache as fc-cache would have done on a real machine.
 static void BM_FacelisterStartupFonts(benchmark::State &state)
 {
-    BenchFontSet *set = BenchFontSet::shared();
-    if (!set) {
+    if (!BenchFontSet::shared()) {
         state.SkipWithError(BenchFontSet::error().toStdString().c_str());
         return;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("FONTCONFIG_FILE"), set->configFor(int(state.range(0))));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    int fontCount = 0;
-    double firstScreen = 0;
-    double longestStill = 0;
-    double scroll = 0;
-    auto runChild = [&environment, &fontCount, &firstScreen, &longestStill, &scroll]() -> double {
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--facelister-startup-child")});
-        if (!child.waitForFinished(600000) || child.exitCode() != 0)
-            return -1;
-        const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
-        firstScreen = fields.value(1).toDouble();
-        fontCount = fields.value(2).toInt();
-        longestStill = std::max(longestStill, fields.value(3).toDouble());
-        scroll = fields.value(4).toDouble();
-        return fields.value(0).toDouble() / 1000.0;
-    };
-    if (runChild() < 0) {
+    const int fonts = int(state.range(0));
+    if (runStartupChild(fonts).isEmpty()) {
         state.SkipWithError("the start-up process failed");
         return;
     }
-    longestStill = 0;
+    QList<double> fields;
+    double longestStill = 0;
     for (auto _ : state) {
-        const double seconds = runChild();
-        if (seconds < 0) {
+        fields = runStartupChild(fonts);
+        if (fields.isEmpty()) {
             state.SkipWithError("the start-up process failed");
             return;
         }
-        state.SetIterationTime(seconds);
+        longestStill = std::max(longestStill, fields.at(3));
+        state.SetIterationTime(fields.at(0) / 1000.0);
     }
-    state.counters["fonts"] = fontCount;
-    // Milliseconds until the first screenful of the preview was shown (the last run).
-    state.counters["first_screen_ms"] = firstScreen;
+    state.counters["fonts"] = fields.at(2);
+    // Milliseconds until the preview first painted its first screen (the last run).
+    state.counters["first_screen_ms"] = fields.at(1);
     // The longest the please-wait window's bar stood still during a build (any run).
     state.counters["longest_still_ms"] = longestStill;
-    // Paging through the whole preview afterwards, screen by screen (the last run; not
-    // part of the time).
-    state.counters["scroll_through_ms"] = scroll;
 }
 BENCHMARK(BM_FacelisterStartupFonts)
     ->Arg(500)
     ->Arg(2000)
+    ->Arg(5000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// Paging through the whole preview with Page Down after start-up, each screen painted: the
+// time is the mean per screen; the counters give the screens and how much the resident
+// memory grew meanwhile.
+static void BM_FacelisterPageDown(benchmark::State &state)
+{
+    if (!BenchFontSet::shared()) {
+        state.SkipWithError(BenchFontSet::error().toStdString().c_str());
+        return;
+    }
+    const int fonts = int(state.range(0));
+    if (runStartupChild(fonts).isEmpty()) {
+        state.SkipWithError("the start-up process failed");
+        return;
+    }
+    QList<double> fields;
+    double growth = 0;
+    for (auto _ : state) {
+        fields = runStartupChild(fonts);
+        if (fields.isEmpty() || fields.at(5) <= 0) {
+            state.SkipWithError("the paging process failed");
+            return;
+        }
+        growth = std::max(growth, (fields.at(7) - fields.at(6)) / 1024.0);
+        state.SetIterationTime(fields.at(4) / fields.at(5) / 1000.0);
+    }
+    state.counters["fonts"] = fields.at(2);
+    state.counters["pages"] = fields.at(5);
+    // Megabytes the resident memory grew while paging through all of it (largest of the runs).
+    state.counters["rss_growth_mb"] = growth;
+}
+BENCHMARK(BM_FacelisterPageDown)
+    ->Arg(5000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);

@@ -1,9 +1,9 @@
 // Benchmark of Glintwork's batch run: settings file in, RTF file out, without the process
 // start (the fonts come from a fixed list rather than the platform).
-#include "batchrun.h"
-#include "effectsettings.h"
-#include "fontcatalog.h"
-#include "settingsfile.h"
+#include "batch/batchrun.h"
+#include "fonts/fontcatalog.h"
+#include "settings/effectsettings.h"
+#include "settings/settingsfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -44,9 +44,16 @@ static void BM_BatchRefresh(benchmark::State &state)
     EffectSettings s; // the defaults: random sizes, colours, positions, bold and italic
     s.setFonts(names);
     s.fontSelected.fill(true);
-    SaveSettings(dir.path(), s);
-    const BatchJob job{SettingsFile::path(dir.path()), proseBytes(state.range(0)),
-                       QDir(dir.path()).filePath(QStringLiteral("out.rtf")), 7};
+    if (!SettingsFile::save(dir.path(), s).ok) {
+        state.SkipWithError("the settings file could not be written");
+        return;
+    }
+    const BatchJob job{SettingsFile::path(dir.path()),
+                       proseBytes(state.range(0)),
+                       QDir(dir.path()).filePath(QStringLiteral("out.rtf")),
+                       7,
+                       {},
+                       {}};
     const BatchRun batch(fonts);
     for (auto _ : state) {
         const BatchResult result = batch.run(job);
@@ -54,4 +61,4 @@ static void BM_BatchRefresh(benchmark::State &state)
             state.SkipWithError(result.error.toStdString().c_str());
     }
 }
-BENCHMARK(BM_BatchRefresh)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchRefresh)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);

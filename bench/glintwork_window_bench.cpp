@@ -1,16 +1,14 @@
 // Benchmarks through the real Glintwork window (offscreen): the Refresh, where the engine
 // formats on the in-memory document and the window shows the result once, and the start-up.
-#include "busypointer.h"
-#include "clipboardservice.h"
-#include "filelocations.h"
-#include "fontcatalog.h"
-#include "glintworkwindow.h"
-#include "messageservice.h"
-#include "randomsource.h"
-#include "richtextbox.h"
-#include "settingsfile.h"
-#include "shellservice.h"
-#include "textfile.h"
+#include "benchservices.h"
+#include "core/randomsource.h"
+#include "files/filelocations.h"
+#include "files/textfile.h"
+#include "fonts/fontcatalog.h"
+#include "platform/messageservice.h"
+#include "richtext/richtextbox.h"
+#include "settings/settingsfile.h"
+#include "ui/glintworkwindow.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
@@ -58,32 +56,6 @@ public:
     void beep() override {}
 };
 
-class BenchClipboard : public ClipboardService {
-public:
-    void clear() override {}
-    void setText(const QString &) override {}
-    QString text() const override { return {}; }
-    bool hasText() const override { return false; }
-    void setRtf(const QByteArray &) override {}
-    void setRtfAndText(const QByteArray &, const QString &) override {}
-    QByteArray rtf() const override { return {}; }
-    bool hasRtf() const override { return false; }
-    void setRich(const QByteArray &, const QString &, const QString &) override {}
-    QString html() const override { return {}; }
-    bool hasHtml() const override { return false; }
-};
-
-class BenchShell : public ShellService {
-public:
-    bool openAddress(const QString &) override { return true; }
-    bool openDocument(const QString &, const QString &) override { return true; }
-};
-
-class BenchBusy : public BusyPointer {
-public:
-    void setBusy(bool, Scope) override {}
-};
-
 class BenchFolders : public FileLocations {
 public:
     QString programFolder() const override { return m_dir.path(); }
@@ -113,9 +85,9 @@ QString prose(qsizetype n)
 struct BenchWorld {
     BenchFonts fonts;
     BenchMessages messages;
-    BenchClipboard clipboard;
-    BenchShell shell;
-    BenchBusy busy;
+    NullClipboard clipboard;
+    NullShell shell;
+    NullBusy busy;
     BenchFolders folders;
     RandomSource random{1234};
 
@@ -165,7 +137,10 @@ static void BM_LoadSettingsLongLine(benchmark::State &state)
         return;
     }
     lines[textLine] = QString(state.range(0), u'x');
-    TextFile::writeLines(file, lines);
+    if (!TextFile::writeLines(file, lines).ok) {
+        state.SkipWithError("the settings file could not be written");
+        return;
+    }
     for (auto _ : state) {
         GlintworkWindow window(services);
         window.show();

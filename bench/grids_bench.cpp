@@ -1,12 +1,14 @@
 // Benchmarks of Glyphmatch's page and Charboard's font fitting (the work behind a Print and
 // behind every key release in the font list), and the Unicode equivalents of a symbol font.
-#include "flexgrid.h"
-#include "fontfitter.h"
-#include "fontglyphnames.h"
-#include "glyphpage.h"
-#include "gridfittarget.h"
-#include "keyboardtable.h"
-#include "symbolequivalents.h"
+#include "fonts/symbolequivalents.h"
+#include "logic/fontfitter.h"
+#include "logic/glyphpage.h"
+#include "logic/keyboardtable.h"
+#include "ui/gridfittarget.h"
+#include "widgets/fonts/fontglyphnames.h"
+#include "widgets/grid/flexgrid.h"
+
+#include <QFontDatabase>
 
 #include <benchmark/benchmark.h>
 
@@ -56,3 +58,24 @@ static void BM_SymbolEquivalents(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SymbolEquivalents)->Unit(benchmark::kMicrosecond);
+
+// What deciding whether a font is symbol-encoded costs per installed family (the answer is kept
+// for the run): its file found, its character maps and glyph names read and weighed.
+static void BM_SymbolFontByGlyphNames(benchmark::State &state)
+{
+    const QStringList families = QFontDatabase::families();
+    for (auto _ : state) {
+        int symbols = 0;
+        for (const QString &family : families) {
+            const FontGlyphNames::SymbolClues clues =
+                FontGlyphNames::symbolClues(FontGlyphNames::faceOf(family));
+            symbols += clues.symbolMap || SymbolEquivalents::namesSaySymbol(clues.names) ? 1 : 0;
+        }
+        benchmark::DoNotOptimize(symbols);
+    }
+    state.counters["families"] = double(families.size());
+    state.counters["perFamily"] =
+        benchmark::Counter(double(families.size()), benchmark::Counter::kIsIterationInvariantRate |
+                                                        benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_SymbolFontByGlyphNames)->Unit(benchmark::kMillisecond);

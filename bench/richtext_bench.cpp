@@ -1,8 +1,8 @@
 // The rich-text component's speed: RTF writing and reading, formatting one character at a
 // time, and loading the editor widget. Every character differs from its neighbours in
 // face (14 faces), size, colour, bold, italic and offset: the formatter's worst case.
-#include "richdocument.h"
-#include "richtextedit.h"
+#include "richtext/richdocument.h"
+#include "widgets/richtext/richtextedit.h"
 
 #include <benchmark/benchmark.h>
 

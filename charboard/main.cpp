@@ -1,20 +1,18 @@
 // Charboard: starts the application and shows the main window.
-#include "charboardwindow.h"
-#include "filelocations.h"
-#include "programidentity.h"
-#include "qtbusypointer.h"
-#include "qtclipboard.h"
-#include "qtfontcatalog.h"
-#include "qtshell.h"
+#include "files/filelocations.h"
+#include "ui/charboardwindow.h"
+#include "widgets/fonts/qtfontcatalog.h"
+#include "widgets/platform/programidentity.h"
+#include "widgets/platform/qtbusypointer.h"
+#include "widgets/platform/qtclipboard.h"
+#include "widgets/platform/qtshell.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Charboard"));
-    QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
-    ProgramIdentity::apply(QStringLiteral("charboard"));
+    ProgramIdentity::start(QStringLiteral("Charboard"));
     QtFontCatalog fonts;
     QtClipboard clipboard;
     QtShell shell;

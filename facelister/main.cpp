@@ -1,8 +1,7 @@
 // Facelister: starts the application, shows the main window and runs its start-up.
-#include "facelisterplatform.h"
-#include "facelisterwindow.h"
-#include "programidentity.h"
-#include "rtfwriter.h"
+#include "ui/facelisterplatform.h"
+#include "ui/facelisterwindow.h"
+#include "widgets/platform/programidentity.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -10,15 +9,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Facelister"));
-    QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
-    ProgramIdentity::apply(QStringLiteral("facelister"));
+    ProgramIdentity::start(QStringLiteral("Facelister"));
 
     FacelisterPlatform platform;
-    // Saved and copied RTF marks the installed symbol fonts as such.
-    RtfWriter::setSymbolFaces(platform.fonts.symbolFontNames());
     FacelisterWindow window(platform.services());
     platform.messages.setParent(&window);
+    platform.printer.setParent(&window);
     platform.busy.setWindow(&window);
     platform.saveDialog.setParent(&window);
     window.show();

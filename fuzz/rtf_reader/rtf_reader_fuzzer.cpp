@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the rich-text document as RTF, whole and as a pasted selection.
 // Besides crashes, hangs and leaks the sanitizers catch, it checks that what the reader
 // made of the input is stable: writing it and reading it back gives the same document.
-#include "richdocument.h"
+#include "richtext/richdocument.h"
 
 #include <cstdint>
 #include <cstdlib>

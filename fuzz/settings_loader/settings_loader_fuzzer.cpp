@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings loader: every file must either load into a
 // record that keeps its invariants or be refused, never crash or hang.
-#include "colourlabels.h"
-#include "settingsfile.h"
+#include "settings/colourlabels.h"
+#include "settings/settingsfile.h"
 
 #include <cstdlib>
 
@@ -18,18 +18,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         names << QString::number(i);
     s.setFonts(names);
     loaded->applyTo(s);
-    if (s.sizes < 0 || s.sizes > 6 || s.cap < 0 || s.cap > 5 || s.oc < 0 || s.oc > 4 || s.pos < 0 ||
-        s.pos > 2 || s.comboPC < 0 || s.comboPC > 13 ||
+    if (s.sizeEffect < 0 || s.sizeEffect > 6 || s.capitalisation < 0 || s.capitalisation > 5 ||
+        s.colouring < 0 || s.colouring > 4 || s.characterPosition < 0 || s.characterPosition > 2 ||
+        s.predefinedScheme < 0 || s.predefinedScheme > 13 ||
         s.selectedFontCount() > EffectSettings::kMaxSelectedFonts ||
         s.fontSelected.size() != s.fonts.size())
         std::abort();
-    for (const ColourLabel &label : s.cl) {
+    for (const ColourLabel &label : s.alternateColours) {
         if (label.colour < 0 || label.colour > 0xFFFFFF)
             std::abort();
     }
     // The exclusion rule and a save must cope with whatever was loaded.
-    ColourLabels::restoreUpTo(s.cl, 8);
-    ColourLabels::rightClick(s.cb, 2, ColourLabels::Row::Blend);
+    ColourLabels::restoreUpTo(s.alternateColours, 8);
+    ColourLabels::rightClick(s.blendColours, 2, ColourLabels::Row::Blend);
     // 59 fixed lines (the text counts as one), one per font, and the trailer: its marker
     // and one name per font.
     const QStringList lines = SettingsFile::lines(s);

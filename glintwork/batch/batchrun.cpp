@@ -1,20 +1,20 @@
 // The batch run: see batchrun.h.
-#include "batchrun.h"
+#include "batch/batchrun.h"
 
-#include "buildinfo.h"
-#include "fontcatalog.h"
-#include "formatter.h"
-#include "htmlwriter.h"
-#include "modeswitch.h"
-#include "progressstate.h"
-#include "publisher.h"
-#include "randomsource.h"
-#include "recentcolours.h"
-#include "richdocument.h"
-#include "rtfwriter.h"
-#include "settingsfile.h"
-#include "startup.h"
-#include "textfile.h"
+#include "core/buildinfo.h"
+#include "core/progressstate.h"
+#include "core/publisher.h"
+#include "core/randomsource.h"
+#include "effects/formatter.h"
+#include "effects/htmlwriter.h"
+#include "effects/recentcolours.h"
+#include "files/textfile.h"
+#include "fonts/fontcatalog.h"
+#include "richtext/richdocument.h"
+#include "richtext/rtfwriter.h"
+#include "settings/modeswitch.h"
+#include "settings/settingsfile.h"
+#include "settings/startup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -81,29 +81,81 @@ BatchResult BatchRun::inputFailure(const QString &name, const QString &reason)
                    QStringLiteral("cannot read the input \"%1\": %2").arg(shown(name), reason));
 }
 
-QByteArray BatchRun::render(const BatchJob &job, BatchResult &result) const
+BatchResult BatchRun::readInput(const QString &path, int standardInput, BatchJob &job)
+{
+    job.inputPath = path;
+    const bool fromStandardInput = path == QLatin1String("-");
+    const ReadResult read = fromStandardInput ? TextFile::readBounded(standardInput, kMaxInputBytes)
+                                              : TextFile::readBounded(path, kMaxInputBytes);
+    if (read.tooLong)
+        return failure(InputUnreadable, QStringLiteral("the input \"%1\" is longer than %2 "
+                                                       "characters")
+                                            .arg(shown(path))
+                                            .arg(kMaxCharacters));
+    if (!read.bytes)
+        return inputFailure(path, read.error);
+    job.input = *read.bytes;
+    job.inputIdentity =
+        fromStandardInput ? FileIdentity::ofHandle(standardInput) : FileIdentity::ofPath(path);
+    return {};
+}
+
+BatchResult BatchRun::ownFileFailure(const BatchJob &job)
+{
+    const QString output = shown(job.outputPath);
+    if (FileIdentity::sameFile(job.outputPath, job.settingsPath))
+        return failure(OwnFile, QStringLiteral("the output \"%1\" is the settings file \"%2\", "
+                                               "which is never written")
+                                    .arg(output, shown(job.settingsPath)));
+    const auto out = FileIdentity::ofPath(job.outputPath);
+    const bool isInput = job.inputIdentity ? out && *out == *job.inputIdentity
+                                           : FileIdentity::sameFile(job.outputPath, job.inputPath);
+    if (isInput && !job.inputPath.isEmpty())
+        return failure(OwnFile, QStringLiteral("the output \"%1\" is the input \"%2\", "
+                                               "which is never written")
+                                    .arg(output, shown(job.inputPath)));
+    return {};
+}
+
+std::optional<RichDocument> BatchRun::format(const BatchJob &job, BatchResult &result) const
 {
     result = {};
     const HtmlWriter::SaveKind kind = HtmlWriter::saveKind(job.outputPath);
-    if (kind == HtmlWriter::SaveKind::Other) {
+    if (kind == HtmlWriter::SaveKind::Other && !isPdf(job.outputPath)) {
         result = failure(UnknownExtension,
-                         QStringLiteral("the output \"%1\" must end in .rtf, .htm or .html")
+                         QStringLiteral("the output \"%1\" must end in .rtf, .htm, .html or .pdf")
                              .arg(shown(job.outputPath)));
         return {};
     }
     const QString settingsName = shown(job.settingsPath);
-    if (!QFileInfo(job.settingsPath).isFile()) {
-        result =
-            failure(SettingsUnreadable,
-                    QStringLiteral("the settings file \"%1\" does not exist").arg(settingsName));
-        return {};
-    }
-    const auto bytes = TextFile::readAll(job.settingsPath);
-    if (!bytes) {
+    const QFileInfo settingsInfo(job.settingsPath);
+    QString problem;
+    if (settingsInfo.isDir())
+        problem = QStringLiteral("is a folder");
+    else if (settingsInfo.exists() && !settingsInfo.isFile())
+        problem = QStringLiteral("is not an ordinary file");
+    else if (!settingsInfo.exists())
+        problem = QStringLiteral("does not exist");
+    if (!problem.isEmpty()) {
         result = failure(SettingsUnreadable,
-                         QStringLiteral("cannot read the settings file \"%1\"").arg(settingsName));
+                         QStringLiteral("the settings file \"%1\" %2").arg(settingsName, problem));
         return {};
     }
+    const ReadResult read = TextFile::readBounded(job.settingsPath, kMaxSettingsBytes);
+    if (read.tooLong) {
+        result = failure(SettingsUnreadable,
+                         QStringLiteral("the settings file \"%1\" is longer than %2 bytes")
+                             .arg(settingsName)
+                             .arg(kMaxSettingsBytes));
+        return {};
+    }
+    if (!read.bytes) {
+        result = failure(SettingsUnreadable, QStringLiteral("cannot read the settings file "
+                                                            "\"%1\": %2")
+                                                 .arg(settingsName, read.error));
+        return {};
+    }
+    const QByteArray *bytes = &*read.bytes;
     ProgressState progress;
     ModeSwitch modes(m_fonts, progress);
     const auto loaded =
@@ -126,36 +178,67 @@ QByteArray BatchRun::render(const BatchJob &job, BatchResult &result) const
         }
         s.text = *text;
     }
+    if (s.text.size() > kMaxCharacters) {
+        result = failure(
+            job.input ? InputUnreadable : SettingsDamaged,
+            QStringLiteral("the text to format is longer than %1 characters").arg(kMaxCharacters));
+        return {};
+    }
     if (s.text.isEmpty()) {
         result = failure(EmptyText, QStringLiteral("the text to format is empty"));
         return {};
     }
 
-    RandomSource random(job.seed.value_or(RandomSource::timeSeed()));
-    RecentColours recent;
-    Formatter formatter(random, recent, progress);
-    formatter.setSymbolFonts(m_fonts.symbolFontNames());
-    // The file marks the installed symbol fonts as such, as the window's Save As does.
-    RtfWriter::setSymbolFaces(m_fonts.symbolFontNames());
     RichDocument document;
-    formatter.refresh(s, s.outputMode, document, host);
-    if (kind == HtmlWriter::SaveKind::Rtf)
-        return document.rtf() + QByteArrayLiteral("\r\n");
-    // Save As asks for a title and offers the file's name; the batch takes that offer.
-    return HtmlWriter::fileBytes(document, QFileInfo(job.outputPath).fileName(), commentAddress());
+    {
+        // The formatter's tables (a size and a colour per character) and the text go
+        // before the file's bytes are made: a long text keeps only the document then.
+        RandomSource random(job.seed.value_or(RandomSource::timeSeed()));
+        RecentColours recent;
+        Formatter formatter(random, recent, progress);
+        formatter.setSymbolFonts(m_fonts.symbolFontNames());
+        formatter.setFontCatalog(&m_fonts);
+        formatter.refresh(s, s.outputMode, document, host);
+        s = EffectSettings();
+    }
+    return document;
+}
+
+bool BatchRun::isPdf(const QString &outputPath) const
+{
+    return m_pdfWriter && outputPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
 }
 
 BatchResult BatchRun::run(const BatchJob &job) const
 {
-    BatchResult result;
-    const QByteArray bytes = render(job, result);
+    BatchResult result = ownFileFailure(job);
+    if (!result.ok())
+        return result;
+    const std::optional<RichDocument> document = format(job, result);
     if (!result.ok())
         return result;
     WriteResult written;
-    if (QFileInfo(job.outputPath).isDir())
+    if (QFileInfo(job.outputPath).isDir()) {
         written = {false, QStringLiteral("A folder has that name.")};
-    else
-        written = TextFile::writeAtomically(job.outputPath, bytes);
+    } else if (isPdf(job.outputPath)) {
+        written = TextFile::writeAtomically(
+            job.outputPath,
+            m_pdfWriter({QFileInfo(job.outputPath).completeBaseName(), document->runs(), {}}));
+    } else if (HtmlWriter::saveKind(job.outputPath) == HtmlWriter::SaveKind::Rtf) {
+        // The RTF of a long text goes to the file a part at a time, never whole in memory.
+        written = TextFile::writeAtomically(job.outputPath, [&document](const auto &write) {
+            const auto runs = [&document](const RtfWriter::RunVisitor &visit) {
+                document->forEachRun(0, document->length(), true, visit);
+            };
+            return RtfWriter::write(runs, write, kRtfPartSize, document->symbolFaces()) &&
+                   write(QByteArrayLiteral("\r\n"));
+        });
+    } else {
+        // Save As asks for a title and offers the file's name; the batch takes that offer.
+        written = TextFile::writeAtomically(
+            job.outputPath, HtmlWriter::fileBytes(*document, QFileInfo(job.outputPath).fileName(),
+                                                  commentAddress()));
+    }
     if (!written.ok)
         return failure(OutputUnwritable, QStringLiteral("cannot write the output \"%1\": %2")
                                              .arg(shown(job.outputPath), written.error));

@@ -1,7 +1,7 @@
 // Glintwork's command line: see commandline.h.
-#include "commandline.h"
+#include "batch/commandline.h"
 
-#include "publisher.h"
+#include "core/publisher.h"
 
 #include <QCommandLineParser>
 
@@ -79,7 +79,8 @@ QString CommandLine::helpText()
 {
     return QStringLiteral(
         "Usage: glintwork [--seed N]\n"
-        "       glintwork --batch --settings FILE [--input TEXT_FILE|-] --output OUT.rtf|OUT.htm "
+        "       glintwork --batch --settings FILE [--input TEXT_FILE|-] --output "
+        "OUT.rtf|OUT.htm|OUT.pdf "
         "[--seed N]\n"
         "\n"
         "Turns plain text into decorated rich text. Without --batch, opens the window.\n"
@@ -87,18 +88,22 @@ QString CommandLine::helpText()
         "  --batch          format without a window, write the output file and exit\n"
         "  --settings FILE  the settings to use, as the window saves them (never written)\n"
         "  --input FILE     the text to format, UTF-8; - reads standard input; without it,\n"
-        "                   the text stored in the settings file\n"
+        "                   the text stored in the settings file. At most 12000000\n"
+        "                   characters (line breaks count two); a longer input is refused\n"
         "  --output FILE    the file to write: .rtf for rich text, .htm or .html for a web\n"
-        "                   page, in the output mode of the settings\n"
+        "                   page, .pdf for a PDF document, in the output mode of the settings\n"
         "  --seed N         repeat the random choices: the same settings, text, fonts and\n"
         "                   seed give the same output (N from 0 to 4294967295)\n"
         "  -h, --help       show this help and exit\n"
         "  -v, --version    show the version and exit\n"
         "\n"
-        "Exit status: 0 on success, 2 for a wrong command line, 3 when the settings file\n"
-        "cannot be read, 4 when it is damaged, 5 when the input cannot be read, 6 for an\n"
-        "empty text, 7 for an output name that is neither .rtf nor .htm, 8 when the output\n"
-        "cannot be written.\n");
+        "The output is never the settings file or the input, whatever the names or links.\n"
+        "\n"
+        "Exit status: 0 on success, 1 when the help or version cannot be written, 2 for a\n"
+        "wrong command line or an output that is the settings file or the input, 3 when the\n"
+        "settings file cannot be read, 4 when it is damaged, 5 when the input cannot be read\n"
+        "or is too long, 6 for an empty text, 7 for an output name that is not .rtf, .htm\n"
+        "or .pdf, 8 when the output cannot be written.\n");
 }
 
 QString CommandLine::versionText()

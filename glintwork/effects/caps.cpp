@@ -1,8 +1,9 @@
 // Capitalisation: see caps.h.
-#include "caps.h"
+#include "effects/caps.h"
 
-#include "effectsettings.h"
-#include "randomsource.h"
+#include "core/randomsource.h"
+#include "effects/textunits.h"
+#include "settings/effectsettings.h"
 
 bool isSeparator(QChar c)
 {
@@ -31,35 +32,53 @@ bool isSeparator(QChar c)
     }
 }
 
-QString Caps(const QString &text, int cap, RandomSource &random)
+namespace {
+
+// One user-perceived character in upper or lower case. A change that would alter its
+// length ("ß" to "SS") is made character by character instead, so the text keeps its
+// length; the cluster as a whole reaches letters outside the first plane.
+void changeCase(QString &out, const QString &text, const TextUnits::Span &span, bool upper)
 {
-    QString out = text;
-    const qsizetype n = text.size();
-    switch (cap) {
-    case EffectSettings::CapNone:
-        return text;
-    case EffectSettings::CapRandom:
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = random.next() > 0.5f ? text[i].toUpper() : text[i].toLower();
-        return out;
-    case EffectSettings::CapUpper:
-        // Per character, not QString::toUpper: "ß" must stay one character.
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = text[i].toUpper();
-        return out;
-    case EffectSettings::CapLower:
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = text[i].toLower();
-        return out;
-    case EffectSettings::CapAlternate:
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = i % 2 == 0 ? text[i].toUpper() : text[i].toLower();
-        return out;
-    case EffectSettings::CapFirstLetters:
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = (i == 0 || isSeparator(text[i - 1])) ? text[i].toUpper() : text[i].toLower();
-        return out;
-    default:
-        return {};
+    const QString part = text.mid(span.start, span.length);
+    QString changed = upper ? part.toUpper() : part.toLower();
+    if (changed.size() != part.size()) {
+        changed = part;
+        for (QChar &c : changed)
+            c = upper ? c.toUpper() : c.toLower();
     }
+    out.replace(span.start, span.length, changed);
+}
+
+} // namespace
+
+QString capitalise(const QString &text, int cap, RandomSource &random)
+{
+    if (cap == EffectSettings::CaseNone)
+        return text;
+    if (cap < EffectSettings::CaseNone || cap > EffectSettings::CaseAlternate)
+        return {};
+    QString out = text;
+    const QList<TextUnits::Span> clusters = TextUnits::clusters(text);
+    for (qsizetype k = 0; k < clusters.size(); ++k) {
+        const TextUnits::Span &span = clusters[k];
+        bool upper = false;
+        switch (cap) {
+        case EffectSettings::CaseRandom:
+            upper = random.next() > 0.5f;
+            break;
+        case EffectSettings::CaseUpper:
+            upper = true;
+            break;
+        case EffectSettings::CaseAlternate:
+            upper = k % 2 == 0;
+            break;
+        case EffectSettings::CaseFirstLetters:
+            upper = span.start == 0 || isSeparator(text[span.start - 1]);
+            break;
+        default:
+            break;
+        }
+        changeCase(out, text, span, upper);
+    }
+    return out;
 }

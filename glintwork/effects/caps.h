@@ -1,5 +1,5 @@
 // `Caps`: the capitalisation effect, applied to the whole input text. Case changes one
-// character at a time, so the result always has the length of the input.
+// user-perceived character at a time, so the result always has the length of the input.
 #pragma once
 
 #include <QString>
@@ -10,4 +10,4 @@ class RandomSource;
 bool isSeparator(QChar c);
 
 // `cap` is the index of the selected `Cap` option; any other value gives "".
-QString Caps(const QString &text, int cap, RandomSource &random);
+QString capitalise(const QString &text, int cap, RandomSource &random);

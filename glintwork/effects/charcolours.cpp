@@ -1,10 +1,10 @@
 // Colour assignment: see charcolours.h.
-#include "charcolours.h"
+#include "effects/charcolours.h"
 
-#include "colourlabels.h"
-#include "colours.h"
-#include "numbers.h"
-#include "randomsource.h"
+#include "core/numbers.h"
+#include "core/randomsource.h"
+#include "effects/colours.h"
+#include "settings/colourlabels.h"
 
 #include <cmath>
 
@@ -40,9 +40,9 @@ qint32 blueShade(RandomSource &random)
 
 } // namespace
 
-int blendLength(const QString &textBL)
+int blendLength(double blendLength)
 {
-    const auto l = Numbers::toInt16(Numbers::intPart(Numbers::val(textBL)));
+    const auto l = Numbers::toInt16(Numbers::intPart(blendLength));
     int length = l ? int(*l) : 0;
     if (length == 0)
         length = 5;
@@ -53,14 +53,15 @@ int blendLength(const QString &textBL)
 
 QList<qint32> blendPalette(const EffectSettings &s, int length)
 {
-    const int m = ColourLabels::inUseCount(s.cb);
+    const int m = ColourLabels::inUseCount(s.blendColours);
     QList<qint32> palette;
     palette.reserve(1 + (m - 1) * length);
-    palette.append(s.cb[0].colour);
+    palette.append(s.blendColours[0].colour);
     for (int j = 0; j <= m - 2; ++j) {
         for (int step = 1; step <= length - 1; ++step)
-            palette.append(blendColour(s.cb[j].colour, s.cb[j + 1].colour, double(step) / length));
-        palette.append(s.cb[j + 1].colour);
+            palette.append(blendColour(s.blendColours[j].colour, s.blendColours[j + 1].colour,
+                                       double(step) / length));
+        palette.append(s.blendColours[j + 1].colour);
     }
     return palette;
 }
@@ -118,26 +119,26 @@ qint32 schemeColour(int scheme, qsizetype i, RandomSource &random)
 QList<qint32> AssignCharColours(EffectSettings &s, qsizetype n, RandomSource &random)
 {
     QList<qint32> colours(qMax<qsizetype>(n, 0), 0);
-    switch (s.oc) {
-    case EffectSettings::OCAlternate: {
-        const int m = ColourLabels::inUseCount(s.cl);
+    switch (s.colouring) {
+    case EffectSettings::ColourAlternate: {
+        const int m = ColourLabels::inUseCount(s.alternateColours);
         for (qsizetype i = 0; i < n; ++i) {
-            const int k = s.checkRandom ? random.below(m) : int(i % m);
-            colours[i] = s.cl[k].colour;
+            const int k = s.randomAlternateColours ? random.below(m) : int(i % m);
+            colours[i] = s.alternateColours[k].colour;
         }
         break;
     }
-    case EffectSettings::OCBlend: {
-        const int length = CharColours::blendLength(s.textBL);
-        s.textBL = QString::number(length);
+    case EffectSettings::ColourBlend: {
+        const int length = CharColours::blendLength(s.blendLength);
+        s.blendLength = length;
         const QList<qint32> palette = CharColours::blendPalette(s, length);
         for (qsizetype i = 0; i < n; ++i)
             colours[i] = palette[i % palette.size()];
         break;
     }
-    case EffectSettings::OCPredefined:
+    case EffectSettings::ColourPredefined:
         for (qsizetype i = 0; i < n; ++i)
-            colours[i] = CharColours::schemeColour(s.comboPC, i, random);
+            colours[i] = CharColours::schemeColour(s.predefinedScheme, i, random);
         break;
     default:
         break;

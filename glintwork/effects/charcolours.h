@@ -2,7 +2,7 @@
 // blend and predefined colouring options (the other two options leave all black).
 #pragma once
 
-#include "effectsettings.h"
+#include "settings/effectsettings.h"
 
 #include <QList>
 
@@ -12,7 +12,7 @@ namespace CharColours {
 
 // The blend length of `TextBL`: Int of its value as a 16-bit number, 0 (or no number, or
 // a value that does not fit) becomes 5, below 1 becomes 1.
-int blendLength(const QString &textBL);
+int blendLength(double blendLength);
 
 // The blend palette from the swatches in use, each followed by L - 1 steps towards the
 // next.
@@ -23,6 +23,6 @@ qint32 schemeColour(int scheme, qsizetype i, RandomSource &random);
 
 } // namespace CharColours
 
-// n entries; writes the normalised blend length back into `settings.textBL` for the blend
+// n entries; writes the normalised blend length back into `settings.blendLength` for the blend
 // option.
 QList<qint32> AssignCharColours(EffectSettings &settings, qsizetype n, RandomSource &random);

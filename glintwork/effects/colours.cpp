@@ -1,5 +1,5 @@
 // The colour procedures: see colours.h.
-#include "colours.h"
+#include "effects/colours.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -50,7 +50,7 @@ int colourDistance(qint32 c1, qint32 c2)
            std::abs(blue(c1) - blue(c2));
 }
 
-qint32 nearestWindowsColour(qint32 c1, bool xWC)
+qint32 nearestWindowsColour(qint32 c1, bool excludeGreys)
 {
     struct Candidate {
         qint32 colour;
@@ -76,7 +76,7 @@ qint32 nearestWindowsColour(qint32 c1, bool xWC)
     int best = 1024;
     qint32 result = 0;
     for (const Candidate &c : kSearch) {
-        if (xWC && c.grey)
+        if (excludeGreys && c.grey)
             continue;
         const int d = colourDistance(c1, c.colour) * c.weight;
         if (d < best) {

@@ -2,7 +2,7 @@
 // here are pure; the random ones take the program's random source.
 #pragma once
 
-#include "bgrcolour.h"
+#include "core/bgrcolour.h"
 
 #include <QString>
 #include <array>
@@ -43,8 +43,8 @@ const std::array<QString, 14> &SchemeNames();
 // City-block distance 0 .. 765.
 int colourDistance(qint32 c1, qint32 c2);
 // The nearest of the fifteen searched Windows colours by weighted distance (never white);
-// with `xWC` silver and gray are skipped.
-qint32 nearestWindowsColour(qint32 c1, bool xWC = false);
+// with `excludeGreys` silver and gray are skipped.
+qint32 nearestWindowsColour(qint32 c1, bool excludeGreys = false);
 qint32 inverseColour(qint32 c1);
 // Six upper-case hexadecimal digits, red first.
 QString hexColour(qint32 c1);

@@ -1,24 +1,28 @@
 // The Refresh: see formatter.h.
-#include "formatter.h"
+#include "effects/formatter.h"
 
-#include "caps.h"
-#include "charcolours.h"
-#include "colours.h"
-#include "isnormal.h"
-#include "numbers.h"
-#include "progressstate.h"
-#include "randomsource.h"
-#include "recentcolours.h"
-#include "richdocument.h"
-#include "rtfsplicer.h"
+#include "core/numbers.h"
+#include "core/progressstate.h"
+#include "core/randomsource.h"
+#include "effects/caps.h"
+#include "effects/charcolours.h"
+#include "effects/colours.h"
+#include "effects/randomfont.h"
+#include "effects/recentcolours.h"
+#include "effects/textunits.h"
+#include "richtext/richdocument.h"
 
 #include <cmath>
 
 namespace {
 
-bool startsPair(const QString &text, qsizetype i)
+// Where a character piece of at least `from` code units may end: at the end of the
+// user-perceived character or joined word that holds position `from` - 1.
+qsizetype unitEndAfter(const QList<TextUnits::Span> &spans, qsizetype &next, qsizetype from)
 {
-    return i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
+    while (next < spans.size() && spans[next].start + spans[next].length < from)
+        ++next;
+    return next < spans.size() ? spans[next].start + spans[next].length : from;
 }
 
 } // namespace
@@ -43,6 +47,9 @@ QStringList Formatter::cutPieces(const QString &work, bool wordMode)
     QStringList pieces;
     qsizetype at = 0;
     const qsizetype n = work.size();
+    const QList<TextUnits::Span> spans =
+        wordMode ? QList<TextUnits::Span>() : TextUnits::spans(work);
+    qsizetype next = 0;
     do {
         qsizetype take = n - at;
         if (wordMode) {
@@ -50,7 +57,7 @@ QStringList Formatter::cutPieces(const QString &work, bool wordMode)
             if (blank >= 0)
                 take = blank - at + 1;
         } else if (n - at > 6) {
-            take = startsPair(work, at + 5) ? 7 : 6;
+            take = unitEndAfter(spans, next, at + 6) - at;
         }
         QString piece;
         piece.reserve(take + 4);
@@ -99,21 +106,52 @@ Formatter::Unit Formatter::unitAttributes(const EffectSettings &s, qsizetype g) 
                 break;
             }
         }
-    } else if (s.checkAF) {
-        unit.face = m_pool[g % m_pool.size()];
+    } else if (s.alternateSelectedFonts) {
+        unit.poolIndex = int(g % m_pool.size());
+        unit.face = m_pool[unit.poolIndex];
     } else {
-        unit.face = m_pool[m_random.below(int(m_pool.size()))];
+        unit.poolIndex = m_random.below(int(m_pool.size()));
+        unit.face = m_pool[unit.poolIndex];
     }
-    unit.size = SizeRules::unitSize(s.sizes, m_limits, m_charSize, g);
+    unit.size = SizeRules::unitSize(s.sizeEffect, m_limits, m_charSize, g);
     if (unit.size) {
-        const float offset = SizeRules::verticalOffset(s.pos, *unit.size, m_random);
+        const float offset = SizeRules::verticalOffset(s.characterPosition, *unit.size, m_random);
         unit.offset = int(Numbers::clampToInt32(offset));
     }
-    if (s.checkBI) {
+    if (s.randomBoldItalic) {
         unit.bold = m_random.next() > 0.6f;
         unit.italic = m_random.next() > 0.6f;
     }
     return unit;
+}
+
+void Formatter::fitFace(Unit &unit, const QString &text, const EffectSettings &s, qsizetype g)
+{
+    if (!m_chooser.active())
+        return;
+    unit.face = m_chooser.choose(text, unit.poolIndex, unit.face.value_or(QString()), g,
+                                 s.alternateSelectedFonts, m_random);
+    if (unit.face->isEmpty())
+        unit.face.reset();
+}
+
+void Formatter::mendWord(RichTextBox &box, const QString &piece, const QString &face,
+                         const EffectSettings &s, qsizetype g)
+{
+    if (!m_chooser.active() || m_chooser.canDraw(face, piece))
+        return;
+    for (const TextUnits::Span &span : TextUnits::spans(piece)) {
+        const QString text = piece.mid(span.start, span.length);
+        if (m_chooser.canDraw(face, text))
+            continue;
+        Unit part;
+        part.face = face;
+        fitFace(part, text, s, g);
+        if (part.face && *part.face != face) {
+            box.select(int(span.start), int(span.length));
+            box.setSelFontName(*part.face);
+        }
+    }
 }
 
 void Formatter::apply(RichTextBox &box, const Unit &unit)
@@ -134,10 +172,10 @@ std::optional<qint32> Formatter::unitColour(const EffectSettings &s, OutputMode 
                                             qsizetype u) const
 {
     qint32 c = 0;
-    if (s.oc == EffectSettings::OCRandom) {
+    if (s.colouring == EffectSettings::ColourRandom) {
         c = m_recent.NewColour(true, true, m_random);
-    } else if (s.oc == EffectSettings::OCSingle) {
-        c = s.label1Col;
+    } else if (s.colouring == EffectSettings::ColourSingle) {
+        c = s.singleColour;
     } else {
         if (u < 0 || u >= m_charColour.size())
             return std::nullopt;
@@ -148,16 +186,42 @@ std::optional<qint32> Formatter::unitColour(const EffectSettings &s, OutputMode 
     return c;
 }
 
+void Formatter::colourUnits(const EffectSettings &s, OutputMode mode, RichTextBox &box)
+{
+    // The ranges run over the spliced document's text.
+    const QString t = box.text();
+    if (s.colourWordByWord) {
+        const auto ranges = wordRanges(t);
+        for (qsizetype w = 0; w < ranges.size(); ++w) {
+            m_progress.setValue(double(m_progress.value()) + 1);
+            box.select(ranges[w].first, ranges[w].second);
+            if (const auto c = unitColour(s, mode, w))
+                box.setSelColour(*c);
+        }
+        return;
+    }
+    // One colour per user-perceived character, and per word of a joining script: a colour
+    // change inside such a word breaks its join in some readers. The unit index is the
+    // span's first code unit, and every code unit still moves the bar.
+    for (const TextUnits::Span &span : TextUnits::spans(t)) {
+        m_progress.setValue(double(m_progress.value()) + double(span.length));
+        box.select(int(span.start), int(span.length));
+        if (const auto c = unitColour(s, mode, span.start))
+            box.setSelColour(*c);
+    }
+}
+
 void Formatter::setSymbolFonts(const QStringList &names)
 {
     m_symbolFonts.clear();
     for (const QString &name : names)
         m_symbolFonts.insert(name.toUpper());
+    m_symbolFaces = SymbolFaces(names);
 }
 
 bool Formatter::isTextFont(const QString &name) const
 {
-    return IsNormal(name) && !m_symbolFonts.contains(name.toUpper());
+    return isRandomFontCandidate(name) && !m_symbolFonts.contains(name.toUpper());
 }
 
 void Formatter::autoSelect(EffectSettings &s, RefreshHost &host)
@@ -208,6 +272,7 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichDocumen
     m_progress.setVisible(true);
     host.setBusy(true);
     box.setRtf(QByteArray());
+    box.setSymbolFaces(m_symbolFaces);
     if (host.outputShowsFirstToolTip())
         host.setOutputToolTip(kResultToolTip);
 
@@ -226,79 +291,59 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichDocumen
         m_upperFonts.append(name.toUpper());
         m_normalFonts.append(isTextFont(m_upperFonts.last()));
     }
-    const QString work = Caps(input, s.cap, m_random);
-    const QStringList pieces = cutPieces(work, s.mnuWW);
+    QList<bool> poolText;
+    for (const QString &name : std::as_const(m_pool))
+        poolText.append(isTextFont(name));
+    m_chooser.begin(m_catalog, m_pool, poolText);
+    const QString work = capitalise(input, s.capitalisation, m_random);
+    const QStringList pieces = cutPieces(work, s.formatWordByWord);
 
     m_progress.setMax(2.0 * double(n));
     m_progress.setValue(0);
     m_charColour = AssignCharColours(s, n, m_random);
     m_charSize = SizeRules::sizeTable(s, m_limits, m_random);
-    if (s.sizes == EffectSettings::SizesNone) {
+    if (s.sizeEffect == EffectSettings::SizeNone) {
         box.setBaseFontSize(m_limits.minSize);
         result.baseFontSize = m_limits.minSize;
     }
 
-    // Piece loop: the box holds one piece at a time.
-    // The marker document depends only on the box's default formatting, which the piece
-    // loop does not change, so it is taken first and each piece is spliced as soon as it
-    // is written instead of keeping every piece's RTF until the end.
-    box.setRtf(QByteArrayLiteral("$%^&"));
-    RtfSplicer splicer(box.rtf());
+    // Piece loop: the box holds one piece at a time. Each piece's RTF is read back into
+    // the joined document as soon as it is written: the same content as reading all the
+    // pieces spliced into one document, without the spliced bytes of a long text.
     box.setRtf(QByteArray());
+    RichDocument joined = box;
+    joined.reserve(int(n));
     qsizetype g = 0;
     for (const QString &piece : pieces) {
         box.setText(piece);
-        if (s.mnuWW) {
+        if (s.formatWordByWord) {
             box.select(0, int(piece.size()));
-            apply(box, unitAttributes(s, g));
+            Unit unit = unitAttributes(s, g);
+            fitFace(unit, piece, s, g);
+            apply(box, unit);
+            if (unit.face)
+                mendWord(box, piece, *unit.face, s, g);
             ++g;
         } else {
-            const int len = int(piece.size());
-            for (int k = 0; k < len; ++k) {
-                // The two halves of a surrogate pair share one format; each still counts
-                // as a unit.
-                const bool pair = startsPair(piece, k);
-                box.select(k, pair ? 2 : 1);
-                apply(box, unitAttributes(s, g));
-                m_progress.setValue(double(g));
-                ++g;
-                if (pair) {
-                    ++k;
-                    m_progress.setValue(double(g));
-                    ++g;
-                }
+            // A user-perceived character, or a whole word of a joining script, shares one
+            // format; each of its code units still counts as a unit of the tables.
+            for (const TextUnits::Span &span : TextUnits::spans(piece)) {
+                box.select(int(span.start), int(span.length));
+                Unit unit = unitAttributes(s, g);
+                fitFace(unit, piece.mid(span.start, span.length), s, g);
+                apply(box, unit);
+                g += span.length;
+                m_progress.setValue(double(g - 1));
             }
         }
-        splicer.append(box.rtf());
+        joined.appendAsRtf(box);
         box.setRtf(QByteArray());
     }
 
-    box.setRtf(splicer.finish());
+    box = std::move(joined);
+    box.setSelStart(0);
 
-    // Colour pass over the spliced document.
-    const QString t = box.text();
-    if (s.mnuCW) {
-        const auto ranges = wordRanges(t);
-        for (qsizetype w = 0; w < ranges.size(); ++w) {
-            m_progress.setValue(double(m_progress.value()) + 1);
-            box.select(ranges[w].first, ranges[w].second);
-            if (const auto c = unitColour(s, mode, w))
-                box.setSelColour(*c);
-        }
-    } else {
-        const int len = int(t.size());
-        for (int i = 0; i < len; ++i) {
-            m_progress.setValue(double(m_progress.value()) + 1);
-            const bool pair = startsPair(t, i);
-            box.select(i, pair ? 2 : 1);
-            if (const auto c = unitColour(s, mode, i))
-                box.setSelColour(*c);
-            if (pair) {
-                ++i;
-                m_progress.setValue(double(m_progress.value()) + 1);
-            }
-        }
-    }
+    colourUnits(s, mode, box);
 
     if (result.autoSelected) {
         s.fontSelected.fill(false);

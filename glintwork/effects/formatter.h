@@ -4,8 +4,10 @@
 // asks goes through RefreshHost, so the whole run works on an in-memory document.
 #pragma once
 
-#include "effectsettings.h"
-#include "sizerules.h"
+#include "effects/fontchooser.h"
+#include "effects/sizerules.h"
+#include "richtext/symbolfaces.h"
+#include "settings/effectsettings.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,6 +15,7 @@
 #include <QStringList>
 #include <optional>
 
+class FontCatalog;
 class ProgressState;
 class RandomSource;
 class RecentColours;
@@ -85,14 +88,18 @@ public:
     static LengthWarning lengthWarning(qsizetype length, int selectedFonts);
 
     // Fonts whose character map is a symbol encoding. The random font choices take only
-    // text fonts: IsNormal judges by the name, which misses dingbat fonts such as
+    // text fonts: isRandomFontCandidate judges by the name, which misses dingbat fonts such as
     // D050000L whose names carry none of its words.
     void setSymbolFonts(const QStringList &names);
     bool isTextFont(const QString &name) const;
+    // The installed fonts whose character maps the font choices ask, so that every unit
+    // is drawn by a font that has its glyphs. Without one the design's choices stand.
+    void setFontCatalog(const FontCatalog *catalog) { m_catalog = catalog; }
 
     // Refresh step 8: word pieces end after a blank (a blank in the first place does not
-    // end one); character pieces are 6 code units, 7 where the 6th would split a
-    // surrogate pair. Every LF is dropped and every CR becomes CR LF.
+    // end one); character pieces are 6 code units, longer where the 6th would split a
+    // user-perceived character or a word of a joining script. Every LF is dropped and
+    // every CR becomes CR LF.
     static QStringList cutPieces(const QString &work, bool wordMode);
 
     // The ranges (start, length) of the word colouring over a text: each word with the
@@ -102,6 +109,7 @@ public:
 private:
     struct Unit {
         std::optional<QString> face;
+        int poolIndex = -1; // where the face came from the pool
         std::optional<float> size;
         std::optional<int> offset;
         std::optional<bool> bold;
@@ -110,6 +118,12 @@ private:
 
     Unit unitAttributes(const EffectSettings &s, qsizetype g) const;
     static void apply(RichTextBox &box, const Unit &unit);
+    // The design's face for a span of the piece, traded for one that draws it.
+    void fitFace(Unit &unit, const QString &text, const EffectSettings &s, qsizetype g);
+    // Word mode: the parts of a word that the word's face cannot draw get one that can.
+    void mendWord(RichTextBox &box, const QString &piece, const QString &face,
+                  const EffectSettings &s, qsizetype g);
+    void colourUnits(const EffectSettings &s, OutputMode mode, RichTextBox &box);
     std::optional<qint32> unitColour(const EffectSettings &s, OutputMode mode, qsizetype u) const;
     void autoSelect(EffectSettings &s, RefreshHost &host);
 
@@ -126,4 +140,8 @@ private:
     QStringList m_upperFonts;
     QList<bool> m_normalFonts;
     QSet<QString> m_symbolFonts; // upper case
+    const FontCatalog *m_catalog = nullptr;
+    FontChooser m_chooser;
+    // The same fonts for the RTF the box writes: marked as symbol fonts.
+    SymbolFaces m_symbolFaces;
 };

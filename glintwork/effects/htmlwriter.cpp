@@ -1,31 +1,18 @@
 // The HTML writer: see htmlwriter.h.
-#include "htmlwriter.h"
+#include "effects/htmlwriter.h"
 
-#include "colours.h"
-#include "cp1252.h"
-#include "htmlsizeclass.h"
-#include "htmltext.h"
-#include "progressstate.h"
-#include "richtextbox.h"
-
-#include <QHash>
+#include "core/progressstate.h"
+#include "encoding/cp1252.h"
+#include "html/fontrunwriter.h"
+#include "html/htmlsizeclass.h"
+#include "html/htmltext.h"
+#include "richtext/richtextbox.h"
 
 namespace HtmlWriter {
 
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-// hexColour without a temporary string.
-void appendHex(QString &out, qint32 colour)
-{
-    static const char16_t kDigits[] = u"0123456789ABCDEF";
-    const int parts[3] = {Colours::red(colour), Colours::green(colour), Colours::blue(colour)};
-    for (int part : parts) {
-        out += QChar(kDigits[part / 16]);
-        out += QChar(kDigits[part % 16]);
-    }
-}
 
 QString comment(const QString &lead, const QString &address)
 {
@@ -44,73 +31,26 @@ QString body(const RichTextBox &box, ProgressState *progress)
     const QString text = box.text();
     const qsizetype n = text.size();
     QString out;
-    // A tag per character is the common case with random effects.
-    out.reserve(n * 48);
-    // Each face is lower-cased and escaped once, not at every tag.
-    QHash<QString, QString> faceAttributes;
-    QString prevFace;
-    int prevSize = 0;
-    qint32 prevColour = -1;
-    bool prevBold = false;
-    bool prevItalic = false;
+    // A run per character is the common case with random effects.
+    out.reserve(n * 64);
+    FontRunWriter runs(out);
     for (qsizetype p = 0; p < n; ++p) {
         if (progress)
             progress->setValue(double(progress->value()) + 1);
         const QChar c = text[p];
-        // Line-break positions write "<br>" and leave the previous values alone, so that
-        // every visible character is compared with the last visible one.
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            out += QStringLiteral("<br>");
+            runs.lineBreak();
             continue;
         }
         // The second half of a pair was written with the first.
         if (c.isLowSurrogate() && p > 0 && text[p - 1].isHighSurrogate())
             continue;
         const CharFormat f = box.formatAt(int(p));
-        const int h = htmlSizeClass(f.size);
-        const qsizetype tagStart = out.size();
-        out += QStringLiteral("<font");
-        bool changed = false;
-        if (f.face != prevFace) {
-            auto it = faceAttributes.constFind(f.face);
-            if (it == faceAttributes.cend()) {
-                it = faceAttributes.insert(f.face, QStringLiteral(" face=\"") +
-                                                       escaped(f.face.toLower(), true) +
-                                                       QLatin1Char('"'));
-            }
-            out += *it;
-            changed = true;
-        }
-        if (h != prevSize) {
-            out += QStringLiteral(" size=");
-            out += QChar(u'0' + h); // 1 .. 7
-            changed = true;
-        }
-        if (f.colour != prevColour) {
-            out += QStringLiteral(" color=");
-            appendHex(out, f.colour);
-            changed = true;
-        }
-        if (changed)
-            out += QLatin1Char('>');
-        else
-            out.truncate(tagStart);
-        if (prevBold != f.bold)
-            out += f.bold ? QStringLiteral("<b>") : QStringLiteral("</b>");
-        if (prevItalic != f.italic)
-            out += f.italic ? QStringLiteral("<i>") : QStringLiteral("</i>");
+        runs.setFormat({f.face, htmlSizeClass(f.size), f.colour, f.bold, f.italic});
         qsizetype at = p; // the loop visits a pair's low half too, for the progress
         HtmlText::append(out, text, at);
-        prevFace = f.face;
-        prevSize = h;
-        prevColour = f.colour;
-        prevBold = f.bold;
-        prevItalic = f.italic;
     }
-    if (prevBold)
-        out += QStringLiteral("</b>");
-    if (prevItalic)
-        out += QStringLiteral("</i>");
+    runs.close();
     return out;
 }
 
@@ -129,7 +69,6 @@ QString clipboardText(const RichTextBox &box, const QString &address, ProgressSt
         comment(QStringLiteral("<!--Shimmer FX created by Kerncraft - download from "), address);
     QString out = c;
     out += body(box, progress);
-    out += QStringLiteral("</font>");
     out += c;
     out += kCrLf;
     return collapseBreaks(out);
@@ -155,7 +94,7 @@ QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString
     out += QStringLiteral("<title>") + escaped(title) + QStringLiteral("</title>") + kCrLf;
     out += QStringLiteral("</head>") + kCrLf + QStringLiteral("<body>") + kCrLf;
     out += body(box, progress);
-    out += QStringLiteral("</font>") + kCrLf + c;
+    out += kCrLf + QStringLiteral("</body>") + kCrLf + QStringLiteral("</html>") + kCrLf + c;
     out = collapseBreaks(out);
     out += kCrLf;
     if (auto bytes = Cp1252::encode(out))
@@ -174,6 +113,12 @@ QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString
         }
     }
     return Cp1252::encode(safe).value_or(QByteArray());
+}
+
+QString saveFilter(bool htmlFirst)
+{
+    return htmlFirst ? QStringLiteral("HTML (web page)|*.htm|RTF (any word processor)|*.rtf")
+                     : kSaveFilter;
 }
 
 SaveKind saveKind(const QString &fileName)

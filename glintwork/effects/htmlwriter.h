@@ -1,7 +1,9 @@
 // The HTML writer of the formatted output: the body over every position of the output
-// (a line break is two positions), the clipboard frame and the file frame. User text is
-// escaped, and characters Windows-1252 cannot hold become numeric references, so the
-// file is the Windows-1252 it declares and nothing is lost.
+// (a line break is two positions), the clipboard frame and the file frame. The body is a
+// row of closed font runs (FontRunWriter) and the file ends its body and page, so that
+// browsers lay out even a long result quickly. User text is escaped, and characters
+// Windows-1252 cannot hold become numeric references, so the file is the Windows-1252 it
+// declares and nothing is lost.
 #pragma once
 
 #include <QByteArray>
@@ -36,6 +38,8 @@ SaveKind saveKind(const QString &fileName);
 
 inline const QString kSaveFilter =
     QStringLiteral("RTF (any word processor)|*.rtf|HTML (web page)|*.htm");
+// The filter with the current mode's kind first: HTML in HTML mode, RTF otherwise.
+QString saveFilter(bool htmlFirst);
 inline const QString kWrongTypeMessage = QStringLiteral(
     "Please save files in RTF format (will open in most word processors, e.g. MS Word or MS "
     "Works) or as HTML (will open in Internet Explorer or can be used as a web page).");

@@ -1,5 +1,5 @@
 // Input wrapping: see inputwrap.h.
-#include "inputwrap.h"
+#include "effects/inputwrap.h"
 
 namespace InputWrap {
 

@@ -7,10 +7,10 @@
 // the probability of every kind of candidate (uniform or dark) and every combination of
 // bands, limited to the values far enough from the comparison colour, is worked out, one
 // of them is chosen by its weight, and each component is drawn inside its band.
-#include "recentcolours.h"
+#include "effects/recentcolours.h"
 
-#include "colours.h"
-#include "randomsource.h"
+#include "core/randomsource.h"
+#include "effects/colours.h"
 
 #include <algorithm>
 #include <array>
@@ -215,8 +215,7 @@ qint32 RecentColours::NewColour(bool vivid, bool dark, RandomSource &random)
         const Choice &c = choices[pick];
         for (int k = 0; k < 3; ++k) {
             const int b = c.band[k];
-            parts[k] = drawIn(*kinds[c.kind].cdf,
-                              allowedIn(against[k], kBands[b], kBands[b + 1]),
+            parts[k] = drawIn(*kinds[c.kind].cdf, allowedIn(against[k], kBands[b], kBands[b + 1]),
                               masses[c.kind][k][b], random);
         }
     }

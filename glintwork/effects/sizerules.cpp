@@ -1,10 +1,10 @@
 // Size and position rules: see sizerules.h.
-#include "sizerules.h"
+#include "effects/sizerules.h"
 
-#include "caps.h"
-#include "modetables.h"
-#include "numbers.h"
-#include "randomsource.h"
+#include "core/numbers.h"
+#include "core/randomsource.h"
+#include "effects/caps.h"
+#include "settings/modetables.h"
 
 #include <cmath>
 
@@ -13,22 +13,21 @@ namespace SizeRules {
 namespace {
 
 using Numbers::intPart;
-using Numbers::val;
 
-// Sets a size field to a repaired text; the list position follows the text (-1 when it
+// Sets a size field to a repaired value; the list position follows it (-1 when its text
 // is not an item of the mode's list).
-void repair(QString &field, int &index, const QString &text, const QStringList &items)
+void repair(double &field, int &index, double value, const QStringList &items)
 {
-    if (field != text) {
-        field = text;
-        index = int(items.indexOf(text));
+    if (field != value) {
+        field = value;
+        index = int(items.indexOf(EffectSettings::numberText(value)));
     }
 }
 
-std::optional<int> htmlPoints(const QString &text)
+std::optional<int> htmlPoints(double size)
 {
     for (int i = 0; i < 7; ++i) {
-        if (text == QString::number(i + 1))
+        if (size == i + 1)
             return kHtmlPoints[i];
     }
     return std::nullopt;
@@ -41,47 +40,47 @@ constexpr double kPi = 3.14159;
 
 SizeLimits normaliseLimits(EffectSettings &s, OutputMode mode)
 {
-    QString &cs = s.comboS;
-    QString &cb = s.comboB;
-    int &is = s.comboSIndex;
-    int &ib = s.comboBIndex;
+    double &cs = s.minimumSize;
+    double &cb = s.maximumSize;
+    int &is = s.minimumSizeIndex;
+    int &ib = s.maximumSizeIndex;
     const QStringList &sItems = ModeTables::minSizeItems(mode);
     const QStringList &bItems = ModeTables::maxSizeItems(mode);
     SizeLimits limits;
     if (mode == OutputMode::Html) {
-        repair(cb, ib, Numbers::text(intPart(val(cb))), bItems);
-        repair(cs, is, Numbers::text(intPart(val(cs))), sItems);
-        if (val(cb) <= 0)
-            repair(cb, ib, QStringLiteral("5"), bItems);
-        if (val(cs) <= 0)
-            repair(cs, is, QStringLiteral("4"), sItems);
-        if (val(cb) > 7)
-            repair(cb, ib, QStringLiteral("7"), bItems);
-        if (val(cs) > 6)
-            repair(cs, is, QStringLiteral("6"), sItems);
-        if (intPart(val(cs)) >= intPart(val(cb)))
-            repair(cb, ib, Numbers::text(val(cs) + 1), bItems);
+        repair(cb, ib, intPart(cb), bItems);
+        repair(cs, is, intPart(cs), sItems);
+        if (cb <= 0)
+            repair(cb, ib, 5, bItems);
+        if (cs <= 0)
+            repair(cs, is, 4, sItems);
+        if (cb > 7)
+            repair(cb, ib, 7, bItems);
+        if (cs > 6)
+            repair(cs, is, 6, sItems);
+        if (intPart(cs) >= intPart(cb))
+            repair(cb, ib, cs + 1, bItems);
         // After the repairs both texts are among "1" .. "7"; the fallbacks only guard
         // against a rule above being changed.
         limits.maxSize = float(htmlPoints(cb).value_or(kHtmlPoints[4]));
         limits.minSize = float(htmlPoints(cs).value_or(kHtmlPoints[3]));
     } else {
-        if (val(cb) == 0)
-            repair(cb, ib, QStringLiteral("36"), bItems);
-        if (val(cs) == 0)
-            repair(cs, is, QStringLiteral("20"), sItems);
-        if (val(cb) < 8)
-            repair(cb, ib, QStringLiteral("8"), bItems);
-        if (val(cb) > 999)
-            repair(cb, ib, QStringLiteral("999"), bItems);
-        if (val(cs) < 4)
-            repair(cs, is, QStringLiteral("4"), sItems);
-        if (val(cs) > 995)
-            repair(cs, is, QStringLiteral("995"), sItems);
-        if (intPart(val(cs)) >= intPart(val(cb)))
-            repair(cb, ib, Numbers::text(val(cs) + 4), bItems);
-        limits.maxSize = float(intPart(val(cb)));
-        limits.minSize = float(intPart(val(cs)));
+        if (cb == 0)
+            repair(cb, ib, 36, bItems);
+        if (cs == 0)
+            repair(cs, is, 20, sItems);
+        if (cb < 8)
+            repair(cb, ib, 8, bItems);
+        if (cb > 999)
+            repair(cb, ib, 999, bItems);
+        if (cs < 4)
+            repair(cs, is, 4, sItems);
+        if (cs > 995)
+            repair(cs, is, 995, sItems);
+        if (intPart(cs) >= intPart(cb))
+            repair(cb, ib, cs + 4, bItems);
+        limits.maxSize = float(intPart(cb));
+        limits.minSize = float(intPart(cs));
     }
     limits.sizeRange = limits.maxSize - limits.minSize;
     return limits;
@@ -102,30 +101,30 @@ QList<float> sizeTable(EffectSettings &s, const SizeLimits &l, RandomSource &ran
     // word mode. With exactly one blank the divisor is 0 and every size stays 0 (the
     // units keep the box's default size).
     qsizetype units = n;
-    if (s.mnuWW)
+    if (s.formatWordByWord)
         units = text.count(QLatin1Char(' '));
     // The whole count, also beyond 32767 units: a 16-bit count would wrap and turn the
     // curve into noise for long texts.
     const double divisor = double(units) - 1;
 
-    switch (s.sizes) {
-    case EffectSettings::SizesRandom:
+    switch (s.sizeEffect) {
+    case EffectSettings::SizeRandom:
         for (qsizetype i = 0; i < n; ++i)
             sizes[i] = float(intPart(rnd() * range) + l.minSize);
         break;
-    case EffectSettings::SizesAlternate:
+    case EffectSettings::SizeAlternate:
         for (qsizetype i = 0; i < n; ++i)
             sizes[i] = i % 2 == 0 ? small() : large();
         break;
-    case EffectSettings::SizesFirstLetters:
+    case EffectSettings::SizeFirstLetters:
         if (n > 0)
             sizes[0] = float(intPart(rnd() * 10) + 28);
         for (qsizetype i = 1; i < n; ++i)
             sizes[i] = isSeparator(text[i - 1]) ? large() : small();
         break;
-    case EffectSettings::SizesBalloon:
-    case EffectSettings::SizesConstrict: {
-        const bool balloon = s.sizes == EffectSettings::SizesBalloon;
+    case EffectSettings::SizeBalloon:
+    case EffectSettings::SizeConstrict: {
+        const bool balloon = s.sizeEffect == EffectSettings::SizeBalloon;
         if (n >= 2 && divisor == 0)
             break;
         for (qsizetype i = 0; i < n; ++i) {
@@ -138,12 +137,12 @@ QList<float> sizeTable(EffectSettings &s, const SizeLimits &l, RandomSource &ran
         }
         break;
     }
-    case EffectSettings::SizesWave: {
-        if (val(s.textWL) == 0)
-            s.textWL = Numbers::text(intPart(rnd() * double(n) / 5) + 3);
-        if (val(s.textWL) < 2)
-            s.textWL = QStringLiteral("2");
-        const double halfWave = val(s.textWL) / 2;
+    case EffectSettings::SizeWave: {
+        if (s.wavelength == 0)
+            s.wavelength = intPart(rnd() * double(n) / 5) + 3;
+        if (s.wavelength < 2)
+            s.wavelength = 2;
+        const double halfWave = s.wavelength / 2;
         for (qsizetype i = 0; i < n; ++i) {
             if (n < 2) {
                 sizes[i] = l.minSize;
@@ -162,7 +161,7 @@ QList<float> sizeTable(EffectSettings &s, const SizeLimits &l, RandomSource &ran
 std::optional<float> unitSize(int sizesOption, const SizeLimits &l, const QList<float> &charSize,
                               qsizetype g)
 {
-    if (sizesOption == EffectSettings::SizesNone)
+    if (sizesOption == EffectSettings::SizeNone)
         return l.minSize;
     if (g < 0 || g >= charSize.size())
         return std::nullopt;
@@ -172,9 +171,9 @@ std::optional<float> unitSize(int sizesOption, const SizeLimits &l, const QList<
 float verticalOffset(int posOption, float s, RandomSource &random)
 {
     switch (posOption) {
-    case EffectSettings::PosNone:
+    case EffectSettings::PositionNone:
         return 0.0f;
-    case EffectSettings::PosRandom:
+    case EffectSettings::PositionRandom:
         return float(intPart(double(random.next()) * (200 - 5 * double(s)) + 1) -
                      (100 - 2.5 * double(s)));
     default:

@@ -1,5 +1,5 @@
 // The command table: see commandtable.h.
-#include "commandtable.h"
+#include "ui/commandtable.h"
 
 #include <QAction>
 #include <QMenu>
@@ -8,6 +8,13 @@
 Command &Command::keys(const QKeySequence &sequence)
 {
     shortcut = sequence;
+    return *this;
+}
+
+Command &Command::boxKeys(const QKeySequence &sequence)
+{
+    shortcut = sequence;
+    keysOfTheBox = true;
     return *this;
 }
 
@@ -57,7 +64,11 @@ QAction *CommandTable::addCommand(QMenu *menu, const Command &command)
     QAction *action = menu->addAction(command.caption);
     action->setObjectName(command.name);
     action->setCheckable(command.isCheckable);
-    if (!command.shortcut.isEmpty()) {
+    if (!command.shortcut.isEmpty() && command.keysOfTheBox) {
+        // Live only inside the menu itself: the boxes keep their own keys.
+        action->setShortcut(command.shortcut);
+        action->setShortcutContext(Qt::WidgetShortcut);
+    } else if (!command.shortcut.isEmpty()) {
         action->setShortcut(command.shortcut);
         // Menu shortcuts stay live even where the menu bar is hidden (tests, the print
         // enlargement) and win over the text boxes' own bindings.

@@ -3,7 +3,7 @@
 // actions serve the right-click menu and the shortcuts, so a rule is written once.
 #pragma once
 
-#include "enablingrules.h"
+#include "settings/enablingrules.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -23,6 +23,9 @@ struct Command {
         : name(std::move(objectName)), caption(std::move(menuCaption)), run(std::move(handler))
     {}
     Command &keys(const QKeySequence &sequence);
+    // Keys the menu shows for a command that the focused box carries out itself (Ctrl+C in
+    // the output box copies there, in the input box it copies the input).
+    Command &boxKeys(const QKeySequence &sequence);
     Command &enabledWhen(Test test);
     Command &shownWhen(Test test);
     Command &checkable();
@@ -32,6 +35,7 @@ struct Command {
     QString caption;
     std::function<void()> run;
     QKeySequence shortcut;
+    bool keysOfTheBox = false;
     // Empty: always enabled (and shown).
     Test rule;
     Rule ruleDecides = Rule::Enables;

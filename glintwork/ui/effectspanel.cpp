@@ -1,9 +1,9 @@
 // The effects panel's controls and their layout: see effectspanel.h. The mapping to the
 // settings record, the enabling and the font list are in effectspanelsettings.cpp.
-#include "effectspanel.h"
+#include "ui/effectspanel.h"
 
-#include "gaplabel.h"
-#include "swatchlabel.h"
+#include "ui/gaplabel.h"
+#include "ui/swatchlabel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

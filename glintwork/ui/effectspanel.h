@@ -5,10 +5,11 @@
 // Each control keeps the name the settings and the tests know it by as its objectName.
 #pragma once
 
-#include "colourlabels.h"
-#include "effectsettings.h"
-#include "enablingrules.h"
+#include "settings/colourlabels.h"
+#include "settings/effectsettings.h"
+#include "settings/enablingrules.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -41,6 +42,8 @@ public:
     // The input text with CR LF line breaks, as the engine and the settings file see it.
     QString inputText() const;
     void setInputText(const QString &crlfText);
+    // Takes the last change of the input text back; false when there is none to take back.
+    bool undoInput();
     // Inserts at the caret, replacing any selection.
     void insertInputText(const QString &crlfText);
     // Deepening red as the text grows.
@@ -52,6 +55,9 @@ public:
 
     // The font list: its entries with a selection, one entry selected, none selected.
     void fillFontList(const QStringList &names, const QList<bool> &selected);
+    // Fonts listed by a name that another family draws: shown as "Arial (Liberation Sans)",
+    // read back as the name.
+    void setFontStandIns(const QHash<QString, QString> &standIns) { m_fontStandIns = standIns; }
     void selectFont(int index);
     void clearFontSelection();
     void showFontList(bool visible);
@@ -102,6 +108,7 @@ private:
     static void selectOption(QButtonGroup *group, int index);
     static int comboIndex(const QComboBox *combo);
     static void showComboValue(QComboBox *combo, int index, const QString &text);
+    static void showNumber(QLineEdit *box, double value);
     // Word wrapping, or wrapping anywhere when the text holds a long unbroken run.
     void updateInputWrap(const QString &text);
 
@@ -109,6 +116,7 @@ private:
     QPlainTextEdit *m_inputBox = nullptr;
     QPushButton *m_refreshButton = nullptr;
     QListWidget *m_fontList = nullptr;
+    QHash<QString, QString> m_fontStandIns;
     QLabel *m_selectionStatus = nullptr;
     QPushButton *m_clearSelectionButton = nullptr;
     QCheckBox *m_alternateFontsCheck = nullptr;

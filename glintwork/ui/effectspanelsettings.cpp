@@ -1,10 +1,10 @@
 // The effects panel's side of the settings record, its enabling and its font list: see
 // effectspanel.h.
-#include "effectspanel.h"
+#include "ui/effectspanel.h"
 
-#include "gaplabel.h"
-#include "inputwrap.h"
-#include "swatchlabel.h"
+#include "effects/inputwrap.h"
+#include "ui/gaplabel.h"
+#include "ui/swatchlabel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace {
@@ -36,26 +37,26 @@ void EffectsPanel::readInto(EffectSettings &s) const
     s.fonts.clear();
     s.fontSelected.clear();
     for (int i = 0; i < m_fontList->count(); ++i) {
-        s.fonts.append(m_fontList->item(i)->text());
+        s.fonts.append(m_fontList->item(i)->data(Qt::UserRole).toString());
         s.fontSelected.append(m_fontList->item(i)->isSelected());
     }
-    s.checkAF = m_alternateFontsCheck->isChecked() ? 1 : 0;
-    s.checkBI = m_boldItalicCheck->isChecked() ? 1 : 0;
-    s.sizes = m_sizeGroup->checkedId();
-    s.comboS = m_minSizeBox->currentText();
-    s.comboSIndex = comboIndex(m_minSizeBox);
-    s.comboB = m_maxSizeBox->currentText();
-    s.comboBIndex = comboIndex(m_maxSizeBox);
-    s.textWL = m_wavelengthBox->text();
-    s.pos = m_positionGroup->checkedId();
-    s.cap = m_capGroup->checkedId();
-    s.oc = m_colourGroup->checkedId();
-    s.label1Col = m_singleSwatch->colour();
-    readRow(ColourLabels::Row::Alternate, s.cl);
-    s.checkRandom = m_randomOrderCheck->isChecked() ? 1 : 0;
-    readRow(ColourLabels::Row::Blend, s.cb);
-    s.textBL = m_blendLengthBox->text();
-    s.comboPC = m_schemeBox->currentIndex();
+    s.alternateSelectedFonts = m_alternateFontsCheck->isChecked() ? 1 : 0;
+    s.randomBoldItalic = m_boldItalicCheck->isChecked() ? 1 : 0;
+    s.sizeEffect = m_sizeGroup->checkedId();
+    s.minimumSize = EffectSettings::number(m_minSizeBox->currentText());
+    s.minimumSizeIndex = comboIndex(m_minSizeBox);
+    s.maximumSize = EffectSettings::number(m_maxSizeBox->currentText());
+    s.maximumSizeIndex = comboIndex(m_maxSizeBox);
+    s.wavelength = EffectSettings::number(m_wavelengthBox->text());
+    s.characterPosition = m_positionGroup->checkedId();
+    s.capitalisation = m_capGroup->checkedId();
+    s.colouring = m_colourGroup->checkedId();
+    s.singleColour = m_singleSwatch->colour();
+    readRow(ColourLabels::Row::Alternate, s.alternateColours);
+    s.randomAlternateColours = m_randomOrderCheck->isChecked() ? 1 : 0;
+    readRow(ColourLabels::Row::Blend, s.blendColours);
+    s.blendLength = EffectSettings::number(m_blendLengthBox->text());
+    s.predefinedScheme = m_schemeBox->currentIndex();
 }
 
 void EffectsPanel::showSettings(const EffectSettings &s)
@@ -65,39 +66,45 @@ void EffectsPanel::showSettings(const EffectSettings &s)
     {
         const QSignalBlocker blockAF(m_alternateFontsCheck), blockBI(m_boldItalicCheck),
             blockRandom(m_randomOrderCheck);
-        m_alternateFontsCheck->setChecked(s.checkAF != 0);
-        m_boldItalicCheck->setChecked(s.checkBI != 0);
-        m_randomOrderCheck->setChecked(s.checkRandom != 0);
+        m_alternateFontsCheck->setChecked(s.alternateSelectedFonts != 0);
+        m_boldItalicCheck->setChecked(s.randomBoldItalic != 0);
+        m_randomOrderCheck->setChecked(s.randomAlternateColours != 0);
     }
-    selectOption(m_sizeGroup, s.sizes);
-    selectOption(m_capGroup, s.cap);
-    selectOption(m_colourGroup, s.oc);
-    selectOption(m_positionGroup, s.pos);
-    showComboValue(m_minSizeBox, s.comboSIndex, s.comboS);
-    showComboValue(m_maxSizeBox, s.comboBIndex, s.comboB);
-    m_wavelengthBox->setText(s.textWL);
-    m_blendLengthBox->setText(s.textBL);
-    m_singleSwatch->setColour(s.label1Col);
-    showRow(ColourLabels::Row::Alternate, s.cl);
-    showRow(ColourLabels::Row::Blend, s.cb);
+    selectOption(m_sizeGroup, s.sizeEffect);
+    selectOption(m_capGroup, s.capitalisation);
+    selectOption(m_colourGroup, s.colouring);
+    selectOption(m_positionGroup, s.characterPosition);
+    showComboValue(m_minSizeBox, s.minimumSizeIndex, EffectSettings::sizeText(s.minimumSize));
+    showComboValue(m_maxSizeBox, s.maximumSizeIndex, EffectSettings::sizeText(s.maximumSize));
+    showNumber(m_wavelengthBox, s.wavelength);
+    showNumber(m_blendLengthBox, s.blendLength);
+    m_singleSwatch->setColour(s.singleColour);
+    showRow(ColourLabels::Row::Alternate, s.alternateColours);
+    showRow(ColourLabels::Row::Blend, s.blendColours);
     const QSignalBlocker block(m_schemeBox);
-    m_schemeBox->setCurrentIndex(s.comboPC >= 0 && s.comboPC < m_schemeBox->count() ? s.comboPC
-                                                                                    : 0);
+    m_schemeBox->setCurrentIndex(
+        s.predefinedScheme >= 0 && s.predefinedScheme < m_schemeBox->count() ? s.predefinedScheme
+                                                                             : 0);
 }
 
 void EffectsPanel::showRepairedFields(const EffectSettings &s)
 {
     {
         const QSignalBlocker blockMin(m_minSizeBox), blockMax(m_maxSizeBox);
-        if (m_minSizeBox->currentText() != s.comboS)
-            m_minSizeBox->setEditText(s.comboS);
-        if (m_maxSizeBox->currentText() != s.comboB)
-            m_maxSizeBox->setEditText(s.comboB);
+        // A box is rewritten only when the Refresh changed its value: "7 " stays as typed.
+        if (EffectSettings::number(m_minSizeBox->currentText()) != s.minimumSize)
+            m_minSizeBox->setEditText(EffectSettings::sizeText(s.minimumSize));
+        if (EffectSettings::number(m_maxSizeBox->currentText()) != s.maximumSize)
+            m_maxSizeBox->setEditText(EffectSettings::sizeText(s.maximumSize));
     }
-    if (m_wavelengthBox->text() != s.textWL)
-        m_wavelengthBox->setText(s.textWL);
-    if (m_blendLengthBox->text() != s.textBL)
-        m_blendLengthBox->setText(s.textBL);
+    showNumber(m_wavelengthBox, s.wavelength);
+    showNumber(m_blendLengthBox, s.blendLength);
+}
+
+void EffectsPanel::showNumber(QLineEdit *box, double value)
+{
+    if (box->text().isEmpty() || EffectSettings::number(box->text()) != value)
+        box->setText(EffectSettings::numberText(value));
 }
 
 void EffectsPanel::showComboValue(QComboBox *combo, int index, const QString &text)
@@ -139,6 +146,14 @@ QString EffectsPanel::inputText() const
     QString text = plainInput();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;
+}
+
+bool EffectsPanel::undoInput()
+{
+    if (!m_inputBox->document()->isUndoAvailable())
+        return false;
+    m_inputBox->undo();
+    return true;
 }
 
 void EffectsPanel::setInputText(const QString &crlfText)
@@ -189,19 +204,19 @@ void EffectsPanel::tintInput()
 
 void EffectsPanel::applyEnabling(const EnabledState &e, bool busy)
 {
-    m_positionFrame->setEnabled(e.posOptions);
-    m_positionOptions[0]->setEnabled(e.posOptions);
-    m_positionOptions[1]->setEnabled(e.posOptions);
-    m_positionOptions[2]->setEnabled(e.posOptions && e.pos2);
-    m_wavelengthBox->setEnabled(e.textWL);
-    m_wavelengthLabel->setEnabled(e.textWL);
-    m_randomOrderCheck->setEnabled(e.checkRandom);
-    m_blendLengthBox->setEnabled(e.textBL);
-    m_blendLengthLabel->setEnabled(e.textBL);
-    m_schemeBox->setEnabled(e.comboPC);
-    m_clearSelectionButton->setEnabled(e.commandCA);
-    m_alternateFontsCheck->setEnabled(e.checkAF);
-    m_refreshButton->setEnabled(e.cmdP && !busy);
+    m_positionFrame->setEnabled(e.positionOptions);
+    m_positionOptions[0]->setEnabled(e.positionOptions);
+    m_positionOptions[1]->setEnabled(e.positionOptions);
+    m_positionOptions[2]->setEnabled(e.positionOptions && e.centreVertically);
+    m_wavelengthBox->setEnabled(e.wavelength);
+    m_wavelengthLabel->setEnabled(e.wavelength);
+    m_randomOrderCheck->setEnabled(e.randomAlternateColours);
+    m_blendLengthBox->setEnabled(e.blendLength);
+    m_blendLengthLabel->setEnabled(e.blendLength);
+    m_schemeBox->setEnabled(e.predefinedScheme);
+    m_clearSelectionButton->setEnabled(e.clearSelection);
+    m_alternateFontsCheck->setEnabled(e.alternateSelectedFonts);
+    m_refreshButton->setEnabled(e.refresh && !busy);
 }
 
 void EffectsPanel::enableRefresh(bool enabled)
@@ -214,17 +229,24 @@ void EffectsPanel::fillFontList(const QStringList &names, const QList<bool> &sel
     const QSignalBlocker block(m_fontList);
     const bool same = m_fontList->count() == names.size() && [&] {
         for (int i = 0; i < names.size(); ++i)
-            if (m_fontList->item(i)->text() != names[i])
+            if (m_fontList->item(i)->data(Qt::UserRole).toString() != names[i])
                 return false;
         return true;
     }();
     if (!same) {
         m_fontList->clear();
-        m_fontList->addItems(names);
+        for (const QString &name : names) {
+            const QString standIn = m_fontStandIns.value(name);
+            auto *item = new QListWidgetItem(
+                standIn.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, standIn),
+                m_fontList);
+            item->setData(Qt::UserRole, name);
+        }
     }
     for (int i = 0; i < m_fontList->count(); ++i)
         m_fontList->item(i)->setSelected(selected.value(i, false));
     m_fontList->setCurrentItem(nullptr, QItemSelectionModel::NoUpdate);
+    showFontSelection();
 }
 
 void EffectsPanel::selectFont(int index)
@@ -272,8 +294,13 @@ void EffectsPanel::showFontSelection()
     const int selected = int(m_fontList->selectedItems().size());
     m_clearSelectionButton->setEnabled(selected >= 1);
     m_alternateFontsCheck->setEnabled(selected >= 2);
-    m_selectionStatus->setText(selected == 0 ? QStringLiteral(" All fonts selected.")
-                                             : QStringLiteral(" %1 fonts selected.").arg(selected));
+    // An empty list (HTML mode without any web font) has nothing "all" could mean.
+    if (m_fontList->count() == 0)
+        m_selectionStatus->setText(QStringLiteral(" No fonts to choose from."));
+    else
+        m_selectionStatus->setText(selected == 0
+                                       ? QStringLiteral(" All fonts selected.")
+                                       : QStringLiteral(" %1 fonts selected.").arg(selected));
 }
 
 void EffectsPanel::fillSizeLists(const QStringList &minItems, const QStringList &maxItems)

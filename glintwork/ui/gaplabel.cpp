@@ -1,5 +1,5 @@
 // Label with controls in its gaps: see gaplabel.h.
-#include "gaplabel.h"
+#include "ui/gaplabel.h"
 
 #include <QEvent>
 #include <QPainter>

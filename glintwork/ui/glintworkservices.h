@@ -8,6 +8,7 @@ class FileLocations;
 class FontCatalog;
 class GlintworkDialogs;
 class MessageService;
+class PrintService;
 class RandomSource;
 class ShellService;
 
@@ -20,4 +21,6 @@ struct GlintworkServices {
     FileLocations *files = nullptr;
     GlintworkDialogs *dialogs = nullptr;
     RandomSource *random = nullptr;
+    // Print Preview and Export as PDF, and the PDF offered where there is no printer.
+    PrintService *printer = nullptr;
 };

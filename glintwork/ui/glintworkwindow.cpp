@@ -1,20 +1,20 @@
 // The main window of Glintwork: see glintworkwindow.h. This file builds the window and its
 // command table, maps the controls to the settings record, runs the enabling rules and
 // holds the small reactions and the help commands.
-#include "glintworkwindow.h"
+#include "ui/glintworkwindow.h"
 
-#include "buildinfo.h"
-#include "clipboardservice.h"
-#include "colours.h"
-#include "effectspanel.h"
-#include "filelocations.h"
-#include "fontcatalog.h"
-#include "helppage.h"
-#include "messageservice.h"
-#include "outputpane.h"
-#include "publisher.h"
-#include "richtextedit.h"
-#include "shellservice.h"
+#include "core/buildinfo.h"
+#include "core/helppage.h"
+#include "core/publisher.h"
+#include "effects/colours.h"
+#include "files/filelocations.h"
+#include "fonts/fontcatalog.h"
+#include "platform/clipboardservice.h"
+#include "platform/messageservice.h"
+#include "platform/shellservice.h"
+#include "ui/effectspanel.h"
+#include "ui/outputpane.h"
+#include "widgets/richtext/richtextedit.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -40,6 +40,7 @@ GlintworkWindow::GlintworkWindow(const GlintworkServices &services, QWidget *par
       m_formatter(*services.random, m_recent, m_progress)
 {
     m_formatter.setSymbolFonts(services.fonts->symbolFontNames());
+    m_formatter.setFontCatalog(services.fonts);
     setObjectName(QStringLiteral("FormGW"));
     setWindowTitle(kTitle);
 
@@ -48,6 +49,8 @@ GlintworkWindow::GlintworkWindow(const GlintworkServices &services, QWidget *par
     setCentralWidget(m_central);
     m_panel = new EffectsPanel(m_central);
     m_outputPane = new OutputPane(m_progress, m_central);
+    // Saved and copied RTF marks the installed symbol fonts as such.
+    m_outputPane->edit()->setSymbolFaces(SymbolFaces(services.fonts->symbolFontNames()));
     m_centralLayout = new QVBoxLayout(m_central);
     m_centralLayout->setContentsMargins(8, 6, 8, 6);
     m_centralLayout->setSpacing(7);
@@ -96,6 +99,12 @@ CommandMenu GlintworkWindow::fileMenu()
                         handler(&G::mnuPrint_Click))
                     .keys(Qt::CTRL | Qt::Key_P)
                     .enabledWhen(hasOutput),
+                Command(QStringLiteral("mnuPreview"), QStringLiteral("Print Pre&view..."),
+                        handler(&G::mnuPreview_Click))
+                    .enabledWhen(hasOutput),
+                Command(QStringLiteral("mnuPdf"), QStringLiteral("&Export as PDF..."),
+                        handler(&G::mnuPdf_Click))
+                    .enabledWhen(hasOutput),
                 Command(QStringLiteral("mnuX"), QStringLiteral("E&xit"), handler(&G::mnuX_Click))
                     .afterSeparator(),
             }};
@@ -115,19 +124,23 @@ CommandMenu GlintworkWindow::editMenu()
                     handler(&G::mnuColour_Click))
                 .keys(Qt::CTRL | Qt::Key_O),
             Command(QStringLiteral("mnuCut"), QStringLiteral("C&ut"), handler(&G::mnuCut_Click))
+                .boxKeys(QKeySequence::Cut)
                 .afterSeparator(),
-            Command(QStringLiteral("mnuCopy"), QStringLiteral("&Copy"), handler(&G::mnuCopy_Click)),
+            Command(QStringLiteral("mnuCopy"), QStringLiteral("&Copy"), handler(&G::mnuCopy_Click))
+                .boxKeys(QKeySequence::Copy),
             Command(QStringLiteral("mnuHTML"), QStringLiteral("Copy &HTML"),
                     handler(&G::mnuHTML_Click))
-                .shownWhen([](const EnabledState &e) { return e.mnuHTMLVisible; }),
+                .shownWhen([](const EnabledState &e) { return e.copyHtmlVisible; }),
             Command(QStringLiteral("mnuPRTF"), QStringLiteral("Paste &formatted text"),
                     handler(&G::mnuPRTF_Click))
+                .boxKeys(QKeySequence::Paste)
                 .enabledWhen(canPaste),
             Command(QStringLiteral("mnuPaste"), QStringLiteral("&Paste text"),
                     handler(&G::mnuPaste_Click))
                 .enabledWhen(canPaste),
             Command(QStringLiteral("mnuClear"), QStringLiteral("C&lear"),
-                    handler(&G::mnuClear_Click)),
+                    handler(&G::mnuClear_Click))
+                .boxKeys(QKeySequence::Delete),
         }};
 }
 
@@ -170,7 +183,8 @@ CommandMenu GlintworkWindow::toolsMenu()
         menu.commands.append(
             Command(QStringLiteral("mnuFS_%1").arg(i), steps[i], [this, i] { mnuFS_Click(i); })
                 .keys(stepKeys[i])
-                .enabledWhen([](const EnabledState &e) { return e.hasOutput && e.mnuFS; }));
+                .enabledWhen(
+                    [](const EnabledState &e) { return e.hasOutput && e.fontSizeCommands; }));
     menu.commands.append(Command(QStringLiteral("mnuDoubleS"),
                                  QStringLiteral("Double-&space paragraphs"),
                                  handler(&G::mnuDoubleS_Click))
@@ -259,7 +273,8 @@ bool GlintworkWindow::eventFilter(QObject *watched, QEvent *event)
         const QKeySequence pressed(key->keyCombination());
         const QList<QAction *> actions = findChildren<QAction *>();
         for (QAction *a : actions) {
-            if (a->shortcut().isEmpty() || a->shortcut() != pressed)
+            if (a->shortcut().isEmpty() || a->shortcut() != pressed ||
+                a->shortcutContext() == Qt::WidgetShortcut)
                 continue;
             // Left unaccepted, the override lets the shortcut run instead of the box's own
             // binding. A key press only arrives when the command is disabled: it then does
@@ -306,23 +321,25 @@ EffectSettings GlintworkWindow::currentSettings() const
 {
     EffectSettings s;
     m_panel->readInto(s);
-    s.mnuWW = command(QStringLiteral("mnuWW"))->isChecked();
-    s.mnuCW = command(QStringLiteral("mnuCW"))->isChecked();
+    s.formatWordByWord = command(QStringLiteral("mnuWW"))->isChecked();
+    s.colourWordByWord = command(QStringLiteral("mnuCW"))->isChecked();
     s.outputMode = m_outputMode;
-    s.mnuTT = command(QStringLiteral("mnuTT"))->isChecked();
+    s.toolTips = command(QStringLiteral("mnuTT"))->isChecked();
     return s;
 }
 
 void GlintworkWindow::showSettings(const EffectSettings &s)
 {
+    if (s.outputMode == OutputMode::Html)
+        m_panel->setFontStandIns(m_modes.webFontStandIns());
     m_panel->showSettings(s);
     ListFonts_Click();
-    command(QStringLiteral("mnuWW"))->setChecked(s.mnuWW);
-    command(QStringLiteral("mnuCW"))->setChecked(s.mnuCW);
+    command(QStringLiteral("mnuWW"))->setChecked(s.formatWordByWord);
+    command(QStringLiteral("mnuCW"))->setChecked(s.colourWordByWord);
     QAction *toolTips = command(QStringLiteral("mnuTT"));
-    if (toolTips->isChecked() != s.mnuTT) {
-        toolTips->setChecked(s.mnuTT);
-        applyToolTips(s.mnuTT);
+    if (toolTips->isChecked() != s.toolTips) {
+        toolTips->setChecked(s.toolTips);
+        applyToolTips(s.toolTips);
     }
     applyEnabling();
     if (m_wordProcessorNoticePending) {
@@ -352,7 +369,7 @@ void GlintworkWindow::applyMenuRules(const EnabledState &e)
     // The paste commands' rule asks the clipboard, which only the Edit menu does.
     m_commands->applyRules(QStringLiteral("mnufile"), e);
     m_commands->applyRules(QStringLiteral("mnuTools"), e);
-    command(QStringLiteral("mnuHTML"))->setVisible(e.mnuHTMLVisible);
+    command(QStringLiteral("mnuHTML"))->setVisible(e.copyHtmlVisible);
 }
 
 void GlintworkWindow::applyToolTips(bool on)
@@ -378,15 +395,35 @@ void GlintworkWindow::CommandCA_Click()
 
 void GlintworkWindow::Text_Change()
 {
+    if (inputText().size() > EffectSettings::kMaxTextLength && !m_refusingInput) {
+        refuseLongInput();
+        return;
+    }
     m_panel->enableRefresh(!inputText().isEmpty() && !m_busy);
     m_panel->tintInput();
+}
+
+// A text beyond the limit could be neither formatted nor saved: the change that made it so
+// (a paste, most likely) is taken back, and the user is told why.
+void GlintworkWindow::refuseLongInput()
+{
+    m_refusingInput = true;
+    if (!m_panel->undoInput())
+        m_panel->setInputText(inputText().left(EffectSettings::kMaxTextLength));
+    m_refusingInput = false;
+    m_services.messages->message(
+        QStringLiteral("The text would be longer than %1 characters (a line break counts two), "
+                       "more than Glintwork can format and save.  The change was not made.")
+            .arg(EffectSettings::kMaxTextLength),
+        kTitle, MessageService::Buttons::Ok, MessageService::Icon::Information);
+    Text_Change();
 }
 
 void GlintworkWindow::Sizes_Click(int)
 {
     EffectSettings s = currentSettings();
     if (EnablingRules::afterSizesChange(s, m_outputMode))
-        m_panel->selectPositionOption(s.pos);
+        m_panel->selectPositionOption(s.characterPosition);
     applyEnabling();
 }
 

@@ -7,20 +7,22 @@
 // glintworkwindowhost.cpp (Refresh, modes, reset, start-up and the engine's host calls).
 #pragma once
 
-#include "commandtable.h"
-#include "effectsettings.h"
-#include "formatter.h"
-#include "glintworkdialogs.h"
-#include "glintworkservices.h"
-#include "modeswitch.h"
-#include "progressstate.h"
-#include "recentcolours.h"
-#include "resetsequence.h"
+#include "core/progressstate.h"
+#include "effects/formatter.h"
+#include "effects/recentcolours.h"
+#include "settings/effectsettings.h"
+#include "settings/modeswitch.h"
+#include "settings/resetsequence.h"
+#include "ui/commandtable.h"
+#include "ui/glintworkdialogs.h"
+#include "ui/glintworkservices.h"
 
 #include <QMainWindow>
 #include <memory>
 
 class EffectsPanel;
+class PrintCommands;
+struct PrintJob;
 class OutputPane;
 class QVBoxLayout;
 class RichTextBox;
@@ -71,6 +73,9 @@ public:
 
     void mnuSave_Click();
     void mnuPrint_Click();
+    // The whole result, paginated: the print preview and a PDF file.
+    void mnuPreview_Click();
+    void mnuPdf_Click();
     void mnuX_Click();
     void mnuFont_Click();
     void mnuColour_Click();
@@ -94,8 +99,8 @@ public:
     void mnuEdit_Open();
     void mnuTools_Open();
 
-    bool SaveSettings();
-    void GetSettings();
+    bool saveCurrentSettings();
+    void loadSettings();
 
     // The addresses of the help commands (build settings or the bundled page).
     QString helpAddress() const;
@@ -146,11 +151,20 @@ private:
     void showMode();
     void markMode();
     void saveHtml(const QString &path);
+    PrintCommands printCommands();
+    PrintJob printJob() const;
     void swatchMouseDown(ColourLabels::Row which, int index, int button);
     std::optional<qint32> pickColour(std::optional<qint32> preset);
     void chooseColourOption(int option);
     bool writeOutputFile(const QString &path, const QByteArray &bytes);
     void saveSettingsOnce();
+    void tellNoSettingsFolder();
+    void refuseLongInput();
+    // Whether Save As would write over the program's own settings file, by any name.
+    bool isSettingsFile(const QString &path) const;
+    // Where the settings are read from: the writable folder's file, else one that cannot be
+    // written (read all the same); settingsFolder() is where they are written (empty: nowhere).
+    QString settingsReadFolder() const;
     QAction *command(const QString &name) const;
 
     GlintworkServices m_services;
@@ -167,6 +181,7 @@ private:
     // read the file must not replace it.
     bool m_loaded = false;
     bool m_settingsSaved = false;
+    bool m_refusingInput = false;
     bool m_busy = false;
     // Word Processor mode's message waits until the window shows the new mode.
     bool m_wordProcessorNoticePending = false;

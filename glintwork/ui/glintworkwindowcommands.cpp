@@ -1,20 +1,24 @@
 // The main window's menu commands: colours, editing, the size steps, printing and saving.
 // Each reads the output box or the panel, calls the engine and shows the result; see
 // glintworkwindow.h.
-#include "glintworkwindow.h"
+#include "ui/glintworkwindow.h"
 
-#include "busypointer.h"
-#include "clipboardservice.h"
-#include "effectspanel.h"
-#include "htmlfragment.h"
-#include "htmlwriter.h"
-#include "messageservice.h"
-#include "outputpane.h"
-#include "pendingevents.h"
-#include "richtextedit.h"
-#include "rtfwriter.h"
-#include "textfile.h"
-#include "twips.h"
+#include "effects/htmlwriter.h"
+#include "files/fileidentity.h"
+#include "files/textfile.h"
+#include "platform/busypointer.h"
+#include "platform/clipboardservice.h"
+#include "platform/messageservice.h"
+#include "platform/pendingevents.h"
+#include "platform/printcommands.h"
+#include "platform/printservice.h"
+#include "platform/richcopy.h"
+#include "richtext/rtfwriter.h"
+#include "settings/settingsfile.h"
+#include "ui/effectspanel.h"
+#include "ui/outputpane.h"
+#include "widgets/richtext/richtextedit.h"
+#include "widgets/richtext/twips.h"
 
 #include <QAction>
 #include <QDir>
@@ -57,8 +61,8 @@ void GlintworkWindow::swatchMouseDown(ColourLabels::Row which, int index, int bu
 {
     EffectSettings s = currentSettings();
     std::span<ColourLabel> labels = which == ColourLabels::Row::Alternate
-                                        ? std::span<ColourLabel>(s.cl)
-                                        : std::span<ColourLabel>(s.cb);
+                                        ? std::span<ColourLabel>(s.alternateColours)
+                                        : std::span<ColourLabel>(s.blendColours);
     if (index < 0 || index >= int(labels.size()))
         return;
     if (button == 2) {
@@ -103,7 +107,7 @@ void GlintworkWindow::Label1Col_Click()
     m_panel->setSingleColour(*chosen);
     // The sixteen-colour dialog leaves the colouring option alone.
     if (m_outputMode != OutputMode::WordProcessor)
-        chooseColourOption(EffectSettings::OCSingle);
+        chooseColourOption(EffectSettings::ColourSingle);
 }
 
 void GlintworkWindow::mnuColour_Click()
@@ -157,15 +161,9 @@ void GlintworkWindow::mnuCut_Click()
 
 void GlintworkWindow::mnuCopy_Click()
 {
-    m_services.clipboard->clear();
-    RichTextBox &box = output();
-    const bool all = box.selLength() == 0;
-    const QByteArray rtf = all ? box.rtf() : box.selRtf();
     const RichTextEdit &edit = *m_outputPane->edit();
-    const RichRuns runs = all ? edit.runs() : edit.runs(box.selStart(), box.selLength());
-    QString text = all ? box.text() : box.selText();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_services.clipboard->setRich(rtf, HtmlFragment::fromRuns(runs), text);
+    RichCopy::toClipboard(*m_services.clipboard, output(),
+                          [&edit](int start, int length) { return edit.runs(start, length); });
 }
 
 void GlintworkWindow::mnuPRTF_Click()
@@ -278,9 +276,14 @@ void GlintworkWindow::mnuPrint_Click()
 {
     if (output().text().isEmpty() || !m_services.dialogs)
         return;
+    // Without a printer the whole result can still become a PDF file.
     if (!m_services.dialogs->hasPrinter()) {
-        m_services.messages->message(kNoPrinter, kTitle, MessageService::Buttons::Ok,
-                                     MessageService::Icon::Information);
+        if (m_services.printer)
+            printCommands().offerPdfWithoutPrinter([this] { return printJob(); },
+                                                   QStringLiteral("Glintwork.pdf"));
+        else
+            m_services.messages->message(kNoPrinter, kTitle, MessageService::Buttons::Ok,
+                                         MessageService::Icon::Information);
         return;
     }
     // 1: remember the pane's place and the window's height.
@@ -327,11 +330,47 @@ void GlintworkWindow::mnuPrint_Click()
             MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
 
+bool GlintworkWindow::isSettingsFile(const QString &path) const
+{
+    for (const QString &folder : {settingsFolder(), settingsReadFolder()}) {
+        if (!folder.isEmpty() && FileIdentity::sameFile(path, SettingsFile::path(folder)))
+            return true;
+    }
+    return false;
+}
+
+PrintCommands GlintworkWindow::printCommands()
+{
+    return PrintCommands(*m_services.printer, *m_services.messages, kTitle);
+}
+
+PrintJob GlintworkWindow::printJob() const
+{
+    // The whole document, whatever the box shows (it may still be loading the rest).
+    return {QStringLiteral("Glintwork"), m_outputPane->edit()->runs(), {}};
+}
+
+void GlintworkWindow::mnuPreview_Click()
+{
+    if (output().text().isEmpty() || !m_services.printer)
+        return;
+    printCommands().preview([this] { return printJob(); });
+}
+
+void GlintworkWindow::mnuPdf_Click()
+{
+    if (output().text().isEmpty() || !m_services.printer)
+        return;
+    printCommands().exportPdf([this] { return printJob(); }, QStringLiteral("Glintwork.pdf"));
+}
+
 bool GlintworkWindow::writeOutputFile(const QString &path, const QByteArray &bytes)
 {
     WriteResult result;
     if (QFileInfo(path).isDir())
         result = {false, QStringLiteral("A folder has that name.")};
+    else if (isSettingsFile(path))
+        result = {false, QStringLiteral("It is Glintwork's own settings file.")};
     else
         result = TextFile::writeAtomically(path, bytes);
     if (result.ok)
@@ -348,8 +387,8 @@ void GlintworkWindow::mnuSave_Click()
     if (output().text().isEmpty() || !m_services.dialogs)
         return;
     for (;;) {
-        const std::optional<QString> name =
-            m_services.dialogs->saveFileName(HtmlWriter::kSaveFilter);
+        const std::optional<QString> name = m_services.dialogs->saveFileName(
+            HtmlWriter::saveFilter(m_modes.mode() == OutputMode::Html));
         if (!name || name->isEmpty())
             return;
         switch (HtmlWriter::saveKind(*name)) {

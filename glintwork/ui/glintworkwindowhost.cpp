@@ -1,24 +1,25 @@
 // The main window's side of the engine: Refresh, the output modes, the reset, the settings
 // file and start-up, HTML export, and the calls the engine makes back into the window
 // (ModeSwitchHost, RecordResetOperations, RefreshHost); see glintworkwindow.h.
-#include "glintworkwindow.h"
+#include "ui/glintworkwindow.h"
 
-#include "busypointer.h"
-#include "clipboardservice.h"
-#include "effectspanel.h"
-#include "filelocations.h"
-#include "htmlwriter.h"
-#include "messageservice.h"
-#include "modetables.h"
-#include "outputpane.h"
-#include "pendingevents.h"
-#include "randomsource.h"
-#include "richdocument.h"
-#include "richtextedit.h"
-#include "settingsfile.h"
-#include "startup.h"
+#include "core/randomsource.h"
+#include "effects/htmlwriter.h"
+#include "files/filelocations.h"
+#include "platform/busypointer.h"
+#include "platform/clipboardservice.h"
+#include "platform/messageservice.h"
+#include "platform/pendingevents.h"
+#include "richtext/richdocument.h"
+#include "settings/modetables.h"
+#include "settings/settingsfile.h"
+#include "settings/startup.h"
+#include "ui/effectspanel.h"
+#include "ui/outputpane.h"
+#include "widgets/richtext/richtextedit.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 
 void GlintworkWindow::cmdP_Click()
@@ -182,7 +183,10 @@ void GlintworkWindow::clearOutput()
 
 void GlintworkWindow::saveSettings(const EffectSettings &settings)
 {
-    ::SaveSettings(settingsFolder(), settings);
+    // The reset writes in silence (a failure is logged); without a writable folder there
+    // is nowhere to write.
+    if (!settingsFolder().isEmpty())
+        SettingsFile::saveQuietly(settingsFolder(), settings);
 }
 
 void GlintworkWindow::mnuDS_Click()
@@ -208,27 +212,42 @@ QString GlintworkWindow::settingsPath() const
     return SettingsFile::path(settingsFolder());
 }
 
-bool GlintworkWindow::SaveSettings()
+bool GlintworkWindow::saveCurrentSettings()
 {
-    return ::SaveSettings(settingsFolder(), currentSettings()).ok;
+    return !settingsFolder().isEmpty() &&
+           SettingsFile::save(settingsFolder(), currentSettings()).ok;
 }
 
-void GlintworkWindow::GetSettings()
+QString GlintworkWindow::settingsReadFolder() const
+{
+    return m_services.files->configFileFolder(SettingsFile::kFileName);
+}
+
+void GlintworkWindow::loadSettings()
 {
     EffectSettings s = StartUp::initialState();
     // The rows as the window was built, each tag the text of its displayed colour.
-    m_panel->readRow(ColourLabels::Row::Alternate, s.cl);
-    m_panel->readRow(ColourLabels::Row::Blend, s.cb);
-    for (ColourLabel &label : s.cl)
+    m_panel->readRow(ColourLabels::Row::Alternate, s.alternateColours);
+    m_panel->readRow(ColourLabels::Row::Blend, s.blendColours);
+    for (ColourLabel &label : s.alternateColours)
         label.tag = QString::number(label.colour);
-    for (ColourLabel &label : s.cb)
+    for (ColourLabel &label : s.blendColours)
         label.tag = QString::number(label.colour);
     s.text = inputText();
-    s.label1Col = m_panel->singleColour();
-    s.mnuTT = command(QStringLiteral("mnuTT"))->isChecked();
-    StartUp::loadSettings(settingsFolder(), s, m_modes, *this, *this);
+    s.singleColour = m_panel->singleColour();
+    s.toolTips = command(QStringLiteral("mnuTT"))->isChecked();
+    const StartUp::Outcome outcome =
+        StartUp::loadSettings(settingsReadFolder(), s, m_modes, *this, *this);
     showMode();
     showSettings(s);
+    if (outcome == StartUp::Outcome::ResetTooLong)
+        m_services.messages->message(
+            QStringLiteral("The text saved in \"%1\" is longer than %2 characters (a line break "
+                           "counts two), more than Glintwork can take.  The file was kept beside "
+                           "it as a backup, and the settings were reset.")
+                .arg(QDir::toNativeSeparators(SettingsFile::path(settingsReadFolder())))
+                .arg(EffectSettings::kMaxTextLength),
+            kTitle, MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
 
 void GlintworkWindow::Form_Load()
@@ -244,10 +263,26 @@ void GlintworkWindow::Form_Load()
     // 5-7: tags, no mode yet, then the file.
     m_modes.resetToNone();
     m_outputMode = OutputMode::None;
-    GetSettings();
+    loadSettings();
     m_loaded = true;
     updateMenuRules();
     setBusy(false);
+    if (settingsFolder().isEmpty())
+        tellNoSettingsFolder();
+}
+
+void GlintworkWindow::tellNoSettingsFolder()
+{
+    const QString folder = m_services.files->userConfigFolder();
+    const QString where =
+        folder.isEmpty() ? QStringLiteral("There is no home folder for them.")
+                         : QStringLiteral("No folder for them can be written, \"%1\" included.")
+                               .arg(QDir::toNativeSeparators(folder));
+    m_services.messages->message(
+        QStringLiteral("Glintwork cannot save your text and settings.  %1  Glintwork works on "
+                       "without saving them.")
+            .arg(where),
+        kTitle, MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
 
 void GlintworkWindow::saveSettingsOnce()
@@ -255,5 +290,20 @@ void GlintworkWindow::saveSettingsOnce()
     if (!m_loaded || m_settingsSaved)
         return;
     m_settingsSaved = true;
-    SaveSettings();
+    const QString folder = settingsFolder();
+    if (folder.isEmpty())
+        return; // the user was told at start-up
+    // The design saves in silence; losing the user's text in silence is worse, so a failure
+    // is told once, with the choice to try again (after making room, say) or to go on.
+    for (;;) {
+        const WriteResult result = SettingsFile::save(folder, currentSettings());
+        if (result.ok)
+            return;
+        const auto answer = m_services.messages->message(
+            QStringLiteral("Your text and settings could not be saved in \"%1\".  %2")
+                .arg(QDir::toNativeSeparators(folder), result.error),
+            kTitle, MessageService::Buttons::RetryDiscard, MessageService::Icon::Warning);
+        if (answer != MessageService::Answer::Retry)
+            return;
+    }
 }

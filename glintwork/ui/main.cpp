@@ -1,23 +1,26 @@
 // Glintwork: starts the application, shows the main window at once and loads the
 // settings into it; or, from the command line, runs a batch job, help or version without
 // a window.
-#include "batchrun.h"
-#include "commandline.h"
-#include "filelocations.h"
-#include "glintworkwindow.h"
-#include "programidentity.h"
-#include "qtbusypointer.h"
-#include "qtclipboard.h"
-#include "qtfontcatalog.h"
-#include "qtglintworkdialogs.h"
-#include "qtmessageservice.h"
-#include "qtshell.h"
-#include "randomsource.h"
-#include "rtfwriter.h"
+#include "batch/batchrun.h"
+#include "batch/commandline.h"
+#include "core/randomsource.h"
+#include "files/filelocations.h"
+#include "ui/glintworkwindow.h"
+#include "ui/qtglintworkdialogs.h"
+#include "ui/windowplacement.h"
+#include "widgets/fonts/qtfontcatalog.h"
+#include "widgets/platform/programidentity.h"
+#include "widgets/platform/qtbusypointer.h"
+#include "widgets/platform/qtclipboard.h"
+#include "widgets/platform/qtmessageservice.h"
+#include "widgets/platform/qtprintservice.h"
+#include "widgets/platform/qtshell.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLoggingCategory>
+#include <QSettings>
+
+#include <cerrno>
 #include <cstdio>
 
 // Where the settings and the help page were found; shown with
@@ -45,29 +48,40 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext &, const QString &mess
         std::fputs(message.toLocal8Bit().constData(), stderr);
 }
 
-void print(FILE *stream, const QString &text)
+// False when the text could not be written whole (a full disk, a closed pipe).
+bool print(FILE *stream, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+    const QByteArray bytes = text.toLocal8Bit();
+    const bool written =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}
+
+// Help and version go to stdout; a stdout that refuses them is a failure, said on stderr.
+int printOrFail(const QString &text)
+{
+    if (print(stdout, text))
+        return 0;
+    const int error = errno;
+    print(stderr, QStringLiteral("glintwork: cannot write to standard output: %1\n")
+                      .arg(qt_error_string(error)));
+    return BatchRun::UnwritableMessage;
 }
 
 int runBatch(const CommandLine &line)
 {
-    BatchJob job{line.settingsPath, std::nullopt, line.outputPath, line.seed};
+    BatchJob job{line.settingsPath, std::nullopt, line.outputPath, line.seed, {}, {}};
     if (!line.inputPath.isEmpty()) {
-        const bool standardInput = line.inputPath == QLatin1String("-");
-        QFile in(standardInput ? QString() : line.inputPath);
-        const bool opened =
-            standardInput ? in.open(stdin, QIODevice::ReadOnly) : in.open(QIODevice::ReadOnly);
-        if (!opened) {
-            print(stderr, BatchRun::inputFailure(line.inputPath, in.errorString()).error +
-                              QLatin1Char('\n'));
-            return BatchRun::InputUnreadable;
+        const BatchResult read = BatchRun::readInput(line.inputPath, fileno(stdin), job);
+        if (!read.ok()) {
+            print(stderr, read.error + QLatin1Char('\n'));
+            return read.exitCode;
         }
-        job.input = in.readAll();
     }
     QtFontCatalog fonts;
-    const BatchResult result = BatchRun(fonts).run(job);
+    BatchRun batch(fonts);
+    batch.setPdfWriter(&QtPrintService::pdfBytes);
+    const BatchResult result = batch.run(job);
     if (!result.ok())
         print(stderr, result.error + QLatin1Char('\n'));
     return result.exitCode;
@@ -76,8 +90,6 @@ int runBatch(const CommandLine &line)
 int runWindow(const CommandLine &line)
 {
     QtFontCatalog fonts;
-    // Saved and copied RTF marks the installed symbol fonts as such.
-    RtfWriter::setSymbolFaces(fonts.symbolFontNames());
     QtMessageService messages;
     QtClipboard clipboard;
     QtShell shell;
@@ -87,18 +99,26 @@ int runWindow(const CommandLine &line)
     RandomSource random;
     if (line.seed)
         random.fixSeed(*line.seed);
-    GlintworkServices services{&fonts, &messages, &clipboard, &shell,
-                               &busy,  &files,    &dialogs,   &random};
+    QtPrintService printer;
+    GlintworkServices services{&fonts, &messages, &clipboard, &shell,  &busy,
+                               &files, &dialogs,  &random,    &printer};
 
     GlintworkWindow window(services);
     messages.setParent(&window);
     busy.setWindow(&window);
     dialogs.setParent(&window);
+    printer.setParent(&window);
+    // The user's configuration folder, under a name of its own: Glintwork.ini stays as it is.
+    QSettings placement(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kerncraft"),
+                        QStringLiteral("Glintwork window"));
+    WindowPlacement::restore(window, placement);
     window.show();
     window.Form_Load();
     qCInfo(lcGlintworkStart) << "settings file" << window.settingsPath() << "help page"
                              << window.helpAddress();
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    WindowPlacement::save(window, placement);
+    return exitCode;
 }
 
 } // namespace
@@ -110,18 +130,14 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(dropQtNotes);
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Glintwork"));
-    QApplication::setOrganizationName(QStringLiteral("Kerncraft"));
-    ProgramIdentity::apply(QStringLiteral("glintwork"));
+    ProgramIdentity::start(QStringLiteral("Glintwork"));
 
     const CommandLine line = CommandLine::parse(QApplication::arguments());
     switch (line.action) {
     case CommandLine::Action::Help:
-        print(stdout, CommandLine::helpText());
-        return 0;
+        return printOrFail(CommandLine::helpText());
     case CommandLine::Action::Version:
-        print(stdout, CommandLine::versionText());
-        return 0;
+        return printOrFail(CommandLine::versionText());
     case CommandLine::Action::Error:
         print(stderr, line.error + QLatin1Char('\n'));
         return CommandLine::kUsageExit;

@@ -1,10 +1,10 @@
 // The output pane: see outputpane.h.
-#include "outputpane.h"
+#include "ui/outputpane.h"
 
-#include "formatter.h"
-#include "progressindicator.h"
-#include "richdocument.h"
-#include "richtextedit.h"
+#include "effects/formatter.h"
+#include "richtext/richdocument.h"
+#include "widgets/controls/progressindicator.h"
+#include "widgets/richtext/richtextedit.h"
 
 #include <QTextDocument>
 #include <QTextFormat>

@@ -1,9 +1,9 @@
 // Qt dialogs and printing: see qtglintworkdialogs.h.
-#include "qtglintworkdialogs.h"
+#include "ui/qtglintworkdialogs.h"
 
-#include "colourref.h"
-#include "savedialog.h"
-#include "windowscolourdialog.h"
+#include "ui/windowscolourdialog.h"
+#include "widgets/controls/colourref.h"
+#include "widgets/platform/savedialog.h"
 
 #include <QColorDialog>
 #include <QFileInfo>

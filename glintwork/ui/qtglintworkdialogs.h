@@ -2,7 +2,7 @@
 // QFileDialog and Qt Print Support.
 #pragma once
 
-#include "glintworkdialogs.h"
+#include "ui/glintworkdialogs.h"
 
 #include <QColor>
 #include <QFont>

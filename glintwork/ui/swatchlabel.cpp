@@ -1,7 +1,7 @@
 // Colour swatch: see swatchlabel.h.
-#include "swatchlabel.h"
+#include "ui/swatchlabel.h"
 
-#include "colourref.h"
+#include "widgets/controls/colourref.h"
 
 #include <QMouseEvent>
 #include <QPainter>

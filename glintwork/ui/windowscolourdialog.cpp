@@ -1,8 +1,8 @@
 // The sixteen-colour dialog: see windowscolourdialog.h.
-#include "windowscolourdialog.h"
+#include "ui/windowscolourdialog.h"
 
-#include "colours.h"
-#include "swatchlabel.h"
+#include "effects/colours.h"
+#include "ui/swatchlabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // A busy pointer that only remembers its state and how often it changed.
 #pragma once
 
-#include "busypointer.h"
+#include "platform/busypointer.h"
 
 #include <QList>
 

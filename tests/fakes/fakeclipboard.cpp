@@ -1,6 +1,6 @@
 // In-memory clipboard: see fakeclipboard.h. Putting data replaces what was there, as on
 // the real clipboard.
-#include "fakeclipboard.h"
+#include "fakes/fakeclipboard.h"
 
 void FakeClipboard::clear()
 {

@@ -1,7 +1,7 @@
 // An in-memory clipboard.
 #pragma once
 
-#include "clipboardservice.h"
+#include "platform/clipboardservice.h"
 
 #include <optional>
 

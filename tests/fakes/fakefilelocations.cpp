@@ -1,5 +1,5 @@
 // Temporary folders: see fakefilelocations.h.
-#include "fakefilelocations.h"
+#include "fakes/fakefilelocations.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,12 +18,23 @@ QString FakeFileLocations::programFolder() const
 
 QString FakeFileLocations::userCacheFolder() const
 {
-    return m_root.filePath(QStringLiteral("cache"));
+    return m_root.filePath(m_userWritable ? QStringLiteral("cache")
+                                          : QStringLiteral("not-a-folder/cache"));
 }
 
 QString FakeFileLocations::userConfigFolder() const
 {
-    return m_root.filePath(QStringLiteral("config"));
+    return m_root.filePath(m_userWritable ? QStringLiteral("config")
+                                          : QStringLiteral("not-a-folder/config"));
+}
+
+void FakeFileLocations::setUserFoldersWritable(bool writable)
+{
+    m_userWritable = writable;
+    if (!writable) {
+        QFile file(m_root.filePath(QStringLiteral("not-a-folder")));
+        file.open(QIODevice::WriteOnly);
+    }
 }
 
 void FakeFileLocations::setProgramFolder(const QString &relativePath)

@@ -1,7 +1,7 @@
 // Folders inside a temporary folder of the test's own.
 #pragma once
 
-#include "filelocations.h"
+#include "files/filelocations.h"
 
 #include <QTemporaryDir>
 
@@ -19,6 +19,8 @@ public:
     // Makes the program folder unusable (or usable again). Permissions would not stop
     // root, so an unusable program folder is a path that names a plain file.
     void setProgramFolderWritable(bool writable);
+    // Makes the user's folders unusable in the same way: nothing is writable then.
+    void setUserFoldersWritable(bool writable);
 
     // Creates a folder below the temporary root and returns its path.
     QString makeFolder(const QString &relativePath) const;
@@ -27,4 +29,5 @@ private:
     QTemporaryDir m_root;
     QString m_program = QStringLiteral("program");
     bool m_programWritable = true;
+    bool m_userWritable = true;
 };

@@ -1,5 +1,5 @@
 // Fake font list: see fakefontcatalog.h.
-#include "fakefontcatalog.h"
+#include "fakes/fakefontcatalog.h"
 
 int FakeFontCatalog::count() const
 {
@@ -16,8 +16,7 @@ bool FakeFontCatalog::isSymbolFont(int index) const
     return m_symbols.contains(m_names.value(index));
 }
 
-bool FakeFontCatalog::hasGlyphsFor(const QString &family,
-                                   const QList<char32_t> &characters) const
+bool FakeFontCatalog::hasGlyphsFor(const QString &family, const QList<char32_t> &characters) const
 {
     const auto glyphs = m_glyphs.constFind(family.toCaseFolded());
     if (glyphs == m_glyphs.constEnd())

@@ -1,7 +1,7 @@
 // A font list given by the test.
 #pragma once
 
-#include "fontcatalog.h"
+#include "fonts/fontcatalog.h"
 
 #include <QHash>
 
@@ -11,6 +11,9 @@ public:
     void setNames(const QStringList &names) { m_names = names; }
     // Names that report a symbol character map.
     void setSymbolFonts(const QStringList &names) { m_symbols = names; }
+    // Metric aliases: a web font's name and the installed family that stands in for it.
+    void setMetricAliases(const QHash<QString, QString> &aliases) { m_aliases = aliases; }
+    QString metricAlias(const QString &family) const override { return m_aliases.value(family); }
     // The characters a family has glyphs for; a family not given here has them all.
     void setGlyphs(const QString &family, const QString &characters)
     {
@@ -25,4 +28,5 @@ private:
     QStringList m_names;
     QStringList m_symbols;
     QHash<QString, QString> m_glyphs;
+    QHash<QString, QString> m_aliases;
 };

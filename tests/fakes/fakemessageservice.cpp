@@ -1,5 +1,5 @@
 // Scripted message boxes: see fakemessageservice.h.
-#include "fakemessageservice.h"
+#include "fakes/fakemessageservice.h"
 
 MessageService::Answer FakeMessageService::message(const QString &text, const QString &title,
                                                    Buttons buttons, Icon icon)
@@ -12,6 +12,8 @@ MessageService::Answer FakeMessageService::message(const QString &text, const QS
         answers.pop_front();
         return a;
     }
+    if (buttons == Buttons::RetryDiscard)
+        return Answer::Discard; // a failing save is not tried for ever
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }
 

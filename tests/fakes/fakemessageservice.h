@@ -1,7 +1,7 @@
 // Message boxes that record what they were asked and answer from a script.
 #pragma once
 
-#include "messageservice.h"
+#include "platform/messageservice.h"
 
 #include <QList>
 #include <deque>
@@ -16,7 +16,7 @@ public:
         Icon icon;
     };
 
-    // Answers used in turn; when they run out, OK / Yes.
+    // Answers used in turn; when they run out, OK / Yes (Discard for Retry/Discard).
     std::deque<Answer> answers;
     // Answers of the input prompt in turn; when they run out, the default answer.
     QList<std::optional<QString>> inputs;

@@ -1,7 +1,7 @@
 // A shell that records what it was asked to open.
 #pragma once
 
-#include "shellservice.h"
+#include "platform/shellservice.h"
 
 #include <QStringList>
 
@@ -11,6 +11,7 @@ public:
     QStringList documents;
     QStringList workingFolders;
     bool succeed = true;
+    QString browser;
 
     bool openAddress(const QString &address) override
     {
@@ -23,4 +24,5 @@ public:
         workingFolders.append(workingFolder);
         return succeed;
     }
+    QString webBrowserName() const override { return browser; }
 };

@@ -1,0 +1,31 @@
+// The real platform services Facelister's window runs with: built together by the program and
+// by the start-up benchmarks, so that both measure and run the same thing.
+#pragma once
+
+#include "files/filelocations.h"
+#include "ui/facelisterservices.h"
+#include "ui/qtsavefiledialog.h"
+#include "ui/systemfontdetails.h"
+#include "widgets/fonts/qtfontcatalog.h"
+#include "widgets/platform/qtbusypointer.h"
+#include "widgets/platform/qtclipboard.h"
+#include "widgets/platform/qtmessageservice.h"
+#include "widgets/platform/qtprintservice.h"
+#include "widgets/platform/qtshell.h"
+
+struct FacelisterPlatform {
+    QtFontCatalog fonts;
+    QtClipboard clipboard;
+    QtMessageService messages;
+    QtShell shell;
+    QtBusyPointer busy;
+    SystemFileLocations files;
+    QtSaveFileDialog saveDialog;
+    QtPrintService printer;
+    SystemFontDetails details;
+
+    FacelisterServices services()
+    {
+        return {fonts, clipboard, messages, shell, busy, files, saveDialog, details, &printer};
+    }
+};
