@@ -98,6 +98,8 @@ void FacelisterWindow::setUpAccessibility()
     // The search box would be announced by its frame's title; its hint says what it is.
     QLineEdit *search = m_fontsPanel->searchBox();
     search->setAccessibleName(search->placeholderText());
+    // A list's name is its own, whatever frame it is in.
+    m_fontsPanel->listBox()->setAccessibleName(m_fontsPanel->title());
     m_outOfDateIndicator->setAccessibleName(m_outOfDateIndicator->text());
     m_preview->setAccessibleName(tr("Preview"));
 }

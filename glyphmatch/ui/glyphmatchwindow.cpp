@@ -164,6 +164,8 @@ void GlyphmatchWindow::setUpAccessibility()
     m_textFontLabel->setBuddy(m_textFontBox);
     m_symbolFontLabel->setBuddy(m_symbolFontList);
     m_sizeLabel->setBuddy(m_sizeBox);
+    // A list's name is its own, whatever labels it.
+    m_symbolFontList->setAccessibleName(m_symbolFontLabel->text());
     m_table->setAccessibleName(tr("Characters"));
     // Tab reads the rows as shown: the text font and the size, the symbol fonts, the buttons.
     setTabOrder(m_textFontBox, m_sizeBox);

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 
 namespace AccessibilityWalk {
@@ -93,6 +94,16 @@ bool inOrder(const QStringList &chain, const QStringList &names)
         ++at;
     }
     return true;
+}
+
+bool labelledBy(QWidget *control, QWidget *label)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+    if (!iface)
+        return false;
+    const auto relations = iface->relations(QAccessible::Label);
+    return std::any_of(relations.begin(), relations.end(),
+                       [label](const auto &relation) { return relation.first->object() == label; });
 }
 
 QList<QAccessibleInterface *> progressBars(QWidget *window)

@@ -23,6 +23,9 @@ QStringList tabChainNames(QWidget *window);
 // Whether `names` appear in `chain` in this order (other controls may lie between them).
 bool inOrder(const QStringList &chain, const QStringList &names);
 
+// Whether a screen reader hears `label` as the control's label (Qt's relation of a buddy).
+bool labelledBy(QWidget *control, QWidget *label);
+
 // The interfaces under the window with the progress bar role.
 QList<QAccessibleInterface *> progressBars(QWidget *window);
 
