@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -81,6 +82,11 @@ TEST(GlintworkAccess, SwatchRowsAnswerTheKeysAsTheMouse)
     swatch(w, "CB_0")->setFocus();
     QTest::keyClick(swatch(w, "CB_0"), Qt::Key_Left);
     EXPECT_TRUE(swatch(w, "CB_0")->hasFocus());
+    // An artefact to look at: the focus frame on the first blend swatch.
+    const QString folder =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("glintwork-screens"));
+    QDir().mkpath(folder);
+    EXPECT_TRUE(w.grab().save(QDir(folder).filePath(QStringLiteral("focusedswatch.png"))));
 }
 
 } // namespace

@@ -167,6 +167,11 @@ TEST(WindowsColourDialog, KeysMoveTheMarkAndEnterTakesIt)
         EXPECT_EQ(dialog.ChosenSwatch(), 9);
         QTest::keyClick(dialog.swatch(13), Qt::Key_Space);
         EXPECT_EQ(dialog.ChosenSwatch(), 13);
+        dialog.swatch(5)->setFocus(Qt::TabFocusReason);
+        const QString folder = QDir(QCoreApplication::applicationDirPath())
+                                   .filePath(QStringLiteral("glintwork-screens"));
+        EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath(QStringLiteral("dialogfocus.png"))));
+        dialog.swatch(13)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(dialog.swatch(13), Qt::Key_Return);
     });
     ASSERT_TRUE(chosen.has_value());
