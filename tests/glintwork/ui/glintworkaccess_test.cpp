@@ -78,6 +78,11 @@ TEST(GlintworkAccess, SwatchRowsAnswerTheKeysAsTheMouse)
     QTest::keyClick(swatch(w, "CL_3"), Qt::Key_Space);
     EXPECT_EQ(f.dialogs.colourPresets.size(), 1);
     EXPECT_EQ(w.currentSettings().alternateColours[3].colour, 0x123456);
+    // Tab leaves the output box for the input box, round the window.
+    QWidget *output = namedChild<QWidget>(&w, QStringLiteral("R"));
+    output->setFocus();
+    QTest::keyClick(output, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), namedChild<QWidget>(&w, QStringLiteral("Text")));
     // Left at the row's first swatch stays there.
     swatch(w, "CB_0")->setFocus();
     QTest::keyClick(swatch(w, "CB_0"), Qt::Key_Left);
