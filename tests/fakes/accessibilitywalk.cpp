@@ -2,6 +2,8 @@
 #include "fakes/accessibilitywalk.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QTest>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
@@ -60,18 +62,32 @@ QStringList unnamedControls(QWidget *window)
 
 QList<QWidget *> tabChain(QWidget *window)
 {
+    // Real Tab presses: Qt's own rules (one button of an exclusive group, focus proxies,
+    // boxes that keep Tab for themselves) decide, not a model of them.
     QList<QWidget *> chain;
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return chain;
+    // A window shown and hidden before (a please-wait window) can leave the platform's
+    // active window and the application's apart.
+    if (QApplication::activeWindow() != window)
+        QApplication::setActiveWindow(window);
     QWidget *first = nullptr;
     for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-        if (!takesTabFocus(w, window))
-            continue;
-        if (w == first)
-            break;
-        if (!first)
+        if (takesTabFocus(w, window)) {
             first = w;
-        if (chain.contains(w))
             break;
-        chain.append(w);
+        }
+    }
+    if (!first)
+        return chain;
+    first->setFocus(Qt::TabFocusReason);
+    for (int step = 0; step < 500; ++step) {
+        QWidget *focused = QApplication::focusWidget();
+        if (!focused || chain.contains(focused))
+            break;
+        chain.append(focused);
+        QTest::keyClick(focused, Qt::Key_Tab);
     }
     return chain;
 }

@@ -15,8 +15,8 @@ namespace AccessibilityWalk {
 // window's own, so what a screen reader cannot reach is missed as it would be.
 QStringList unnamedControls(QWidget *window);
 
-// The controls Tab visits from the window's first one, in order, once round: shown, enabled,
-// taking focus by Tab, and not handing their focus to another widget.
+// The controls Tab visits from the window's first one, in order, once round, found by
+// pressing Tab in the activated window until the focus comes back.
 QList<QWidget *> tabChain(QWidget *window);
 QStringList tabChainNames(QWidget *window);
 
