@@ -12,10 +12,16 @@ namespace AccessibilityWalk {
 
 namespace {
 
-bool takesTabFocus(const QWidget *widget, const QWidget *window)
+// A control Tab stops at once the options enable it.
+bool isTabStop(const QWidget *widget, const QWidget *window)
 {
     return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isVisibleTo(window) &&
-           widget->isEnabled() && !widget->focusProxy() && widget->window() == window;
+           !widget->focusProxy() && widget->window() == window;
+}
+
+bool takesTabFocus(const QWidget *widget, const QWidget *window)
+{
+    return isTabStop(widget, window) && widget->isEnabled();
 }
 
 QString label(const QWidget *widget)
@@ -52,7 +58,7 @@ QStringList unnamedControls(QWidget *window)
         QAccessible::queryAccessibleInterface(window), window,
         [&](QAccessibleInterface *iface) {
             auto *widget = qobject_cast<QWidget *>(iface->object());
-            if (widget && widget != window && takesTabFocus(widget, window) &&
+            if (widget && widget != window && isTabStop(widget, window) &&
                 iface->text(QAccessible::Name).trimmed().isEmpty())
                 unnamed.append(label(widget));
         },

@@ -11,7 +11,7 @@ class QWidget;
 namespace AccessibilityWalk {
 
 // Object names (class names where there is none) of the shown controls that take focus by
-// Tab and whose accessible interface has no name. The walk follows the interfaces from the
+// Tab, enabled or not, and whose accessible interface has no name. The walk follows the interfaces from the
 // window's own, so what a screen reader cannot reach is missed as it would be.
 QStringList unnamedControls(QWidget *window);
 

@@ -26,6 +26,8 @@ TEST(GlintworkAccess, EveryControlIsNamedAndTabReachesEverySwatchInTheOrderShown
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
     EXPECT_EQ(AccessibilityWalk::unnamedControls(&w).join(u' ').toStdString(), "");
+    EXPECT_TRUE(AccessibilityWalk::labelledBy(namedChild<QWidget>(&w, QStringLiteral("TextWL")),
+                                              namedChild<QWidget>(&w, QStringLiteral("Label2"))));
     const QList<QWidget *> chain = AccessibilityWalk::tabChain(&w);
     const QList<SwatchLabel *> swatches = w.findChildren<SwatchLabel *>();
     ASSERT_GE(swatches.size(), 3);
