@@ -7,7 +7,7 @@ KERNCRAFT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KERNCRAFT_BUILD="${KERNCRAFT_BUILD:-$KERNCRAFT_ROOT/build/release}"
 
 kerncraft_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev poppler-utils
-    libbenchmark-dev python3-fonttools xvfb
+    libbenchmark-dev python3-fonttools xvfb xdotool
     fonts-dejavu-core fonts-liberation fonts-urw-base35 libfreetype-dev libfontconfig-dev libtcl8.6
     desktop-file-utils appstream dpkg-dev librsvg2-bin libicu-dev fonts-unifont
     fonts-noto-color-emoji fonts-kacst fonts-lohit-deva fonts-vlgothic)

@@ -76,6 +76,7 @@ CharboardWindow::CharboardWindow(const CharboardServices &services, QWidget *par
     setObjectName(QStringLiteral("CharacterMap"));
     setWindowTitle(QStringLiteral("Charboard"));
     setupControls();
+    setUpAccessibility();
     setupMenus();
     setupConnections();
     sizeToFirstGrid();
@@ -262,6 +263,26 @@ void CharboardWindow::setupMenus()
     m_helpAction->setObjectName(QStringLiteral("mnuHelp"));
     m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     m_helpAction->setShortcutContext(Qt::WindowShortcut);
+}
+
+void CharboardWindow::setUpAccessibility()
+{
+    m_fontList->setAccessibleName(tr("Fonts"));
+    m_grid->setAccessibleName(tr("Characters"));
+    m_recentGrid->setAccessibleName(tr("Recently used characters"));
+    m_collectedText->setAccessibleName(tr("Characters to Copy"));
+    // What the box and the chooser already say to everyone names them too.
+    m_find->setAccessibleName(m_find->placeholderText());
+    m_choices->setAccessibleName(m_choices->toolTip());
+    m_preview->setAccessibleName(m_preview->toolTip());
+    m_recentGrid->grid().setAccessibleNames(
+        [this](int row, int col) { return recentAccessibleName(row, col); });
+    // The columns as shown, left to right, each top to bottom; the collected text below them.
+    const QList<QWidget *> order{m_fontList,          m_choices,      m_find,         m_grid,
+                                 m_recentGrid,        m_preview,      m_selectButton, m_copyButton,
+                                 m_copyUnicodeButton, m_collectedText};
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 void CharboardWindow::setupConnections()

@@ -64,6 +64,8 @@ public:
 
     // What the cell says to assistive technology: "U+00A9 COPYRIGHT SIGN, Alt+0169".
     QString cellAccessibleName(int row, int col) const;
+    // A recently used character's: "©, U+00A9 COPYRIGHT SIGN".
+    QString recentAccessibleName(int row, int col) const;
 
     // The steps and size of the last font fitting.
     int lastFitSteps() const { return m_lastFitSteps; }
@@ -77,6 +79,8 @@ private:
     static constexpr double kCopiedSize = 12;
     void copyRich(const QString &text, const QString &face);
     void setupControls();
+    // Names for the controls without a label, and the Tab order as shown.
+    void setUpAccessibility();
     void setupMenus();
     void setupConnections();
     void sizeToFirstGrid();

@@ -153,6 +153,16 @@ QString CharboardWindow::cellAccessibleName(int row, int col) const
     return parts.join(QStringLiteral(", "));
 }
 
+QString CharboardWindow::recentAccessibleName(int row, int col) const
+{
+    const QString character = m_recentGrid->text(row, col);
+    const QList<uint> codes = character.toUcs4();
+    if (codes.size() != 1)
+        return character;
+    return FlexGridModel::characterAndCode(character) + u' ' +
+           UnicodeCharacter::name(char32_t(codes.first()));
+}
+
 QString CharboardWindow::recentFile() const
 {
     const QString folder = m_services.locations.userConfigFolder();

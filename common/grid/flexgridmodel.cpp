@@ -26,7 +26,9 @@ QVariant FlexGridModel::data(const QModelIndex &index, int role) const
     case CellFaceRole:
         return cell.face;
     case Qt::AccessibleTextRole:
-        return m_accessibleNames ? m_accessibleNames(index.row(), index.column()) : cell.text;
+        return m_accessibleNames ? m_accessibleNames(index.row(), index.column())
+                                 : characterAndCode(cell.text);
+    case Qt::AccessibleDescriptionRole:
     case Qt::ToolTipRole:
         return cell.toolTip.isEmpty() ? QVariant() : QVariant(cell.toolTip);
     case Qt::TextAlignmentRole:
@@ -62,6 +64,16 @@ void FlexGridModel::fillRows(const QStringList &texts)
     if (moved)
         emit currentCellChanged(m_row, m_col);
     emit selectionChanged();
+}
+
+QString FlexGridModel::characterAndCode(const QString &text)
+{
+    const QList<uint> codes = text.toUcs4();
+    if (codes.size() != 1)
+        return text;
+    // A code point is read out by its code as well, since a symbol or a blank says nothing.
+    return QStringLiteral("%1, U+%2")
+        .arg(text, QString::number(codes.first(), 16).toUpper().rightJustified(4, u'0'));
 }
 
 void FlexGridModel::setAccessibleNames(std::function<QString(int row, int col)> names)

@@ -61,8 +61,11 @@ public:
     // and carry no face or tooltip, and the first cell becomes current.
     void fillRows(const QStringList &texts);
     // What each cell tells assistive technology (Qt::AccessibleTextRole), asked only when it
-    // is read; none: the cell's text.
+    // is read; none: characterAndCode of the cell's text. A cell's tooltip is also its
+    // accessible description.
     void setAccessibleNames(std::function<QString(int row, int col)> names);
+    // "A, U+0041" for a single character; any other text as it is.
+    static QString characterAndCode(const QString &text);
 
     int columnWidth(int col) const;
     void setColumnWidth(int col, int twips);

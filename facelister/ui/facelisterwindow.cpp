@@ -40,6 +40,7 @@ FacelisterWindow::FacelisterWindow(const FacelisterServices &services, QWidget *
     setObjectName(QStringLiteral("FormFL"));
     setWindowTitle(programName());
     setupControls();
+    setUpAccessibility();
     setupMenus();
     setupConnections();
 }
@@ -90,6 +91,17 @@ void FacelisterWindow::setupControls()
     m_flashTimer = named(new QTimer(this), "TimerFP");
     m_flashTimer->setInterval(kFlashIntervalMs);
     m_waitWindow = new PleaseWaitWindow(m_progress, this);
+}
+
+void FacelisterWindow::setUpAccessibility()
+{
+    // The search box would be announced by its frame's title; its hint says what it is.
+    QLineEdit *search = m_fontsPanel->searchBox();
+    search->setAccessibleName(search->placeholderText());
+    // A list's name is its own, whatever frame it is in.
+    m_fontsPanel->listBox()->setAccessibleName(m_fontsPanel->title());
+    m_outOfDateIndicator->setAccessibleName(m_outOfDateIndicator->text());
+    m_preview->setAccessibleName(tr("Preview"));
 }
 
 QHBoxLayout *FacelisterWindow::createRefreshRow(QWidget *parent)

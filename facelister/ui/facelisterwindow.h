@@ -101,6 +101,8 @@ protected:
 private:
     PrintJob printJob() const;
     void setupControls();
+    // Names for the controls that no label names.
+    void setUpAccessibility();
     QHBoxLayout *createRefreshRow(QWidget *parent);
     void setupMenus();
     void setupConnections();

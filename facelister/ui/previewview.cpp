@@ -1,8 +1,10 @@
 // Facelister's preview on screen: see previewview.h.
 #include "ui/previewview.h"
 
+#include "ui/previewaccessible.h"
 #include "widgets/controls/colourref.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,6 +55,7 @@ QTextCharFormat qtFormat(const CharFormat &format, double defaultSize)
 
 PreviewView::PreviewView(QWidget *parent) : QAbstractScrollArea(parent)
 {
+    PreviewAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
@@ -285,6 +288,16 @@ void PreviewView::moveTo(int line, bool extend)
     else if (rect.bottom() >= viewport()->height())
         vertical->setValue(vertical->value() + rect.bottom() - viewport()->height() + 1);
     viewport()->update();
+    announceCaret();
+}
+
+void PreviewView::announceCaret()
+{
+    // Without a screen reader listening, Qt drops the event at once.
+    if (m_lines.isEmpty())
+        return;
+    QAccessibleTextCursorEvent event(this, m_lines.at(m_current).start);
+    QAccessible::updateAccessibility(&event);
 }
 
 void PreviewView::selectLines(int from, int to)

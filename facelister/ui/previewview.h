@@ -112,6 +112,8 @@ private:
         int ascent = 0;
     };
     void documentChanged();
+    // Tells assistive technology where the current line now starts.
+    void announceCaret();
     void measureLines();
     void updateScrollBars();
     QTextLayout &layoutOf(int line);

@@ -126,6 +126,8 @@ EffectsPanel::EffectsPanel(QWidget *parent) : QWidget(parent)
     top->addLayout(right);
     connectControls();
     collectToolTips();
+    setUpAccessibility();
+    setUpTabOrder();
 }
 
 QWidget *EffectsPanel::buildInputColumn()

@@ -80,6 +80,8 @@ public:
 
     // The boxes whose own key bindings must not swallow the window's shortcuts.
     QList<QWidget *> keyBoxes() const;
+    // The controls in the order Tab visits them: the columns as shown, each top to bottom.
+    QList<QWidget *> tabOrder() const;
 
 signals:
     void refreshClicked();
@@ -101,6 +103,9 @@ private:
     QGroupBox *buildPositionFrame();
     void connectControls();
     void collectToolTips();
+    void setUpAccessibility();
+    void setUpTabOrder();
+    void connectRowSteps(const QList<SwatchLabel *> &row);
     QList<SwatchLabel *> swatchRow(QWidget *parent, const QString &name,
                                    std::span<const ColourLabel> labels);
     const QList<SwatchLabel *> &row(ColourLabels::Row which) const;

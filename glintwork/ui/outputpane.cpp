@@ -18,6 +18,9 @@ OutputPane::OutputPane(ProgressState &progress, QWidget *parent)
     m_edit->setObjectName(QStringLiteral("R"));
     m_edit->setMinimumHeight(120);
     m_edit->setContextMenuPolicy(Qt::NoContextMenu);
+    m_edit->setAccessibleName(tr("Formatted text"));
+    // Tab leaves the box, as it leaves the input box, so that no control is a dead end.
+    m_edit->setTabChangesFocus(true);
     m_edit->onMouseDown = [this](int button) { emit mouseDown(button); };
     // Typing, pasting, clearing or a result: only the change between empty and not
     // matters to the rules, and asking the document costs nothing per keystroke.

@@ -1,8 +1,10 @@
 // Colour swatch: see swatchlabel.h.
 #include "ui/swatchlabel.h"
 
+#include "ui/swatchaccessible.h"
 #include "widgets/controls/colourref.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,6 +18,91 @@ SwatchLabel::SwatchLabel(QWidget *parent) : QLabel(parent)
     // A side that grows with the text, so the mark stays readable with large fonts.
     m_side = qMax(17, fontMetrics().height() + 2);
     setToolTip(QStringLiteral("Click"));
+    setUpKeyboard();
+}
+
+void SwatchLabel::setUpKeyboard()
+{
+    setFocusPolicy(Qt::StrongFocus);
+    SwatchAccessible::install();
+}
+
+void SwatchLabel::press()
+{
+    emit mouseDown(1);
+    emit clicked();
+}
+
+void SwatchLabel::pressRight()
+{
+    emit mouseDown(2);
+}
+
+void SwatchLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool shiftOnly = event->modifiers() == Qt::ShiftModifier;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        if (plain) {
+            event->accept();
+            press();
+            return;
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (plain) {
+            press();
+            // Ignored, the key goes on to the dialog, whose default button closes it.
+            event->setAccepted(!m_enterPassesOn);
+            return;
+        }
+        break;
+    case Qt::Key_Menu:
+        event->accept();
+        pressRight();
+        return;
+    case Qt::Key_F10:
+        if (shiftOnly) {
+            event->accept();
+            pressRight();
+            return;
+        }
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (plain) {
+            event->accept();
+            const int key = event->key();
+            emit stepRequested(key == Qt::Key_Left    ? -1
+                               : key == Qt::Key_Right ? 1
+                                                      : 0,
+                               key == Qt::Key_Up     ? -1
+                               : key == Qt::Key_Down ? 1
+                                                     : 0);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void SwatchLabel::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void SwatchLabel::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    update();
 }
 
 void SwatchLabel::setColour(qint32 colour)
@@ -93,6 +180,18 @@ void SwatchLabel::paintEvent(QPaintEvent *)
         painter.setPen(qGray(fill.rgb()) > 110 ? Qt::black : Qt::white);
         painter.drawText(rect(), Qt::AlignCenter, text());
     }
+    if (hasFocus())
+        paintFocusFrame(painter, fill);
+}
+
+void SwatchLabel::paintFocusFrame(QPainter &painter, const QColor &fill)
+{
+    // Dotted in the colour that stands out on the swatch, inside the border, so it shows on
+    // every colour and beside the marked swatch's frame.
+    QPen pen(qGray(fill.rgb()) > 110 ? Qt::black : Qt::white, 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }
 
 void SwatchLabel::changeEvent(QEvent *event)

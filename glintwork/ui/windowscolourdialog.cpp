@@ -14,12 +14,40 @@ namespace {
 // Light colours above their dark counterparts.
 constexpr int kTopRow[8] = {0, 1, 2, 3, 7, 6, 5, 4};
 constexpr int kBottomRow[8] = {11, 10, 9, 8, 15, 14, 13, 12};
+constexpr int kColumns = 8;
+
+// The names a screen reader gives the swatches, by palette index.
+constexpr const char *kColourNames[WindowsColourDialog::kSwatches] = {
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "White"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Silver"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Red"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Yellow"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Fuchsia"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Blue"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Aqua"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Lime"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Olive"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Maroon"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Gray"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Black"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Purple"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Navy"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Teal"),
+    QT_TRANSLATE_NOOP("WindowsColourDialog", "Green"),
+};
+
+// The swatch shown at a place of the grid (row 0 or 1, column 0 to 7).
+int swatchAt(int row, int col)
+{
+    return row == 0 ? kTopRow[col] : kBottomRow[col];
+}
 
 } // namespace
 
 WindowsColourDialog::WindowsColourDialog(QWidget *parent) : QDialog(parent)
 {
     setupControls();
+    setUpKeyboard();
     // Form_Load: mark the swatch chosen last time.
     CL_Click(m_chosenSwatch);
 }
@@ -74,6 +102,44 @@ void WindowsColourDialog::setupControls()
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void WindowsColourDialog::setUpKeyboard()
+{
+    // Tab follows the rows as they are shown, then the buttons.
+    QWidget *previous = nullptr;
+    for (int row = 0; row < 2; ++row) {
+        for (int col = 0; col < kColumns; ++col) {
+            SwatchLabel *swatch = m_swatches[swatchAt(row, col)];
+            if (previous)
+                setTabOrder(previous, swatch);
+            previous = swatch;
+        }
+    }
+    setTabOrder(previous, m_okButton);
+    setTabOrder(m_okButton, m_cancelButton);
+    for (int i = 0; i < kSwatches; ++i) {
+        SwatchLabel *swatch = m_swatches[i];
+        swatch->setAccessibleName(tr(kColourNames[i]));
+        swatch->setEnterPassesOn(true);
+        connect(swatch, &SwatchLabel::stepRequested, this,
+                [this, i](int dx, int dy) { stepFrom(i, dx, dy); });
+    }
+}
+
+void WindowsColourDialog::stepFrom(int index, int dx, int dy)
+{
+    for (int row = 0; row < 2; ++row) {
+        for (int col = 0; col < kColumns; ++col) {
+            if (swatchAt(row, col) != index)
+                continue;
+            const int next = swatchAt(qBound(0, row + dy, 1), qBound(0, col + dx, kColumns - 1));
+            // Moving marks the swatch, as the arrow keys choose among option buttons.
+            CL_Click(next);
+            m_swatches[next]->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 std::optional<qint32> WindowsColourDialog::run()

@@ -1,6 +1,8 @@
 // "Select a color...": the modal dialog that offers the sixteen Windows colours in two
 // rows, light colours above their dark counterparts. It is created once and only hidden
-// by its buttons, so the marked swatch carries over from one use to the next.
+// by its buttons, so the marked swatch carries over from one use to the next. The arrow
+// keys move the mark between the swatches as they are shown; Space marks the focused one and
+// Enter takes it.
 #pragma once
 
 #include <QDialog>
@@ -41,6 +43,9 @@ public slots:
 
 private:
     void setupControls();
+    // Tab in the order shown, names for screen readers, the arrow keys in the grid.
+    void setUpKeyboard();
+    void stepFrom(int index, int dx, int dy);
 
     QList<SwatchLabel *> m_swatches;
     QPushButton *m_okButton = nullptr;

@@ -26,6 +26,7 @@
 #include "widgets/grid/flexgrid.h"
 #include "widgets/richtext/twips.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -73,6 +74,7 @@ GlyphmatchWindow::GlyphmatchWindow(const GlyphmatchServices &services, QWidget *
     setObjectName(QStringLiteral("FormIF"));
     setWindowTitle(QStringLiteral("Glyphmatch"));
     setupControls();
+    setUpAccessibility();
     setupMenus();
     setupConnections();
 }
@@ -155,6 +157,30 @@ void GlyphmatchWindow::setupControls()
     // The grid is as large as its cells (smaller only with scroll bars): no empty cell area
     // below or beside the table in a large window.
     layout->addWidget(m_table, 1, Qt::AlignLeft | Qt::AlignTop);
+}
+
+void GlyphmatchWindow::setUpAccessibility()
+{
+    m_textFontLabel->setBuddy(m_textFontBox);
+    m_symbolFontLabel->setBuddy(m_symbolFontList);
+    m_sizeLabel->setBuddy(m_sizeBox);
+    // A list's name is its own, whatever labels it.
+    m_symbolFontList->setAccessibleName(m_symbolFontLabel->text());
+    m_table->setAccessibleName(tr("Characters"));
+    // Tab reads the rows as shown: the text font and the size, the symbol fonts, the buttons.
+    setTabOrder(m_textFontBox, m_sizeBox);
+    setTabOrder(m_sizeBox, m_symbolFontList);
+    setTabOrder(m_symbolFontList, m_refreshButton);
+    setTabOrder(m_refreshButton, m_printButton);
+    setTabOrder(m_printButton, m_helpButton);
+    setTabOrder(m_helpButton, m_table);
+    // Copy on a symbol copies its equivalent, as a double-click does (Enter stays Refresh).
+    auto *copy = new QAction(m_table);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(copy);
+    connect(copy, &QAction::triggered, this,
+            [this] { Grid_DblClick(m_table->row(), m_table->col()); });
 }
 
 void GlyphmatchWindow::setupConnections()

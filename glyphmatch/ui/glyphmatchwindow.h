@@ -59,6 +59,8 @@ protected:
 
 private:
     void setupControls();
+    // Labels for the boxes, the Tab order as shown, Enter in the table.
+    void setUpAccessibility();
     void setupConnections();
     void setupMenus();
     // The table as the printed page shows it: fonts, size, the cells with their widths.

@@ -1,8 +1,10 @@
 // Progress bar widget: see progressindicator.h.
 #include "widgets/controls/progressindicator.h"
 
+#include "widgets/controls/progressaccessible.h"
 #include "widgets/richtext/twips.h"
 
+#include <QAccessible>
 #include <QFrame>
 
 namespace {
@@ -15,6 +17,7 @@ constexpr int kShapeHeight = 285;
 ProgressIndicator::ProgressIndicator(ProgressState &state, QWidget *parent)
     : QLabel(parent), m_state(state)
 {
+    ProgressAccessible::install();
     setObjectName(QStringLiteral("LabelPB"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -48,6 +51,25 @@ void ProgressIndicator::setFillWidth(int twips)
     m_fillTwips = twips;
     placeShape();
     repaint();
+    announceValue();
+}
+
+int ProgressIndicator::valueShown() const
+{
+    return qBound(0, m_state.drawn(), qMax(0, m_state.max()));
+}
+
+int ProgressIndicator::percentShown() const
+{
+    const int width = m_state.barWidth();
+    return width > 0 ? qBound(0, qRound(100.0 * m_fillTwips / width), 100) : 0;
+}
+
+void ProgressIndicator::announceValue()
+{
+    // Without a screen reader listening, Qt drops the event at once.
+    QAccessibleValueChangeEvent event(this, valueShown());
+    QAccessible::updateAccessibility(&event);
 }
 
 QSize ProgressIndicator::sizeHint() const

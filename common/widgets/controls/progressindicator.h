@@ -22,11 +22,18 @@ public:
     QFrame *shape() const { return m_shape; }
     QSize sizeHint() const override;
 
+    // What the filling shows, for assistive technology: the value it was drawn at, out of
+    // the maximum, and as a whole percentage of the bar.
+    int valueShown() const;
+    int maximumShown() const { return m_state.max(); }
+    int percentShown() const;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void placeShape();
+    void announceValue();
 
     ProgressState &m_state;
     QFrame *m_shape = nullptr;

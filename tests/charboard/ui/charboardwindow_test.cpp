@@ -1,5 +1,6 @@
 // Charboard's window driven offscreen with fake services: start-up, fitting, the keypad hint,
 // collecting and copying, help and the default button.
+#include "fakes/accessibilitywalk.h"
 #include "fakes/fakebusypointer.h"
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakefilelocations.h"
@@ -11,6 +12,7 @@
 #include "ui/glyphpreview.h"
 #include "widgets/grid/flexgrid.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
@@ -359,6 +361,44 @@ TEST_F(CharboardWindowTest, Screenshots)
     shot("D050000L", "charboard-dingbats.png");
     grid()->setCurrentCell(9, 5); // code 181, "proportional to" in the symbol encoding
     shot("Standard Symbols PS", "charboard-symbols.png");
+}
+
+} // namespace
+
+namespace {
+
+// For a screen reader and without a mouse: every control named, Tab from the fonts through
+// the grid to Select, Copy and the collected text, and the main job with keys alone: a font
+// chosen with the arrows, a character collected with Enter, copied with the Copy button.
+TEST_F(CharboardWindowTest, EveryControlIsNamedAndTheMainJobNeedsNoMouse)
+{
+    start();
+    EXPECT_EQ(AccessibilityWalk::unnamedControls(window.get()).join(u' ').toStdString(), "");
+    const QStringList names = AccessibilityWalk::tabChainNames(window.get());
+    EXPECT_TRUE(AccessibilityWalk::inOrder(
+        names, {"Fonts", "ComboChars", "TextFind", "Grid", "GridRecent", "CSelect", "TextCopy"}))
+        << names.join(u' ').toStdString();
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    fontList()->setFocus();
+    QTest::keyClick(fontList(), Qt::Key_Down);
+    EXPECT_EQ(window->windowTitle(), "Charboard - bravo");
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Right);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(textCopy()->text(), "1");
+    auto *copy = child<QPushButton>("CCopy");
+    ASSERT_TRUE(copy->isEnabled());
+    copy->setFocus();
+    QTest::keyClick(copy, Qt::Key_Space);
+    EXPECT_EQ(clipboard.plain, QStringLiteral("1"));
+    // The recently used row names its characters as the grid does, with the Unicode name.
+    QAccessibleInterface *recent =
+        QAccessible::queryAccessibleInterface(child<FlexGrid>("GridRecent"));
+    EXPECT_EQ(recent->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
+              QStringLiteral("1, U+0031 DIGIT ONE"));
 }
 
 } // namespace

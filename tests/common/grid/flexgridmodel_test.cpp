@@ -109,3 +109,31 @@ TEST(FlexGridModel, ColumnsHaveWidthsInTwipsAndAnAlignment)
 }
 
 } // namespace
+
+// What a screen reader hears for a cell: the character and its code, the tooltip as the
+// description.
+TEST(FlexGridModel, CellsNameTheirCharacterAndCode)
+{
+    struct Case {
+        QString text;
+        QString name;
+    };
+    const Case cases[] = {
+        {"A", "A, U+0041"},
+        {QString(QChar(0xA4)), QString(QChar(0xA4)) + ", U+00A4"},
+        {QString::fromUcs4(U"\U0001D11E"), QString::fromUcs4(U"\U0001D11E") + ", U+1D11E"},
+        {"", ""},
+        {"Ab", "Ab"},
+    };
+    FlexGridModel model;
+    model.setRows(1);
+    model.setCols(1);
+    for (const Case &c : cases) {
+        model.setText(0, 0, c.text);
+        EXPECT_EQ(model.data(model.index(0, 0), Qt::AccessibleTextRole).toString(), c.name)
+            << c.text.toStdString();
+    }
+    model.setCellToolTip(0, 0, "not in this font");
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::AccessibleDescriptionRole).toString(),
+              "not in this font");
+}

@@ -3,6 +3,7 @@
 #include "widgets/fonts/symbolfont.h"
 #include "widgets/grid/flexgrid.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -66,6 +67,22 @@ TEST(FlexGrid, ReportsCellEnteredDoubleClickAndKeys)
     EXPECT_EQ(doubles.count(), 1);
     EXPECT_EQ(grid.row(), 2);
     EXPECT_EQ(grid.col(), 2);
+}
+
+// A screen reader reads a cell as Qt's table interface gives it: the character and its code.
+TEST(FlexGrid, CellsTellAScreenReaderTheirCharacterAndCode)
+{
+    FlexGrid grid;
+    grid.setRows(2);
+    grid.setCols(2);
+    grid.setText(1, 1, QStringLiteral("A"));
+    grid.show();
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(&grid);
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    QAccessibleInterface *cell = table->tableInterface()->cellAt(1, 1);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("A, U+0041"));
 }
 
 TEST(FlexGrid, ProgramSetRangeIsHighlighted)

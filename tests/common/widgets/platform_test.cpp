@@ -6,6 +6,7 @@
 #include "widgets/platform/programidentity.h"
 #include "widgets/richtext/twips.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -81,6 +82,28 @@ TEST(ProgressIndicator, FollowsTheState)
     EXPECT_NEAR(bar.shape()->width(), full / 2, 2);
     state.setVisible(false);
     EXPECT_TRUE(bar.isHidden());
+}
+
+// The bar as a screen reader sees it: a progress bar whose value follows the filling.
+TEST(ProgressIndicator, TellsAScreenReaderItsValue)
+{
+    ProgressState state;
+    ProgressIndicator bar(state);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&bar);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::ProgressBar);
+    EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty());
+    QAccessibleValueInterface *value = iface->valueInterface();
+    ASSERT_NE(value, nullptr);
+    state.setVisible(true);
+    state.setMax(10);
+    state.setValue(4);
+    EXPECT_EQ(value->minimumValue().toInt(), 0);
+    EXPECT_EQ(value->maximumValue().toInt(), 10);
+    EXPECT_EQ(value->currentValue().toInt(), 4);
+    EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("40%"));
+    state.setValue(25); // beyond the maximum: the full bar
+    EXPECT_EQ(value->currentValue().toInt(), 10);
 }
 
 struct LayoutCase {

@@ -1,6 +1,7 @@
 // Facelister's window driven offscreen with injected fonts and services: start-up, the
 // list commands, the refresh and its indicator, the sample rule, menus and commands.
 #include "core/progressstate.h"
+#include "fakes/accessibilitywalk.h"
 #include "fakes/fakebusypointer.h"
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakefilelocations.h"
@@ -23,6 +24,7 @@
 #include "ui/waterfallview.h"
 #include "widgets/fonts/qtfontcatalog.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -1122,6 +1124,48 @@ TEST(SystemFontDetailsTest, ReadsDejaVuSansFromItsFile)
 TEST(SystemFontDetailsTest, AFontThatIsNotInstalledHasNoDetails)
 {
     EXPECT_TRUE(SystemFontDetails().details(QStringLiteral("No Such Font 123")).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// For a screen reader and without a mouse: every control named (the search box by its own
+// hint, not its frame's title), Tab from the search through the settings to Refresh and the
+// preview, the preview's text readable, the please-wait bar a progress bar.
+TEST_F(FacelisterWindowTest, EveryControlIsNamedTabFollowsTheWindowAndThePreviewReads)
+{
+    load();
+    action("mnuDetails")->trigger();
+    ASSERT_TRUE(form->detailsPanel()->isVisible());
+    EXPECT_EQ(AccessibilityWalk::unnamedControls(form.get()).join(u' ').toStdString(), "");
+    QAccessibleInterface *search =
+        QAccessible::queryAccessibleInterface(child<QLineEdit>("TextSearch"));
+    EXPECT_EQ(search->text(QAccessible::Name), QStringLiteral("Find a font by name"));
+    const QStringList names = AccessibilityWalk::tabChainNames(form.get());
+    EXPECT_TRUE(AccessibilityWalk::inOrder(names, {"TextSearch", "ListFonts", "CheckSF", "ComboFS",
+                                                   "TextSample", "CommandPreview", "R",
+                                                   "TextDetails", "CommandHelp"}))
+        << names.join(u' ').toStdString();
+
+    QAccessibleInterface *preview = QAccessible::queryAccessibleInterface(form->preview());
+    ASSERT_NE(preview, nullptr);
+    QAccessibleTextInterface *text = preview->textInterface();
+    ASSERT_NE(text, nullptr);
+    ASSERT_GT(text->characterCount(), 0);
+    EXPECT_EQ(text->text(0, text->characterCount()), form->preview()->text());
+    EXPECT_TRUE(preview->state().readOnly);
+    // The caret is the current line: moving it moves the line, as the arrow keys do.
+    const int second = form->preview()->lineStart(1);
+    text->setCursorPosition(second + 1);
+    EXPECT_EQ(form->preview()->currentLine(), 1);
+    EXPECT_EQ(text->cursorPosition(), second);
+
+    auto *wait = form->findChild<PleaseWaitWindow *>();
+    ASSERT_NE(wait, nullptr);
+    const QList<QAccessibleInterface *> bars = AccessibilityWalk::progressBars(wait);
+    ASSERT_EQ(bars.size(), 1);
+    EXPECT_NE(bars.first()->valueInterface(), nullptr);
 }
 
 } // namespace

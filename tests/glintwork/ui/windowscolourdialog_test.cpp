@@ -1,8 +1,11 @@
 // The sixteen-colour dialog: the swatch marked on first use, the choice carried over to the
 // next use, double-click, Enter, Escape and the window's close box.
+#include "fakes/accessibilitywalk.h"
 #include "ui/swatchlabel.h"
 #include "ui/windowscolourdialog.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
@@ -131,4 +134,51 @@ TEST(WindowsColourDialog, SwatchesShowTheSixteenColoursInTwoRows)
     dialog.CL_Click(13);
     EXPECT_TRUE(
         dialog.grab().save(QDir(folder).filePath(QStringLiteral("windowscolourdialog.png"))));
+}
+
+// Without a mouse: Tab visits the swatches as shown, the arrows move the mark through the
+// grid and stop at its edges, Space marks the focused swatch, Enter takes the mark.
+TEST(WindowsColourDialog, KeysMoveTheMarkAndEnterTakesIt)
+{
+    WindowsColourDialog dialog;
+    QStringList names;
+    struct Step {
+        Qt::Key key;
+        int marked;
+    };
+    const Step steps[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_Down, 10}, {Qt::Key_Left, 11},
+        {Qt::Key_Left, 11}, {Qt::Key_Up, 0},    {Qt::Key_Up, 0},
+        {Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Down, 9},
+    };
+    const auto chosen = runWith(dialog, [&] {
+        names = AccessibilityWalk::tabChainNames(&dialog);
+        EXPECT_EQ(AccessibilityWalk::unnamedControls(&dialog).join(u' ').toStdString(), "");
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        dialog.swatch(0)->setFocus();
+        for (const Step &step : steps) {
+            QTest::keyClick(QApplication::focusWidget(), step.key);
+            EXPECT_EQ(dialog.ChosenSwatch(), step.marked) << step.key;
+            EXPECT_TRUE(dialog.swatch(step.marked)->hasFocus()) << step.key;
+        }
+        // Space on a swatch reached by Tab marks it as a click does.
+        dialog.swatch(13)->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(dialog.ChosenSwatch(), 9);
+        QTest::keyClick(dialog.swatch(13), Qt::Key_Space);
+        EXPECT_EQ(dialog.ChosenSwatch(), 13);
+        dialog.swatch(5)->setFocus(Qt::TabFocusReason);
+        const QString folder = QDir(QCoreApplication::applicationDirPath())
+                                   .filePath(QStringLiteral("glintwork-screens"));
+        EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath(QStringLiteral("dialogfocus.png"))));
+        dialog.swatch(13)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(dialog.swatch(13), Qt::Key_Return);
+    });
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, 0x800000); // navy
+    EXPECT_EQ(names,
+              QStringList({"CL0", "CL1", "CL2", "CL3", "CL7", "CL6", "CL5", "CL4", "CL11", "CL10",
+                           "CL9", "CL8", "CL15", "CL14", "CL13", "CL12", "CommandOK", "CommandX"}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.swatch(13))->text(QAccessible::Name),
+              QStringLiteral("Navy"));
 }

@@ -1,5 +1,6 @@
 // Glyphmatch's window driven offscreen with fake services: start-up, the table, printing
 // through the HTML page, help and the default button.
+#include "fakes/accessibilitywalk.h"
 #include "fakes/fakebusypointer.h"
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakefilelocations.h"
@@ -14,9 +15,11 @@
 #include "widgets/grid/flexgrid.h"
 #include "widgets/richtext/twips.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -340,6 +343,40 @@ TEST_F(GlyphmatchWindowTest, Screenshots)
     shot("DejaVu Sans", "D050000L", "glyphmatch-dingbats.png");
     shot("DejaVu Sans", "Liberation Serif", "glyphmatch-text.png");
     shot("Liberation Serif", "Standard Symbols PS", "glyphmatch-symbols.png");
+}
+
+} // namespace
+
+namespace {
+
+// For a screen reader and without a mouse: the boxes named by their labels, Tab through the
+// fonts and the size to Print and the table, the cells naming character and code, and Copy
+// on a symbol doing what a double-click does.
+TEST_F(GlyphmatchWindowTest, EveryControlIsNamedAndTheTableWorksFromTheKeyboard)
+{
+    fonts.setNames({"DejaVu Sans", "Standard Symbols PS"});
+    start();
+    window->show();
+    EXPECT_EQ(AccessibilityWalk::unnamedControls(window.get()).join(u' ').toStdString(), "");
+    // A combo box is named by its text; its label is told as the label's relation.
+    EXPECT_TRUE(AccessibilityWalk::labelledBy(size(), child<QLabel>("Label3")));
+    EXPECT_EQ(
+        AccessibilityWalk::tabChainNames(window.get()),
+        QStringList({"FC", "ComboSize", "FL", "CommandGo", "CommandPrint", "CommandHelp", "Grid"}));
+    QAccessibleInterface *cell =
+        QAccessible::queryAccessibleInterface(grid())->tableInterface()->cellAt(0, 0);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("A, U+0041"));
+
+    fc()->setCurrentText("DejaVu Sans");
+    selectFl("Standard Symbols PS");
+    window->CommandGo_Click();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    grid()->setFocus();
+    grid()->setCurrentCell(0, 1);
+    QTest::keySequence(grid(), QKeySequence::Copy);
+    EXPECT_EQ(clipboard.plain, QString(QChar(0x0391)));
 }
 
 } // namespace

@@ -1,0 +1,62 @@
+// The progress indicator's accessible interface: see progressaccessible.h.
+#include "widgets/controls/progressaccessible.h"
+
+#include "widgets/controls/progressindicator.h"
+
+#include <QLocale>
+
+namespace {
+
+QAccessibleInterface *progressFactory(const QString &className, QObject *object)
+{
+    if (className != QLatin1StringView("ProgressIndicator"))
+        return nullptr;
+    auto *indicator = qobject_cast<ProgressIndicator *>(object);
+    return indicator ? new ProgressAccessible(indicator) : nullptr;
+}
+
+} // namespace
+
+ProgressAccessible::ProgressAccessible(ProgressIndicator *indicator)
+    : QAccessibleWidget(indicator, QAccessible::ProgressBar)
+{}
+
+void ProgressAccessible::install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(progressFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+ProgressIndicator *ProgressAccessible::indicator() const
+{
+    return static_cast<ProgressIndicator *>(widget());
+}
+
+QString ProgressAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+        return ProgressIndicator::tr("Progress");
+    if (t == QAccessible::Value)
+        return ProgressIndicator::tr("%1%").arg(QLocale().toString(indicator()->percentShown()));
+    return QAccessibleWidget::text(t);
+}
+
+void *ProgressAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::ValueInterface)
+        return static_cast<QAccessibleValueInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QVariant ProgressAccessible::currentValue() const
+{
+    return indicator()->valueShown();
+}
+
+QVariant ProgressAccessible::maximumValue() const
+{
+    return indicator()->maximumShown();
+}
