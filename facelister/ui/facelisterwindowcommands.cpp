@@ -78,7 +78,7 @@ void FacelisterWindow::mnuPrint_Click()
         return;
     }
     PrintPageFlow::Page page;
-    page.what = QStringLiteral("the font list");
+    page.what = PrintPageFlow::What::FontList;
     page.title = QStringLiteral("Print font list");
     page.programName = programName();
     page.fileName = FontListHtml::fileName();

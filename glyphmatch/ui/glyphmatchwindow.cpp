@@ -322,7 +322,7 @@ void GlyphmatchWindow::CommandPrint_Click()
 {
     CommandGo_Click();
     PrintPageFlow::Page page;
-    page.what = QStringLiteral("the keyboard table");
+    page.what = PrintPageFlow::What::KeyboardTable;
     page.title = QStringLiteral("Print keyboard table");
     page.programName = QStringLiteral("Glyphmatch");
     page.fileName = QLatin1StringView(GlyphPage::fileName);

@@ -342,7 +342,7 @@ TEST(GlintworkWindowFonts, StatusLineAndTheTwentyFontLimit)
     EXPECT_FALSE(clear->isEnabled());
 
     list->setCurrentItem(list->item(0), QItemSelectionModel::Select);
-    EXPECT_EQ(status->text(), QStringLiteral(" 1 fonts selected."));
+    EXPECT_EQ(status->text(), QStringLiteral(" 1 font selected."));
     EXPECT_TRUE(clear->isEnabled());
     EXPECT_FALSE(alternate->isEnabled());
     list->setCurrentItem(list->item(1), QItemSelectionModel::Select);
@@ -484,7 +484,7 @@ TEST(GlintworkWindowToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
     auto *refresh = child<QPushButton>(w, QStringLiteral("cmdP"));
-    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::kFirstToolTip);
+    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::firstToolTip());
     w.cmdP_Click();
     EXPECT_EQ(w.outputWidget()->toolTip(),
               QStringLiteral("This is the formatted text - copy and paste, save, or print it, or "
@@ -495,7 +495,7 @@ TEST(GlintworkWindowToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
     EXPECT_EQ(child<QLabel>(w, QStringLiteral("CL_3"))->toolTip(), QStringLiteral("Click"));
     EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1Col"))->toolTip(), QStringLiteral("Click"));
     w.mnuTT_Click();
-    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::kFirstToolTip);
+    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::firstToolTip());
     EXPECT_EQ(refresh->toolTip(),
               QStringLiteral("Click here to format the text above.  Not sure what to do? - just "
                              "click and see what happens!"));
@@ -1387,7 +1387,7 @@ TEST(GlintworkWindowFaults, WordProcessorStartUpFillsTheListsBeforeItsMessage)
     };
     GlintworkWindow &w2 = again.start();
     ASSERT_EQ(again.messages.shown.size(), 1);
-    EXPECT_EQ(again.messages.shown[0].text, ModeSwitch::kWordProcessorMessage);
+    EXPECT_EQ(again.messages.shown[0].text, ModeSwitch::wordProcessorMessage());
     EXPECT_EQ(listed, GlintworkWindowFixture::fontNames().size());
     EXPECT_GT(sizes, 0);
     EXPECT_EQ(w2.outputMode(), OutputMode::WordProcessor);
