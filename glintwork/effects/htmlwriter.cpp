@@ -119,9 +119,10 @@ QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString
 
 QString saveFilter(bool htmlFirst)
 {
-    const QString rtf =
-        QCoreApplication::translate("HtmlWriter", "RTF (any word processor)") + u"|*.rtf";
-    const QString html = QCoreApplication::translate("HtmlWriter", "HTML (web page)") + u"|*.htm";
+    const QString rtf = QCoreApplication::translate("HtmlWriter", "RTF (any word processor)") +
+                        QStringLiteral("|*.rtf");
+    const QString html =
+        QCoreApplication::translate("HtmlWriter", "HTML (web page)") + QStringLiteral("|*.htm");
     return htmlFirst ? html + u'|' + rtf : rtf + u'|' + html;
 }
 

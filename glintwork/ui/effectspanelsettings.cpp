@@ -3,7 +3,7 @@
 #include "ui/effectspanel.h"
 
 #include "effects/inputwrap.h"
-#include "ui/gaplabel.h"
+#include "ui/captionrow.h"
 #include "ui/swatchlabel.h"
 
 #include <QButtonGroup>

@@ -248,8 +248,8 @@ QAction *GlintworkWindow::menuTitleFor(QEvent *event) const
 
 bool GlintworkWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // "Alternate selected &fonts" and "C&haracter positions" share their letters with
-    // "&File" and "&Help!": Qt would hand the first press to the control.
+    // A control whose access letter is also a menu title's (possible in a translation) would
+    // take the first press: the menu wins.
     if (QAction *title = menuTitleFor(event)) {
         menuBar()->setActiveAction(title);
         return true;

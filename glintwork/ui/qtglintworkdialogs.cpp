@@ -6,6 +6,7 @@
 #include "widgets/platform/savedialog.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QPainter>

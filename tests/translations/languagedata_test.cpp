@@ -12,8 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -29,8 +29,7 @@ std::pair<QByteArray, QByteArray> englishAndGerman(const std::function<QByteArra
     const QByteArray english = make();
     QTranslator glintwork, facelister;
     EXPECT_TRUE(glintwork.load(QStringLiteral("glintwork_de"), QStringLiteral(KERNCRAFT_QM_DIR)));
-    EXPECT_TRUE(
-        facelister.load(QStringLiteral("facelister_de"), QStringLiteral(KERNCRAFT_QM_DIR)));
+    EXPECT_TRUE(facelister.load(QStringLiteral("facelister_de"), QStringLiteral(KERNCRAFT_QM_DIR)));
     QCoreApplication::installTranslator(&glintwork);
     QCoreApplication::installTranslator(&facelister);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -101,13 +100,16 @@ TEST(LanguageData, GlintworkWritesTheSameFilesAndSpeaksGermanInAGermanLocale)
     for (const char *name : {"out.rtf", "out.htm"}) {
         QByteArray outputs[2];
         int i = 0;
-        for (const QString lang : {QStringLiteral("C"), QStringLiteral("de_DE.UTF-8")}) {
-            const QString output = dir.filePath(lang + QLatin1String(name));
-            const BatchOutput run = runBatch(
-                lang,
-                {QStringLiteral("--batch"), QStringLiteral("--settings"), dir.path(),
-                 QStringLiteral("--output"), output, QStringLiteral("--seed"), QStringLiteral("5")},
-                output);
+        for (const QString &lang : {QStringLiteral("C"), QStringLiteral("de_DE.UTF-8")}) {
+            // The same name in a folder of its own: an HTML page's title is its file name.
+            QDir(dir.path()).mkdir(lang);
+            const QString output = dir.filePath(lang + u'/' + QLatin1String(name));
+            const BatchOutput run =
+                runBatch(lang,
+                         {QStringLiteral("--batch"), QStringLiteral("--settings"),
+                          SettingsFile::path(dir.path()), QStringLiteral("--output"), output,
+                          QStringLiteral("--seed"), QStringLiteral("5")},
+                         output);
             EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
             outputs[i++] = run.output;
         }
@@ -117,8 +119,8 @@ TEST(LanguageData, GlintworkWritesTheSameFilesAndSpeaksGermanInAGermanLocale)
 
     // The same program tells a German user in German, from the translation built into it.
     const QString missing = dir.filePath(QStringLiteral("none"));
-    const QStringList arguments = {QStringLiteral("--batch"), QStringLiteral("--settings"),
-                                   missing, QStringLiteral("--output"),
+    const QStringList arguments = {QStringLiteral("--batch"), QStringLiteral("--settings"), missing,
+                                   QStringLiteral("--output"),
                                    dir.filePath(QStringLiteral("x.rtf"))};
     const BatchOutput english = runBatch(QStringLiteral("C"), arguments, {});
     const BatchOutput german = runBatch(QStringLiteral("de_DE.UTF-8"), arguments, {});

@@ -19,16 +19,15 @@ ProgramWindows::ProgramWindows()
     m_facelister->Form_Load();
     m_facelister->mnuDetails_Click();
 
-    m_glyphmatch = std::make_unique<GlyphmatchWindow>(
-        GlyphmatchServices{m_glyphmatchFonts, m_glyphmatchMessages, m_glyphmatchShell,
-                           m_glyphmatchBusy, m_glyphmatchFiles, &m_glyphmatchClipboard,
-                           &m_glyphmatchPrinter});
+    m_glyphmatch = std::make_unique<GlyphmatchWindow>(GlyphmatchServices{
+        m_glyphmatchFonts, m_glyphmatchMessages, m_glyphmatchShell, m_glyphmatchBusy,
+        m_glyphmatchFiles, &m_glyphmatchClipboard, &m_glyphmatchPrinter});
     m_glyphmatch->show();
     m_glyphmatch->Form_Load();
 
-    m_charboard = std::make_unique<CharboardWindow>(CharboardServices{
-        m_charboardFonts, m_charboardClipboard, m_charboardShell, m_charboardBusy,
-        m_charboardFiles});
+    m_charboard = std::make_unique<CharboardWindow>(
+        CharboardServices{m_charboardFonts, m_charboardClipboard, m_charboardShell, m_charboardBusy,
+                          m_charboardFiles});
     m_charboard->show();
     m_charboard->Form_Load();
     QApplication::processEvents();
@@ -56,8 +55,6 @@ void ProgramWindows::showMessages()
     m_facelister->mnuAbout_Click();
     m_glyphmatchMessages.answers.push_back(MessageService::Answer::Cancel);
     m_glyphmatch->CommandPrint_Click();
-    m_facelisterMessages.answers.push_back(MessageService::Answer::Cancel);
-    m_facelister->mnuPrint_Click();
 }
 
 QList<FakeMessageService::Shown> ProgramWindows::messages() const
