@@ -2,8 +2,10 @@
 # build's update_translations, would change the file (a text added, changed or dropped) or
 # leaves a translation unfinished.
 # cmake -DLUPDATE=<lupdate> -DSOURCE_DIR=<repository> -DWORK_DIR=<scratch folder>
-#       -DPROGRAMS=<program;...> -DLANGUAGES=<language;...> -P CheckTranslations.cmake
+#       -DPROGRAMS=<program,...> -DLANGUAGES=<language,...> -P CheckTranslations.cmake
 cmake_minimum_required(VERSION 3.25)
+string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
+string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
 set(failures "")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 foreach(program IN LISTS PROGRAMS)

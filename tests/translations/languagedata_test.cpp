@@ -5,7 +5,9 @@
 #include "richtext/richdocument.h"
 #include "settings/effectsettings.h"
 #include "settings/settingsfile.h"
+#include "widgets/platform/programtranslations.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -56,7 +58,8 @@ BatchOutput runBatch(const QString &lang, const QStringList &arguments, const QS
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(GLINTWORK_EXE), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), fileBytes(output), process.readAllStandardError()};
+    return {process.exitCode(), output.isEmpty() ? QByteArray() : fileBytes(output),
+            process.readAllStandardError()};
 }
 
 } // namespace
@@ -127,4 +130,22 @@ TEST(LanguageData, GlintworkWritesTheSameFilesAndSpeaksGermanInAGermanLocale)
     EXPECT_TRUE(english.errors.contains("does not exist")) << english.errors.toStdString();
     EXPECT_TRUE(german.errors.contains("Einstellungsdatei")) << german.errors.toStdString();
     EXPECT_EQ(english.exitCode, german.exitCode);
+}
+
+TEST(ProgramTranslations, AGermanLocaleGetsTheProgramsGermanAndQtsOwn)
+{
+    const QList<QTranslator *> before = qApp->findChildren<QTranslator *>();
+    const int installed = ProgramTranslations::install(QStringLiteral("glintwork"),
+                                                       QLocale(QLocale::German, QLocale::Germany),
+                                                       QStringLiteral(KERNCRAFT_QM_DIR));
+    EXPECT_EQ(installed, 3); // English plural forms, German, Qt's German
+    EXPECT_EQ(QCoreApplication::translate("GlintworkWindow", "&File"), QStringLiteral("&Datei"));
+    EXPECT_EQ(QCoreApplication::translate("EffectsPanel", " %n fonts selected.", nullptr, 1),
+              QStringLiteral(" 1 Schriftart gewählt."));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    // The translators belong to the application; deleting them uninstalls them.
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>())
+        if (!before.contains(translator))
+            delete translator;
+    EXPECT_EQ(QCoreApplication::translate("GlintworkWindow", "&File"), QStringLiteral("&File"));
 }

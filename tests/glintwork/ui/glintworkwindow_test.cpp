@@ -1242,28 +1242,35 @@ TEST(GlintworkWindowScreens, AfterRefreshInEachMode)
     w.progress().setVisible(false);
 }
 
-TEST(GlintworkWindowLayout, BoxesSitInTheGapsOfTheirLabels)
+TEST(GlintworkWindowLayout, BoxesSitInsideTheirCaptionsInReadingOrder)
 {
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
-    // "Blend over            characters.": the box lies between the two pieces.
-    auto *blendLabel = child<QLabel>(w, QStringLiteral("Label4"));
-    auto *blend = child<QWidget>(w, QStringLiteral("TextBL"));
-    const QFontMetrics metrics4 = blendLabel->fontMetrics();
-    EXPECT_GE(blend->x(), metrics4.horizontalAdvance(QStringLiteral("Blend over")));
-    EXPECT_LE(blend->geometry().right(),
-              blendLabel->width() - metrics4.horizontalAdvance(QStringLiteral("characters.")));
-    EXPECT_GT(blend->width(), 20);
-
-    // "Min. size:                      Max. size:": ComboS in the gap, ComboB after the end.
-    auto *label1 = child<QLabel>(w, QStringLiteral("Label1"));
-    auto *minimumSize = child<QWidget>(w, QStringLiteral("ComboS"));
-    auto *maximumSize = child<QWidget>(w, QStringLiteral("ComboB"));
-    const QFontMetrics metrics1 = label1->fontMetrics();
-    EXPECT_GE(minimumSize->x(), metrics1.horizontalAdvance(QStringLiteral("Min. size:")));
-    EXPECT_GE(maximumSize->x(), minimumSize->geometry().right() +
-                                    metrics1.horizontalAdvance(QStringLiteral("Max. size:")));
-    EXPECT_LE(maximumSize->geometry().right(), label1->width());
+    // "Blend over [box] characters." and "Min. size: [box] Max. size: [box]": each piece of a
+    // caption is shown whole, and the boxes lie between them, left to right.
+    struct Row {
+        QStringList parts;
+        QStringList pieces;
+    };
+    for (const Row &row :
+         {Row{{"Label4", "TextBL", "Label4_1"}, {"Blend over", "characters."}},
+          Row{{"Label1", "ComboS", "Label1_1", "ComboB"}, {"&Min. size:", "Max. size:"}}}) {
+        int right = -1;
+        QStringList shown;
+        for (const QString &name : row.parts) {
+            auto *part = child<QWidget>(w, name);
+            const QRect place(part->mapTo(&w, QPoint(0, 0)), part->size());
+            EXPECT_GT(place.left(), right) << name.toStdString();
+            EXPECT_GE(part->width(), part->minimumSizeHint().width()) << name.toStdString();
+            right = place.right();
+            if (auto *label = qobject_cast<QLabel *>(part))
+                shown.append(label->text());
+        }
+        EXPECT_EQ(shown, row.pieces);
+    }
+    // The label's access letter takes the user to its box.
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1"))->buddy(),
+              child<QWidget>(w, QStringLiteral("ComboS")));
 }
 
 TEST(GlintworkWindowFaults, MenuRulesFollowTheOutputBoxAndEveryModeSwitch)
