@@ -492,11 +492,12 @@ void CharboardWindow::showDetails(const QString &character)
         return;
     }
     const char32_t c = codes.first();
-    m_detailsLabel->setText(QStringList{UnicodeCharacter::name(c), UnicodeCharacter::blockName(c),
-                                        UnicodeCharacter::categoryName(c),
-                                        QStringLiteral("UTF-8: ") + UnicodeCharacter::utf8Bytes(c),
-                                        QStringLiteral("UTF-16: ") + UnicodeCharacter::utf16Units(c)}
-                                .join(QStringLiteral("   ")));
+    m_detailsLabel->setText(
+        QStringList{UnicodeCharacter::name(c), UnicodeCharacter::blockName(c),
+                    UnicodeCharacter::categoryName(c),
+                    QStringLiteral("UTF-8: ") + UnicodeCharacter::utf8Bytes(c),
+                    QStringLiteral("UTF-16: ") + UnicodeCharacter::utf16Units(c)}
+            .join(QStringLiteral("   ")));
 }
 
 void CharboardWindow::appendCurrentCharacter()
