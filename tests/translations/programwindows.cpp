@@ -11,6 +11,7 @@ ProgramWindows::ProgramWindows()
 {
     m_glintwork.start();
     m_colourDialog = std::make_unique<WindowsColourDialog>();
+    m_colourDialog->show();
 
     m_facelister = std::make_unique<FacelisterWindow>(FacelisterServices{
         m_facelisterFonts, m_facelisterClipboard, m_facelisterMessages, m_facelisterShell,
@@ -30,6 +31,9 @@ ProgramWindows::ProgramWindows()
                           m_charboardFiles});
     m_charboard->show();
     m_charboard->Form_Load();
+    // The please-wait window is laid out as the user saw it during the load.
+    if (m_facelister->waitWindow())
+        m_facelister->waitWindow()->show();
     QApplication::processEvents();
 }
 
