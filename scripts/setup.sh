@@ -10,7 +10,8 @@ kerncraft_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev poppler-util
     libbenchmark-dev python3-fonttools xvfb xdotool
     fonts-dejavu-core fonts-liberation fonts-urw-base35 libfreetype-dev libfontconfig-dev libtcl8.6
     desktop-file-utils appstream dpkg-dev librsvg2-bin libicu-dev fonts-unifont
-    fonts-noto-color-emoji fonts-kacst fonts-lohit-deva fonts-vlgothic)
+    fonts-noto-color-emoji fonts-kacst fonts-lohit-deva fonts-vlgothic
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 # install_missing <package>...: apt-get install of the packages that are not installed yet.
 install_missing() {

@@ -5,16 +5,18 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace CharacterSets {
 
 QString designedPageLabel()
 {
-    return QStringLiteral("Windows-1252 (32\u2013255)");
+    return QCoreApplication::translate("CharacterSets", "Windows-1252 (32–255)");
 }
 
 QString wholeFontLabel()
 {
-    return QStringLiteral("All characters in this font");
+    return QCoreApplication::translate("CharacterSets", "All characters in this font");
 }
 
 QList<Choice> forFont(const QList<char32_t> &coverage, bool symbolFont)
@@ -35,10 +37,12 @@ QList<Choice> forFont(const QList<char32_t> &coverage, bool symbolFont)
         const UnicodeCharacter::Block &block = blocks.at(index);
         const auto end = std::upper_bound(c, coverage.end(), block.last);
         const auto count = end - c;
-        choices.append(
-            {Kind::Block,
-             QStringLiteral("%1 (%2 of %3)").arg(block.name).arg(count).arg(block.assigned),
-             block.name, block.first, block.last});
+        choices.append({Kind::Block,
+                        QCoreApplication::translate("CharacterSets", "%1 (%2 of %3)")
+                            .arg(block.name)
+                            .arg(count)
+                            .arg(block.assigned),
+                        block.name, block.first, block.last});
         c = end;
     }
     return choices;

@@ -3,6 +3,7 @@
 
 #include "encoding/cp1252.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace CharCodes {
@@ -29,7 +30,7 @@ QString keypadCode(int code)
 
 QString altCaption(int code)
 {
-    return QStringLiteral("Alt + ") + keypadCode(code);
+    return QCoreApplication::translate("CharCodes", "Alt + %1").arg(keypadCode(code));
 }
 
 QString altTooltip(int code)
@@ -37,16 +38,20 @@ QString altTooltip(int code)
     QStringList digits;
     for (const QChar digit : keypadCode(code))
         digits.append(QString(digit));
-    return QStringLiteral("To insert this character into any Windows program, hold down Alt and "
-                          "press ") +
-           digits.join(QStringLiteral(", then ")) +
-           QStringLiteral(" on the KEYPAD (the numbers on the right of your keyboard).  Release "
-                          "Alt to insert the character.");
+    //: Joins the digits of a keypad code: "0, then 1, then 6, then 9".
+    const QString then = QCoreApplication::translate("CharCodes", ", then ");
+    return QCoreApplication::translate(
+               "CharCodes",
+               "To insert this character into any Windows program, hold down Alt and press %1 on "
+               "the KEYPAD (the numbers on the right of your keyboard).  Release Alt to insert the "
+               "character.")
+        .arg(digits.join(then));
 }
 
 QString initialAltTooltip()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CharCodes",
         "You can hold down Alt then press this series of numbers to insert this character");
 }
 

@@ -3,6 +3,7 @@
 
 #include "encoding/cp1252.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 
@@ -132,10 +133,12 @@ QString codePageNote(int code)
     const QString control = codePoint(char32_t(code));
     const QChar windows = Cp1252::toUnicode(uchar(code));
     if (windows.unicode() == code)
-        return QStringLiteral("Windows-1252 leaves %1 undefined; %2 is a control character")
+        return QCoreApplication::translate(
+                   "CharInfo", "Windows-1252 leaves %1 undefined; %2 is a control character")
             .arg(code)
             .arg(control);
-    return QStringLiteral("Windows-1252 puts %1 (%2) at %3; in Unicode %4 is a control character")
+    return QCoreApplication::translate(
+               "CharInfo", "Windows-1252 puts %1 (%2) at %3; in Unicode %4 is a control character")
         .arg(QString(windows), codePoint(windows.unicode()), QString::number(code), control);
 }
 

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace UnicodeCharacter {
 
 namespace {
@@ -63,7 +65,8 @@ QString name(char32_t c)
 QString blockName(char32_t c)
 {
     const int index = blockIndex(c);
-    return index >= 0 ? blocks().at(index).name : QStringLiteral("No Block");
+    return index >= 0 ? blocks().at(index).name
+                      : QCoreApplication::translate("UnicodeCharacter", "No Block");
 }
 
 QString categoryName(char32_t c)

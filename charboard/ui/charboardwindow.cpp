@@ -88,11 +88,11 @@ void CharboardWindow::setupControls()
     setCentralWidget(central);
 
     m_fontList = named(new QListWidget(central), "Fonts");
-    m_fontList->setToolTip(QStringLiteral("Select a font..."));
+    m_fontList->setToolTip(tr("Select a font..."));
     m_fontList->setMinimumWidth(200);
 
     m_grid = named(new FlexGrid(central), "Grid");
-    m_grid->setToolTip(QStringLiteral("Select a character to preview or copy"));
+    m_grid->setToolTip(tr("Select a character to preview or copy"));
     // The cells lie on the view's viewport, which shows its own tooltip.
     m_grid->viewport()->setToolTip(m_grid->toolTip());
     m_grid->setRows(CharCodes::rows);
@@ -110,7 +110,7 @@ void CharboardWindow::setupControls()
 
     m_preview = named(new GlyphPreview(central), "SampleText");
     m_preview->setFont(dialogFont(96));
-    m_preview->setToolTip(QStringLiteral("Preview of selected character"));
+    m_preview->setToolTip(tr("Preview of selected character"));
     const int previewWidth = Twips::toPixels(2880, this);
     m_preview->setFixedWidth(previewWidth);
     // The same height whatever font it shows.
@@ -141,29 +141,25 @@ void CharboardWindow::setupControls()
     m_equivalentLabel = named(new QLabel(central), "LabelUnicode");
     m_equivalentLabel->setAlignment(Qt::AlignCenter);
     m_equivalentLabel->setFixedWidth(previewWidth);
-    m_equivalentLabel->setToolTip(
-        QStringLiteral("The Unicode character this symbol stands for, in any font"));
+    m_equivalentLabel->setToolTip(tr("The Unicode character this symbol stands for, in any font"));
 
-    m_selectButton = named(new QPushButton(QStringLiteral("Select"), central), "CSelect");
-    m_selectButton->setToolTip(
-        QStringLiteral("Add this character to the Characters to Copy text box."));
+    m_selectButton = named(new QPushButton(tr("&Select"), central), "CSelect");
+    m_selectButton->setToolTip(tr("Add this character to the Characters to Copy text box."));
     m_selectButton->setDefault(true);
     m_selectButton->setAutoDefault(true);
 
     m_collectedText = named(new QLineEdit(central), "TextCopy");
     m_collectedText->setFont(dialogFont(13.5));
-    m_collectedText->setToolTip(
-        QStringLiteral("Press Copy to copy these characters to the clipboard"));
+    m_collectedText->setToolTip(tr("Press Copy to copy these characters to the clipboard"));
 
-    m_copyButton = named(new QPushButton(QStringLiteral("Copy"), central), "CCopy");
-    m_copyButton->setToolTip(QStringLiteral("Copy all the characters below to the Clipboard"));
+    m_copyButton = named(new QPushButton(tr("&Copy"), central), "CCopy");
+    m_copyButton->setToolTip(tr("Copy all the characters below to the Clipboard"));
     m_copyButton->setAutoDefault(true);
     m_copyButton->setEnabled(false);
 
-    m_copyUnicodeButton =
-        named(new QPushButton(QStringLiteral("Copy as &Unicode"), central), "CCopyUnicode");
-    m_copyUnicodeButton->setToolTip(QStringLiteral(
-        "Copy the characters below with each symbol replaced by its Unicode equivalent"));
+    m_copyUnicodeButton = named(new QPushButton(tr("Copy as &Unicode"), central), "CCopyUnicode");
+    m_copyUnicodeButton->setToolTip(
+        tr("Copy the characters below with each symbol replaced by its Unicode equivalent"));
     m_copyUnicodeButton->setAutoDefault(true);
     m_copyUnicodeButton->setEnabled(false);
 
@@ -206,18 +202,18 @@ void CharboardWindow::setupFinding()
 {
     QWidget *central = centralWidget();
     m_choices = named(new QComboBox(central), "ComboChars");
-    m_choices->setToolTip(QStringLiteral("Which characters the grid shows"));
+    m_choices->setToolTip(tr("Which characters the grid shows"));
     m_choices->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_choices->setMinimumContentsLength(12);
 
     m_find = named(new QLineEdit(central), "TextFind");
-    m_find->setPlaceholderText(QStringLiteral("Find by name, U+code or character"));
-    m_find->setToolTip(QStringLiteral(
-        "Type words of a character's name, its code (U+2701), or paste the character"));
+    m_find->setPlaceholderText(tr("Find by name, U+code or character"));
+    m_find->setToolTip(
+        tr("Type words of a character's name, its code (U+2701), or paste the character"));
     m_find->setClearButtonEnabled(true);
 
     m_recentGrid = named(new FlexGrid(central), "GridRecent");
-    m_recentGrid->setToolTip(QStringLiteral("Recently used characters: click one to collect it"));
+    m_recentGrid->setToolTip(tr("Recently used characters: click one to collect it"));
     m_recentGrid->viewport()->setToolTip(m_recentGrid->toolTip());
     m_recentGrid->setSelectionMode(QAbstractItemView::NoSelection);
     m_recentGrid->setRows(1);
@@ -259,7 +255,7 @@ void CharboardWindow::setupMenus()
     gap->setAttribute(Qt::WA_TransparentForMouseEvents);
     menuBar()->setCornerWidget(gap, Qt::TopLeftCorner);
     m_blankMenu = gap;
-    m_helpAction = menuBar()->addAction(QStringLiteral("Help"));
+    m_helpAction = menuBar()->addAction(tr("&Help"));
     m_helpAction->setObjectName(QStringLiteral("mnuHelp"));
     m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     m_helpAction->setShortcutContext(Qt::WindowShortcut);
@@ -385,7 +381,7 @@ void CharboardWindow::Fonts_KeyUp(int key)
     m_grid->setFontBold(false);
     m_grid->setFontItalic(false);
     fitGridFont();
-    setWindowTitle(QStringLiteral("Charboard - ") + name);
+    setWindowTitle(tr("Charboard - %1").arg(name));
     if (!name.isEmpty()) {
         QFont sample = m_preview->font();
         sample.setFamilies({name});
@@ -504,9 +500,9 @@ void CharboardWindow::showCharacterInfo(int code)
     if (!symbol || m_preview->isMissing())
         m_equivalentLabel->clear();
     else if (equivalent.isEmpty())
-        m_equivalentLabel->setText(QStringLiteral("No Unicode equivalent"));
+        m_equivalentLabel->setText(tr("No Unicode equivalent"));
     else
-        m_equivalentLabel->setText(QStringLiteral("Unicode: ") + equivalent);
+        m_equivalentLabel->setText(tr("Unicode: %1").arg(equivalent));
 }
 
 void CharboardWindow::showDetails(const QString &character)

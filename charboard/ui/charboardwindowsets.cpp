@@ -149,7 +149,7 @@ QString CharboardWindow::cellAccessibleName(int row, int col) const
     const bool missing = m_designedPage ? !SymbolFont::hasGlyph(family, QChar(char16_t(c)))
                                         : !SymbolFont::hasGlyph(family, char32_t(c));
     if (missing)
-        parts.append(QStringLiteral("not in this font"));
+        parts.append(tr("not in this font"));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -32,7 +32,7 @@ void GlyphPreview::paintEvent(QPaintEvent *)
         painter.setFont(QApplication::font(this));
         painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("not in this font"));
+                         tr("not in this font"));
         return;
     }
     drawGlyphs(painter);

@@ -3,6 +3,7 @@
 
 #include "core/buildinfo.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace Publisher {
@@ -42,9 +43,11 @@ QString aboutText(const QString &programLine)
         QString(),
         programLine,
         QString(),
-        QStringLiteral("We are always looking for suggestions for how to improve our software and "
-                       "to make it more user-friendly.  If you have any suggestions, email ") +
-            suggestionsAddress() + QLatin1Char('.'),
+        QCoreApplication::translate(
+            "Publisher",
+            "We are always looking for suggestions for how to improve our software and to make it "
+            "more user-friendly.  If you have any suggestions, email %1.")
+            .arg(suggestionsAddress()),
     };
     return lines.join(QLatin1Char('\n'));
 }

@@ -1,6 +1,7 @@
 // The real file system's replacement: see diskfilereplacer.h.
 #include "files/diskfilereplacer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +29,7 @@ QString errnoText(int error)
 {
     const QString text = qt_error_string(error);
     if (text.isEmpty() || text.startsWith(QLatin1String("Unknown error")))
-        return QStringLiteral("System error %1").arg(error);
+        return QCoreApplication::translate("DiskFileReplacer", "System error %1").arg(error);
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include "encoding/cp1252.h"
 #include "files/diskfilereplacer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,7 +59,8 @@ ReadResult readBounded(int handle, qint64 limit)
             break;
         size += got;
         if (size > limit)
-            return {std::nullopt, QStringLiteral("It is longer than the limit."), true};
+            return {std::nullopt,
+                    QCoreApplication::translate("TextFile", "It is longer than the limit."), true};
     }
     bytes.truncate(size);
     bytes.squeeze();
@@ -69,7 +71,7 @@ ReadResult readBounded(const QString &path, qint64 limit)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return {std::nullopt, QStringLiteral("It is a folder."), false};
+        return {std::nullopt, QCoreApplication::translate("TextFile", "It is a folder."), false};
 #ifdef Q_OS_WIN
     const int handle =
         ::_wopen(reinterpret_cast<const wchar_t *>(path.utf16()), _O_RDONLY | _O_BINARY);
@@ -158,10 +160,10 @@ WriteResult writeAtomically(const QString &path, const PartProducer &produce, Fi
 {
     const QFileInfo target(path);
     if (target.isDir())
-        return {false, QStringLiteral("It is a folder.")};
+        return {false, QCoreApplication::translate("TextFile", "It is a folder.")};
     // A device, a pipe or a socket would be replaced by a plain file, or block the program.
     if (target.exists() && !target.isFile())
-        return {false, QStringLiteral("It is not an ordinary file.")};
+        return {false, QCoreApplication::translate("TextFile", "It is not an ordinary file.")};
     if (!steps.begin(path))
         return {false, sentence(steps.errorString())};
     const PartWriter write = [&steps](const QByteArray &part) { return steps.write(part); };
@@ -176,7 +178,7 @@ QString sentence(const QString &reason)
 {
     QString text = reason.trimmed();
     if (text.isEmpty())
-        return QStringLiteral("The file system reported an error.");
+        return QCoreApplication::translate("TextFile", "The file system reported an error.");
     if (!text.endsWith(u'.') && !text.endsWith(u'!') && !text.endsWith(u'?'))
         text += u'.';
     return text;

@@ -4,6 +4,8 @@
 #include "encoding/cp1252.h"
 #include "fonts/glyphnames.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace SymbolEquivalents {
@@ -104,13 +106,13 @@ QStringList withPublishedTable(const QStringList &fromNames, const QStringList &
 QString caption(const QString &equivalent)
 {
     if (equivalent.isEmpty())
-        return QStringLiteral("No Unicode equivalent");
+        return QCoreApplication::translate("SymbolEquivalents", "No Unicode equivalent");
     QStringList points;
     for (const char32_t code : equivalent.toUcs4())
         points.append(QStringLiteral("U+") +
                       QString::number(quint32(code), 16).toUpper().rightJustified(4, u'0'));
-    return QStringLiteral("Unicode: ") + equivalent + QStringLiteral(" (") + points.join(u' ') +
-           u')';
+    return QCoreApplication::translate("SymbolEquivalents", "Unicode: %1 (%2)")
+        .arg(equivalent, points.join(u' '));
 }
 
 QString unicodeText(const QString &collected, const QStringList &equivalents)

@@ -4,6 +4,7 @@
 #include "platform/messageservice.h"
 #include "platform/printservice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 PrintCommands::PrintCommands(PrintService &printer, MessageService &messages, QString programName)
@@ -12,8 +13,9 @@ PrintCommands::PrintCommands(PrintService &printer, MessageService &messages, QS
 
 QString PrintCommands::noPrinterMessage()
 {
-    return QStringLiteral("There is no printer.  Do you want to save the document as a PDF file "
-                          "instead?  You can print the PDF file later, on any computer.");
+    return QCoreApplication::translate(
+        "PrintCommands", "There is no printer.  Do you want to save the document as a PDF file "
+                         "instead?  You can print the PDF file later, on any computer.");
 }
 
 bool PrintCommands::exportPdf(const JobSource &job, const QString &suggestedName)
@@ -23,7 +25,8 @@ bool PrintCommands::exportPdf(const JobSource &job, const QString &suggestedName
         return false;
     const WriteResult result = m_printer.writePdf(job(), path);
     if (!result.ok)
-        m_messages.message(QStringLiteral("The PDF file \"%1\" could not be written.  %2")
+        m_messages.message(QCoreApplication::translate(
+                               "PrintCommands", "The PDF file \"%1\" could not be written.  %2")
                                .arg(QDir::toNativeSeparators(path), result.error),
                            m_programName, MessageService::Buttons::Ok,
                            MessageService::Icon::Warning);

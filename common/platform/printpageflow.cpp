@@ -7,6 +7,7 @@
 #include "platform/pendingevents.h"
 #include "platform/shellservice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLoggingCategory>
 
@@ -16,18 +17,40 @@ PrintPageFlow::PrintPageFlow(MessageService &messages, ShellService &shell, Busy
     : m_messages(messages), m_shell(shell), m_busy(busy)
 {}
 
-QString PrintPageFlow::question(const QString &what, const QString &browserName)
+QString PrintPageFlow::question(What what, const QString &browserName)
 {
-    return QStringLiteral("This will open %1 in %2.  You can then preview and print %1 with the "
-                          "browser's Print command (Ctrl+P), where you can also change the "
-                          "margins and the headers and footers.")
-        .arg(what, browserName);
+    if (browserName.isEmpty())
+        return what == What::FontList
+                   ? QCoreApplication::translate(
+                         "PrintPageFlow",
+                         "This will open the font list in your web browser.  You can then "
+                         "preview and print the font list with the browser's Print command "
+                         "(Ctrl+P), where you can also change the margins and the headers and "
+                         "footers.")
+                   : QCoreApplication::translate(
+                         "PrintPageFlow",
+                         "This will open the keyboard table in your web browser.  You can then "
+                         "preview and print the keyboard table with the browser's Print command "
+                         "(Ctrl+P), where you can also change the margins and the headers and "
+                         "footers.");
+    return (what == What::FontList
+                ? QCoreApplication::translate(
+                      "PrintPageFlow",
+                      "This will open the font list in %1.  You can then preview and print the "
+                      "font list with the browser's Print command (Ctrl+P), where you can also "
+                      "change the margins and the headers and footers.")
+                : QCoreApplication::translate(
+                      "PrintPageFlow",
+                      "This will open the keyboard table in %1.  You can then preview and print "
+                      "the keyboard table with the browser's Print command (Ctrl+P), where you "
+                      "can also change the margins and the headers and footers."))
+        .arg(browserName);
 }
 
 QString PrintPageFlow::browserName(const ShellService &shell)
 {
     const QString name = shell.webBrowserName().trimmed();
-    return name.isEmpty() ? QStringLiteral("your web browser") : name;
+    return name;
 }
 
 PrintPageFlow::Outcome PrintPageFlow::run(const Page &page, const QString &folder)
@@ -41,8 +64,9 @@ PrintPageFlow::Outcome PrintPageFlow::run(const Page &page, const QString &folde
     const QByteArray bytes = page.bytes ? page.bytes() : QByteArray();
     if (folder.isEmpty()) {
         failed(page, page.fileName,
-               QStringLiteral("Neither the program's folder nor your own data folder can be "
-                              "written to."));
+               QCoreApplication::translate("PrintPageFlow",
+                                           "Neither the program's folder nor your own data "
+                                           "folder can be written to."));
         return Outcome::NotWritten;
     }
     const QString path = QDir(folder).filePath(page.fileName);
@@ -64,6 +88,7 @@ void PrintPageFlow::failed(const Page &page, const QString &path, const QString 
 {
     m_busy.setBusy(false);
     m_messages.message(
-        QStringLiteral("The page \"%1\" could not be written.  %2").arg(path, reason),
+        QCoreApplication::translate("PrintPageFlow", "The page \"%1\" could not be written.  %2")
+            .arg(path, reason),
         page.programName, MessageService::Buttons::Ok, MessageService::Icon::Warning);
 }

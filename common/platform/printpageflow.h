@@ -15,8 +15,10 @@ class ShellService;
 
 class PrintPageFlow {
 public:
+    // Which page the question names: each has whole sentences of its own.
+    enum class What { FontList, KeyboardTable };
     struct Page {
-        QString what;        // the page in the question's words: "the font list"
+        What what = What::FontList;
         QString title;       // the question's title
         QString programName; // the title of a failure message
         QString fileName;
@@ -30,9 +32,9 @@ public:
 
     PrintPageFlow(MessageService &messages, ShellService &shell, BusyPointer &busy);
 
-    // The question before the page opens.
-    static QString question(const QString &what, const QString &browserName);
-    // The browser in the question: the shell's name for it, else "your web browser".
+    // The question before the page opens; without a browser's name it says "your web browser".
+    static QString question(What what, const QString &browserName);
+    // The browser in the question: the shell's name for it, else empty.
     static QString browserName(const ShellService &shell);
 
     // Asks, writes the page into `folder` (empty: no folder can hold it) and opens it.

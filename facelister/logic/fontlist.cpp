@@ -5,6 +5,8 @@
 #include "fonts/sortednames.h"
 #include "fonts/symbolnamewords.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // 1-based position of the word in the name, 0 when it does not occur.
@@ -248,12 +250,12 @@ void FontList::forgetPruning()
 
 QString FontList::availableText() const
 {
-    return QString::number(m_installed) + QStringLiteral(" fonts available");
+    return QCoreApplication::translate("FontList", "%n fonts available", nullptr, m_installed);
 }
 
 QString FontList::listedText() const
 {
-    return QString::number(count()) + QStringLiteral(" fonts listed");
+    return QCoreApplication::translate("FontList", "%n fonts listed", nullptr, int(count()));
 }
 
 QString FontList::plainText() const

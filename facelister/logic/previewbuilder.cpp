@@ -5,6 +5,8 @@
 #include "core/progressstate.h"
 #include "richtext/richtextbox.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
@@ -119,7 +121,7 @@ PreviewBuilder::Layout PreviewBuilder::build(RichTextBox &box, const QStringList
         advance(1);
     box.setText(lines.text);
     if (status)
-        status(QStringLiteral("Formatting preview..."));
+        status(QCoreApplication::translate("PreviewBuilder", "Formatting preview..."));
 
     box.select(0, int(kTitle.size()));
     box.setSelBold(true);

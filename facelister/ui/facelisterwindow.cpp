@@ -29,8 +29,11 @@
 
 namespace {
 
-const QString kRefreshTip =
-    QStringLiteral("Refresh the Preview (below) making any changes you have selected.");
+QString refreshTip()
+{
+    return FacelisterWindow::tr(
+        "Refresh the Preview (below) making any changes you have selected.");
+}
 
 } // namespace
 
@@ -64,7 +67,7 @@ void FacelisterWindow::setupControls()
     m_preview = named(new PreviewView(split), "R");
     // Saved and copied RTF marks the installed symbol fonts as such.
     m_preview->setSymbolFaces(SymbolFaces(m_services.fonts.symbolFontNames()));
-    m_preview->setToolTip(QStringLiteral("This is a Preview of the list of fonts."));
+    m_preview->setToolTip(tr("This is a Preview of the list of fonts."));
     // However small the window, the title and the first font's line stay in view.
     m_preview->setMinimumHeight(10 * m_preview->fontMetrics().height());
     m_detailsPanel = new FontDetailsPanel(m_services.details, split);
@@ -76,8 +79,8 @@ void FacelisterWindow::setupControls()
     split->setMinimumHeight(m_preview->minimumHeight());
     layout->addWidget(split, 1);
 
-    m_helpButton = named(new QPushButton(QStringLiteral("Help..."), central), "CommandHelp");
-    m_helpButton->setToolTip(QStringLiteral("Online Help"));
+    m_helpButton = named(new QPushButton(tr("Help..."), central), "CommandHelp");
+    m_helpButton->setToolTip(tr("Online Help"));
     auto *helpRow = new QHBoxLayout;
     helpRow->addStretch(1);
     helpRow->addWidget(m_helpButton);
@@ -106,20 +109,18 @@ void FacelisterWindow::setUpAccessibility()
 
 QHBoxLayout *FacelisterWindow::createRefreshRow(QWidget *parent)
 {
-    m_outOfDateIndicator =
-        named(new QLineEdit(QStringLiteral("Refresh Preview"), parent), "TextRP");
+    m_outOfDateIndicator = named(new QLineEdit(tr("Refresh Preview"), parent), "TextRP");
     m_outOfDateIndicator->setReadOnly(true);
     m_outOfDateIndicator->setAlignment(Qt::AlignCenter);
-    m_outOfDateIndicator->setToolTip(kRefreshTip);
+    m_outOfDateIndicator->setToolTip(refreshTip());
     m_outOfDateIndicator->setCursor(Qt::PointingHandCursor);
     QPalette indicator = m_outOfDateIndicator->palette();
     indicator.setColor(QPalette::Base, indicator.color(QPalette::Button));
     indicator.setColor(QPalette::Text, Qt::black);
     m_outOfDateIndicator->setPalette(indicator);
     m_outOfDateIndicator->installEventFilter(this);
-    m_refreshButton =
-        named(new QPushButton(QStringLiteral("Refresh &Preview"), parent), "CommandPreview");
-    m_refreshButton->setToolTip(kRefreshTip);
+    m_refreshButton = named(new QPushButton(tr("Refresh &Preview"), parent), "CommandPreview");
+    m_refreshButton->setToolTip(refreshTip());
     auto *row = new QHBoxLayout;
     row->addWidget(m_outOfDateIndicator, 1);
     row->addWidget(m_refreshButton);
@@ -133,32 +134,32 @@ void FacelisterWindow::setupMenus()
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
     m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
-    m_saveAction = makeAction(m_fileMenu, "mnuSave", QStringLiteral("&Save As..."));
-    m_printAction = makeAction(m_fileMenu, "mnuPrint", QStringLiteral("&Print..."));
-    m_previewAction = makeAction(m_fileMenu, "mnuPreview", QStringLiteral("Print Pre&view..."));
-    m_pdfAction = makeAction(m_fileMenu, "mnuPdf", QStringLiteral("&Export as PDF..."));
+    m_saveAction = makeAction(m_fileMenu, "mnuSave", tr("&Save As..."));
+    m_printAction = makeAction(m_fileMenu, "mnuPrint", tr("&Print..."));
+    m_previewAction = makeAction(m_fileMenu, "mnuPreview", tr("Print Pre&view..."));
+    m_pdfAction = makeAction(m_fileMenu, "mnuPdf", tr("&Export as PDF..."));
     m_fileMenu->addSeparator();
-    m_exitAction = makeAction(m_fileMenu, "mnuX", QStringLiteral("E&xit"));
+    m_exitAction = makeAction(m_fileMenu, "mnuX", tr("E&xit"));
 
-    m_editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    m_editMenu = menuBar()->addMenu(tr("&Edit"));
     m_editMenu->setObjectName(QStringLiteral("mnuEdit"));
-    m_copyAction = makeAction(m_editMenu, "mnuCopy", QStringLiteral("Copy font list"));
+    m_copyAction = makeAction(m_editMenu, "mnuCopy", tr("&Copy font list"));
     m_copyPlainTextAction =
-        makeAction(m_editMenu, "mnuCPlainText", QStringLiteral("Copy plain-text font list"));
+        makeAction(m_editMenu, "mnuCPlainText", tr("Copy p&lain-text font list"));
 
-    m_viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    m_viewMenu = menuBar()->addMenu(tr("&View"));
     m_viewMenu->setObjectName(QStringLiteral("mnuView"));
-    m_detailsAction = makeAction(m_viewMenu, "mnuDetails", QStringLiteral("Font &details"));
+    m_detailsAction = makeAction(m_viewMenu, "mnuDetails", tr("Font &details"));
     m_detailsAction->setCheckable(true);
     m_detailsAction->setShortcut(QKeySequence(Qt::Key_F9));
 
-    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu = menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
-    m_onlineHelpAction = makeAction(m_helpMenu, "mnuOHelp", QStringLiteral("&Online help..."));
+    m_onlineHelpAction = makeAction(m_helpMenu, "mnuOHelp", tr("&Online help..."));
     m_onlineHelpAction->setShortcut(QKeySequence(Qt::Key_F1));
-    m_aboutAction = makeAction(m_helpMenu, "mnuAbout", QStringLiteral("&About..."));
+    m_aboutAction = makeAction(m_helpMenu, "mnuAbout", tr("&About..."));
 }
 
 void FacelisterWindow::setupConnections()
@@ -217,7 +218,7 @@ void FacelisterWindow::Form_Load()
     openWait();
     const int installed = m_services.fonts.count();
     m_progress.setMax(5.0 * installed);
-    m_waitWindow->setStatus(QStringLiteral("Retrieving font names..."));
+    m_waitWindow->setStatus(tr("Retrieving font names..."));
     CommandRL_Click();
     m_progress.setValue(installed);
     m_services.busy.setBusy(false);
@@ -346,7 +347,7 @@ void FacelisterWindow::TextSample_Change()
     const bool full = sample->text().size() >= sample->maxLength();
     if (full && !m_sampleFullTold)
         m_services.messages.message(
-            QStringLiteral("The sample text holds at most %1 characters; the rest was left out.")
+            tr("The sample text holds at most %1 characters; the rest was left out.")
                 .arg(sample->maxLength()),
             programName(), MessageService::Buttons::Ok, MessageService::Icon::Information);
     m_sampleFullTold = full;

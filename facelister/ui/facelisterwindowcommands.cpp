@@ -56,8 +56,8 @@ void FacelisterWindow::mnuEdit_Click()
 
 void FacelisterWindow::mnuSave_Click()
 {
-    const QString name = m_services.saveDialog.saveFileName(
-        QStringLiteral("Save As"), m_lastSaveName, QStringLiteral("Rich Text format (*.rtf)"));
+    const QString name = m_services.saveDialog.saveFileName(tr("Save As"), m_lastSaveName,
+                                                            tr("Rich Text format (*.rtf)"));
     // A cancelled dialog writes nothing, whatever name an earlier save left behind.
     if (name.isEmpty())
         return;
@@ -65,10 +65,10 @@ void FacelisterWindow::mnuSave_Click()
     const WriteResult result =
         TextFile::writeAtomically(name, RtfWriter::fileBytes(m_preview->rtf()));
     if (!result.ok)
-        m_services.messages.message(
-            QStringLiteral("The font list could not be saved as \"%1\".  %2")
-                .arg(QDir::toNativeSeparators(name), result.error),
-            programName(), MessageService::Buttons::Ok, MessageService::Icon::Warning);
+        m_services.messages.message(tr("The font list could not be saved as \"%1\".  %2")
+                                        .arg(QDir::toNativeSeparators(name), result.error),
+                                    programName(), MessageService::Buttons::Ok,
+                                    MessageService::Icon::Warning);
 }
 
 void FacelisterWindow::mnuPrint_Click()
@@ -78,8 +78,8 @@ void FacelisterWindow::mnuPrint_Click()
         return;
     }
     PrintPageFlow::Page page;
-    page.what = QStringLiteral("the font list");
-    page.title = QStringLiteral("Print font list");
+    page.what = PrintPageFlow::What::FontList;
+    page.title = tr("Print font list");
     page.programName = programName();
     page.fileName = FontListHtml::fileName();
     page.bytes = [this] {
@@ -169,8 +169,8 @@ QString FacelisterWindow::downloadAddress()
 QString FacelisterWindow::aboutText()
 {
     return Publisher::aboutText(
-        QStringLiteral("Facelister %1 lists the fonts on your computer, each name written in its "
-                       "own face.")
+        tr("Facelister %1 lists the fonts on your computer, each name written in its "
+           "own face.")
             .arg(Publisher::version()));
 }
 

@@ -26,12 +26,12 @@ void FacelisterWindow::CommandPreview_Click()
     m_services.busy.setBusy(true);
     setBuildControlsEnabled(false);
     openWait();
-    m_waitWindow->setStatus(QStringLiteral("Creating preview..."));
+    m_waitWindow->setStatus(tr("Creating preview..."));
     if (m_list.filtersDiffer(m_fontsPanel->symbolFontsBox()->isChecked(),
                              m_fontsPanel->systemFontsBox()->isChecked()))
         rebuildList(false);
     if (m_hasLoaded)
-        m_waitWindow->setMessage(QStringLiteral("Please wait while preview is refreshed..."));
+        m_waitWindow->setMessage(tr("Please wait while preview is refreshed..."));
     else
         m_hasLoaded = true;
     if (m_progress.value() == 0) {

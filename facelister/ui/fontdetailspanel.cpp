@@ -10,19 +10,18 @@
 #include <QVBoxLayout>
 
 FontDetailsPanel::FontDetailsPanel(const FontDetailsSource &source, QWidget *parent)
-    : QGroupBox(QStringLiteral("Font details"), parent), m_source(source)
+    : QGroupBox(tr("Font details"), parent), m_source(source)
 {
     setObjectName(QStringLiteral("FrameDetails"));
     m_details = named(new QPlainTextEdit(this), "TextDetails");
     m_details->setReadOnly(true);
     m_details->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_details->setToolTip(QStringLiteral("What the system knows about the selected font."));
+    m_details->setToolTip(tr("What the system knows about the selected font."));
     m_waterfall = named(new WaterfallView(this), "Waterfall");
     m_waterfallArea = new QScrollArea(this);
     m_waterfallArea->setWidget(m_waterfall);
     m_waterfallArea->setBackgroundRole(QPalette::Base);
-    m_waterfallArea->setToolTip(
-        QStringLiteral("The sample in the selected font, from 8 to 72 points."));
+    m_waterfallArea->setToolTip(tr("The sample in the selected font, from 8 to 72 points."));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_details, 2);
     layout->addWidget(m_waterfallArea, 3);

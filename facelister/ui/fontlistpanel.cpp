@@ -12,36 +12,32 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-FontListPanel::FontListPanel(QWidget *parent) : QGroupBox(QStringLiteral("Fonts to use"), parent)
+FontListPanel::FontListPanel(QWidget *parent) : QGroupBox(tr("Fonts to use"), parent)
 {
     setObjectName(QStringLiteral("Frame1"));
     m_searchBox = named(new QLineEdit(this), "TextSearch");
-    m_searchBox->setPlaceholderText(QStringLiteral("Find a font by name"));
+    m_searchBox->setPlaceholderText(tr("Find a font by name"));
     m_searchBox->setClearButtonEnabled(true);
-    m_searchBox->setToolTip(QStringLiteral("List only the fonts whose names contain this text."));
+    m_searchBox->setToolTip(tr("List only the fonts whose names contain this text."));
     m_fontListBox = named(new QListWidget(this), "ListFonts");
     m_fontListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_fontListBox->setToolTip(QStringLiteral("These fonts will be used in the Preview."));
+    m_fontListBox->setToolTip(tr("These fonts will be used in the Preview."));
     // Six whole rows to pick from however small the window (a row is a line and its
     // margins).
     m_fontListBox->setMinimumHeight(kMinimumRows * (m_fontListBox->fontMetrics().height() + 4) +
                                     2 * m_fontListBox->frameWidth());
-    m_symbolFontsBox =
-        named(new QCheckBox(QStringLiteral("Include s&ymbol fonts"), this), "CheckSF");
-    m_systemFontsBox =
-        named(new QCheckBox(QStringLiteral("Include sys&tem fonts"), this), "CheckSYS");
-    m_removeButton =
-        named(new QPushButton(QStringLiteral("&Remove selected font"), this), "CommandRemove");
+    m_symbolFontsBox = named(new QCheckBox(tr("Include s&ymbol fonts"), this), "CheckSF");
+    m_systemFontsBox = named(new QCheckBox(tr("Include sys&tem fonts"), this), "CheckSYS");
+    m_removeButton = named(new QPushButton(tr("&Remove selected font"), this), "CommandRemove");
     m_removeButton->setToolTip(
-        QStringLiteral("Remove the selected font from the list so it isn't used in the Preview"));
+        tr("Remove the selected font from the list so it isn't used in the Preview"));
     m_capitaliseButton =
-        named(new QPushButton(QStringLiteral("Make selected font &uppercase"), this), "CommandCap");
-    m_capitaliseButton->setToolTip(
-        QStringLiteral("If the selected font in the Preview isn't "
-                       "displayed correctly, try changing it to UPPERCASE"));
-    m_resetListButton = named(new QPushButton(QStringLiteral("Reset &list"), this), "CommandRL");
+        named(new QPushButton(tr("Make selected font &uppercase"), this), "CommandCap");
+    m_capitaliseButton->setToolTip(tr("If the selected font in the Preview isn't "
+                                      "displayed correctly, try changing it to UPPERCASE"));
+    m_resetListButton = named(new QPushButton(tr("Reset &list"), this), "CommandRL");
     m_resetListButton->setToolTip(
-        QStringLiteral("Reset the list of fonts making any changes you have selected."));
+        tr("Reset the list of fonts making any changes you have selected."));
     m_availableLabel = named(new QLabel(this), "Label1");
     m_listedLabel = named(new QLabel(this), "Label2");
 

@@ -13,8 +13,14 @@
 #include <QTimer>
 
 namespace {
-const QString kFirstStatus = QStringLiteral("Loading...");
-const QString kFirstMessage = QStringLiteral("Please wait while Facelister loads...");
+QString firstStatus()
+{
+    return PleaseWaitWindow::tr("Loading...");
+}
+QString firstMessage()
+{
+    return PleaseWaitWindow::tr("Please wait while Facelister loads...");
+}
 } // namespace
 
 PleaseWaitWindow::PleaseWaitWindow(ProgressState &progress, QWidget *parent)
@@ -25,11 +31,11 @@ PleaseWaitWindow::PleaseWaitWindow(ProgressState &progress, QWidget *parent)
     setWindowTitle(QStringLiteral("Facelister"));
     setModal(false);
 
-    m_status = new QLineEdit(kFirstStatus, this);
+    m_status = new QLineEdit(firstStatus(), this);
     m_status->setObjectName(QStringLiteral("TextStatus"));
     m_status->setReadOnly(true);
     m_status->setFocusPolicy(Qt::NoFocus);
-    m_message = new QLabel(kFirstMessage, this);
+    m_message = new QLabel(firstMessage(), this);
     m_message->setObjectName(QStringLiteral("LabelMessage"));
     m_message->setWordWrap(true);
     // The bar has no show/hide of its own here: it is there whenever the window is.
@@ -55,8 +61,8 @@ PleaseWaitWindow::PleaseWaitWindow(ProgressState &progress, QWidget *parent)
 
 void PleaseWaitWindow::load()
 {
-    m_status->setText(kFirstStatus);
-    m_message->setText(kFirstMessage);
+    m_status->setText(firstStatus());
+    m_message->setText(firstMessage());
     m_loaded = true;
     show();
     raise();

@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(QStringLiteral("Settings"), parent)
+SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(tr("Settings"), parent)
 {
     setObjectName(QStringLiteral("Frame2"));
-    m_sizeLabel = named(new QLabel(QStringLiteral("Select font size:"), this), "Label3");
+    m_sizeLabel = named(new QLabel(tr("Select font si&ze:"), this), "Label3");
     m_sizeBox = named(new QComboBox(this), "ComboFS");
     m_sizeBox->setEditable(true);
     m_sizeBox->setInsertPolicy(QComboBox::NoInsert);
@@ -25,26 +25,24 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(QStringLiteral("Settin
                          QStringLiteral("22"), QStringLiteral("24"), QStringLiteral("28"),
                          QStringLiteral("32"), QStringLiteral("36")});
     m_sizeBox->setCurrentText(QStringLiteral("22"));
-    m_sizeBox->setToolTip(QStringLiteral(
-        "Select a font size - you can only preview Bold/Italic using sizes les than 23-point."));
+    m_sizeBox->setToolTip(
+        tr("Select a font size - you can only preview Bold/Italic using sizes les than 23-point."));
     m_sizeLabel->setBuddy(m_sizeBox);
-    m_samplesBox = named(
-        new QCheckBox(QStringLiteral("&Include examples of Bold and Italic"), this), "CheckBI");
+    m_samplesBox =
+        named(new QCheckBox(tr("&Include examples of Bold and Italic"), this), "CheckBI");
     m_samplesBox->setChecked(true);
-    m_samplesBox->setToolTip(
-        QStringLiteral("Inclide a sample of each font in Bold and in Italic."));
-    m_sampleLabel = named(new QLabel(QStringLiteral("Sa&mple text:"), this), "Label4");
+    m_samplesBox->setToolTip(tr("Inclide a sample of each font in Bold and in Italic."));
+    m_sampleLabel = named(new QLabel(tr("Sa&mple text:"), this), "Label4");
     m_sampleBox = named(new QLineEdit(this), "TextSample");
     m_sampleBox->setClearButtonEnabled(true);
     m_sampleBox->setToolTip(
-        QStringLiteral("Text to show after each font's name in the Preview; empty for none."));
+        tr("Text to show after each font's name in the Preview; empty for none."));
     m_sampleLabel->setBuddy(m_sampleBox);
-    m_coverageBox =
-        named(new QCheckBox(QStringLiteral("Only fonts with every character of the sample"), this),
-              "CheckCover");
-    m_coverageBox->setToolTip(QStringLiteral(
-        "List only the fonts that have a character of their own for every character of the "
-        "sample text."));
+    m_coverageBox = named(new QCheckBox(tr("&Only fonts with every character of the sample"), this),
+                          "CheckCover");
+    m_coverageBox->setToolTip(
+        tr("List only the fonts that have a character of their own for every character of the "
+           "sample text."));
     m_coverageBox->setEnabled(false); // until there is a sample
 
     auto *sizeRow = new QHBoxLayout;

@@ -40,7 +40,7 @@ QFont WaterfallView::lineFont(int points) const
 
 int WaterfallView::labelWidth() const
 {
-    return fontMetrics().horizontalAdvance(QStringLiteral("72 pt")) + kGap;
+    return fontMetrics().horizontalAdvance(tr("%1 pt").arg(72)) + kGap;
 }
 
 QSize WaterfallView::sizeHint() const
@@ -65,7 +65,7 @@ void WaterfallView::paintEvent(QPaintEvent *)
         const QFontMetrics metrics(font);
         const int baseline = top + metrics.ascent();
         painter.setFont(this->font());
-        painter.drawText(QPoint(kGap, baseline), QStringLiteral("%1 pt").arg(points));
+        painter.drawText(QPoint(kGap, baseline), tr("%1 pt").arg(points));
         painter.setFont(font);
         painter.drawText(QPoint(kGap + labelWidth(), baseline), m_text);
         top += metrics.height() + kGap;

@@ -16,6 +16,7 @@
 #include "settings/settingsfile.h"
 #include "settings/startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -78,7 +79,8 @@ BatchRun::BatchRun(const FontCatalog &fonts) : m_fonts(fonts) {}
 BatchResult BatchRun::inputFailure(const QString &name, const QString &reason)
 {
     return failure(InputUnreadable,
-                   QStringLiteral("cannot read the input \"%1\": %2").arg(shown(name), reason));
+                   QCoreApplication::translate("BatchRun", "cannot read the input \"%1\": %2")
+                       .arg(shown(name), reason));
 }
 
 BatchResult BatchRun::readInput(const QString &path, int standardInput, BatchJob &job)
@@ -88,10 +90,11 @@ BatchResult BatchRun::readInput(const QString &path, int standardInput, BatchJob
     const ReadResult read = fromStandardInput ? TextFile::readBounded(standardInput, kMaxInputBytes)
                                               : TextFile::readBounded(path, kMaxInputBytes);
     if (read.tooLong)
-        return failure(InputUnreadable, QStringLiteral("the input \"%1\" is longer than %2 "
-                                                       "characters")
-                                            .arg(shown(path))
-                                            .arg(kMaxCharacters));
+        return failure(InputUnreadable,
+                       QCoreApplication::translate("BatchRun", "the input \"%1\" is longer than %2 "
+                                                               "characters")
+                           .arg(shown(path))
+                           .arg(kMaxCharacters));
     if (!read.bytes)
         return inputFailure(path, read.error);
     job.input = *read.bytes;
@@ -104,15 +107,17 @@ BatchResult BatchRun::ownFileFailure(const BatchJob &job)
 {
     const QString output = shown(job.outputPath);
     if (FileIdentity::sameFile(job.outputPath, job.settingsPath))
-        return failure(OwnFile, QStringLiteral("the output \"%1\" is the settings file \"%2\", "
-                                               "which is never written")
+        return failure(OwnFile, QCoreApplication::translate(
+                                    "BatchRun", "the output \"%1\" is the settings file \"%2\", "
+                                                "which is never written")
                                     .arg(output, shown(job.settingsPath)));
     const auto out = FileIdentity::ofPath(job.outputPath);
     const bool isInput = job.inputIdentity ? out && *out == *job.inputIdentity
                                            : FileIdentity::sameFile(job.outputPath, job.inputPath);
     if (isInput && !job.inputPath.isEmpty())
-        return failure(OwnFile, QStringLiteral("the output \"%1\" is the input \"%2\", "
-                                               "which is never written")
+        return failure(OwnFile, QCoreApplication::translate(
+                                    "BatchRun", "the output \"%1\" is the input \"%2\", "
+                                                "which is never written")
                                     .arg(output, shown(job.inputPath)));
     return {};
 }
@@ -123,7 +128,8 @@ std::optional<RichDocument> BatchRun::format(const BatchJob &job, BatchResult &r
     const HtmlWriter::SaveKind kind = HtmlWriter::saveKind(job.outputPath);
     if (kind == HtmlWriter::SaveKind::Other && !isPdf(job.outputPath)) {
         result = failure(UnknownExtension,
-                         QStringLiteral("the output \"%1\" must end in .rtf, .htm, .html or .pdf")
+                         QCoreApplication::translate(
+                             "BatchRun", "the output \"%1\" must end in .rtf, .htm, .html or .pdf")
                              .arg(shown(job.outputPath)));
         return {};
     }
@@ -131,28 +137,31 @@ std::optional<RichDocument> BatchRun::format(const BatchJob &job, BatchResult &r
     const QFileInfo settingsInfo(job.settingsPath);
     QString problem;
     if (settingsInfo.isDir())
-        problem = QStringLiteral("is a folder");
+        problem = QCoreApplication::translate("BatchRun", "the settings file \"%1\" is a folder");
     else if (settingsInfo.exists() && !settingsInfo.isFile())
-        problem = QStringLiteral("is not an ordinary file");
+        problem = QCoreApplication::translate("BatchRun",
+                                              "the settings file \"%1\" is not an ordinary file");
     else if (!settingsInfo.exists())
-        problem = QStringLiteral("does not exist");
+        problem =
+            QCoreApplication::translate("BatchRun", "the settings file \"%1\" does not exist");
     if (!problem.isEmpty()) {
-        result = failure(SettingsUnreadable,
-                         QStringLiteral("the settings file \"%1\" %2").arg(settingsName, problem));
+        result = failure(SettingsUnreadable, problem.arg(settingsName));
         return {};
     }
     const ReadResult read = TextFile::readBounded(job.settingsPath, kMaxSettingsBytes);
     if (read.tooLong) {
         result = failure(SettingsUnreadable,
-                         QStringLiteral("the settings file \"%1\" is longer than %2 bytes")
+                         QCoreApplication::translate(
+                             "BatchRun", "the settings file \"%1\" is longer than %2 bytes")
                              .arg(settingsName)
                              .arg(kMaxSettingsBytes));
         return {};
     }
     if (!read.bytes) {
-        result = failure(SettingsUnreadable, QStringLiteral("cannot read the settings file "
-                                                            "\"%1\": %2")
-                                                 .arg(settingsName, read.error));
+        result = failure(SettingsUnreadable,
+                         QCoreApplication::translate("BatchRun", "cannot read the settings file "
+                                                                 "\"%1\": %2")
+                             .arg(settingsName, read.error));
         return {};
     }
     const QByteArray *bytes = &*read.bytes;
@@ -161,8 +170,10 @@ std::optional<RichDocument> BatchRun::format(const BatchJob &job, BatchResult &r
     const auto loaded =
         SettingsFile::parseBytes(*bytes, [&modes](OutputMode m) { return modes.fontCountFor(m); });
     if (!loaded) {
-        result = failure(SettingsDamaged,
-                         QStringLiteral("the settings file \"%1\" is damaged").arg(settingsName));
+        result =
+            failure(SettingsDamaged,
+                    QCoreApplication::translate("BatchRun", "the settings file \"%1\" is damaged")
+                        .arg(settingsName));
         return {};
     }
 
@@ -173,19 +184,23 @@ std::optional<RichDocument> BatchRun::format(const BatchJob &job, BatchResult &r
     if (job.input) {
         const auto text = inputText(*job.input);
         if (!text) {
-            result = failure(InputUnreadable, QStringLiteral("the input is not UTF-8 text"));
+            result =
+                failure(InputUnreadable,
+                        QCoreApplication::translate("BatchRun", "the input is not UTF-8 text"));
             return {};
         }
         s.text = *text;
     }
     if (s.text.size() > kMaxCharacters) {
-        result = failure(
-            job.input ? InputUnreadable : SettingsDamaged,
-            QStringLiteral("the text to format is longer than %1 characters").arg(kMaxCharacters));
+        result = failure(job.input ? InputUnreadable : SettingsDamaged,
+                         QCoreApplication::translate(
+                             "BatchRun", "the text to format is longer than %1 characters")
+                             .arg(kMaxCharacters));
         return {};
     }
     if (s.text.isEmpty()) {
-        result = failure(EmptyText, QStringLiteral("the text to format is empty"));
+        result = failure(EmptyText,
+                         QCoreApplication::translate("BatchRun", "the text to format is empty"));
         return {};
     }
 
@@ -219,7 +234,7 @@ BatchResult BatchRun::run(const BatchJob &job) const
         return result;
     WriteResult written;
     if (QFileInfo(job.outputPath).isDir()) {
-        written = {false, QStringLiteral("A folder has that name.")};
+        written = {false, QCoreApplication::translate("BatchRun", "A folder has that name.")};
     } else if (isPdf(job.outputPath)) {
         written = TextFile::writeAtomically(
             job.outputPath,
@@ -240,7 +255,8 @@ BatchResult BatchRun::run(const BatchJob &job) const
                                                   commentAddress()));
     }
     if (!written.ok)
-        return failure(OutputUnwritable, QStringLiteral("cannot write the output \"%1\": %2")
-                                             .arg(shown(job.outputPath), written.error));
+        return failure(OutputUnwritable,
+                       QCoreApplication::translate("BatchRun", "cannot write the output \"%1\": %2")
+                           .arg(shown(job.outputPath), written.error));
     return result;
 }

@@ -4,6 +4,7 @@
 #include "core/publisher.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -11,7 +12,8 @@ CommandLine failure(const QString &message)
 {
     CommandLine line;
     line.action = CommandLine::Action::Error;
-    line.error = QStringLiteral("glintwork: %1 (see glintwork --help)").arg(message);
+    line.error = QCoreApplication::translate("CommandLine", "glintwork: %1 (see glintwork --help)")
+                     .arg(message);
     return line;
 }
 
@@ -33,7 +35,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return failure(QStringLiteral("unexpected argument \"%1\"")
+        return failure(QCoreApplication::translate("CommandLine", "unexpected argument \"%1\"")
                            .arg(parser.positionalArguments().constFirst()));
 
     CommandLine line;
@@ -47,20 +49,22 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     for (const QCommandLineOption *option : {&settings, &input, &output, &seed}) {
         if (parser.values(*option).size() > 1)
-            return failure(QStringLiteral("--%1 given twice").arg(option->names().constFirst()));
+            return failure(QCoreApplication::translate("CommandLine", "--%1 given twice")
+                               .arg(option->names().constFirst()));
     }
     if (parser.isSet(seed)) {
         bool ok = false;
         const quint32 n = parser.value(seed).toUInt(&ok);
         if (!ok)
-            return failure(QStringLiteral("--seed needs a whole number from 0 to 4294967295"));
+            return failure(QCoreApplication::translate(
+                "CommandLine", "--seed needs a whole number from 0 to 4294967295"));
         line.seed = n;
     }
     if (!parser.isSet(batch)) {
         for (const QCommandLineOption *option : {&settings, &input, &output}) {
             if (parser.isSet(*option))
-                return failure(
-                    QStringLiteral("--%1 needs --batch").arg(option->names().constFirst()));
+                return failure(QCoreApplication::translate("CommandLine", "--%1 needs --batch")
+                                   .arg(option->names().constFirst()));
         }
         return line;
     }
@@ -69,15 +73,16 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     line.inputPath = parser.value(input);
     line.outputPath = parser.value(output);
     if (line.settingsPath.isEmpty())
-        return failure(QStringLiteral("--batch needs --settings FILE"));
+        return failure(QCoreApplication::translate("CommandLine", "--batch needs --settings FILE"));
     if (line.outputPath.isEmpty())
-        return failure(QStringLiteral("--batch needs --output FILE"));
+        return failure(QCoreApplication::translate("CommandLine", "--batch needs --output FILE"));
     return line;
 }
 
 QString CommandLine::helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Usage: glintwork [--seed N]\n"
         "       glintwork --batch --settings FILE [--input TEXT_FILE|-] --output "
         "OUT.rtf|OUT.htm|OUT.pdf "

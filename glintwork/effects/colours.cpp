@@ -1,6 +1,8 @@
 // The colour procedures: see colours.h.
 #include "effects/colours.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -21,23 +23,28 @@ const std::array<qint32, 16> &WindowsPalette()
     return k;
 }
 
-const std::array<QString, 14> &SchemeNames()
+std::array<QString, 14> SchemeNames()
 {
-    static const std::array<QString, 14> k = {QStringLiteral("Rainbow"),
-                                              QStringLiteral("Inverse Rainbow"),
-                                              QStringLiteral("15 Colors (Windows)"),
-                                              QStringLiteral("12 Colors (No grays)"),
-                                              QStringLiteral("Grays"),
-                                              QStringLiteral("Shades of Red"),
-                                              QStringLiteral("Shades of Yellow"),
-                                              QStringLiteral("Shades of Green"),
-                                              QStringLiteral("Shades of Cyan"),
-                                              QStringLiteral("Shades of Blue"),
-                                              QStringLiteral("Shades of Magenta"),
-                                              QStringLiteral("Reds and Greens"),
-                                              QStringLiteral("Greens and Blues"),
-                                              QStringLiteral("Blues and Reds")};
-    return k;
+    static const std::array<const char *, 14> k = {
+        QT_TRANSLATE_NOOP("Colours", "Rainbow"),
+        QT_TRANSLATE_NOOP("Colours", "Inverse Rainbow"),
+        QT_TRANSLATE_NOOP("Colours", "15 Colors (Windows)"),
+        QT_TRANSLATE_NOOP("Colours", "12 Colors (No grays)"),
+        QT_TRANSLATE_NOOP("Colours", "Grays"),
+        QT_TRANSLATE_NOOP("Colours", "Shades of Red"),
+        QT_TRANSLATE_NOOP("Colours", "Shades of Yellow"),
+        QT_TRANSLATE_NOOP("Colours", "Shades of Green"),
+        QT_TRANSLATE_NOOP("Colours", "Shades of Cyan"),
+        QT_TRANSLATE_NOOP("Colours", "Shades of Blue"),
+        QT_TRANSLATE_NOOP("Colours", "Shades of Magenta"),
+        QT_TRANSLATE_NOOP("Colours", "Reds and Greens"),
+        QT_TRANSLATE_NOOP("Colours", "Greens and Blues"),
+        QT_TRANSLATE_NOOP("Colours", "Blues and Reds"),
+    };
+    std::array<QString, 14> names;
+    for (size_t i = 0; i < k.size(); ++i)
+        names[i] = QCoreApplication::translate("Colours", k[i]);
+    return names;
 }
 
 } // namespace Colours

@@ -36,7 +36,7 @@ const std::array<qint32, 7> &RainbowColours();
 const std::array<qint32, 16> &WindowsPalette();
 
 // Scheme names of `ComboPC`, by list position.
-const std::array<QString, 14> &SchemeNames();
+std::array<QString, 14> SchemeNames();
 
 } // namespace Colours
 

@@ -12,6 +12,8 @@
 #include "effects/textunits.h"
 #include "richtext/richdocument.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -26,6 +28,43 @@ qsizetype unitEndAfter(const QList<TextUnits::Span> &spans, qsizetype &next, qsi
 }
 
 } // namespace
+
+QString Formatter::warningTitle()
+{
+    return QCoreApplication::translate("Formatter", "Warning!");
+}
+
+QString Formatter::veryLongWarning()
+{
+    return QCoreApplication::translate(
+        "Formatter",
+        "You have entered a very long string of text.  Formatting this many characters is "
+        "likely to slow down both this program and any program you output the results to.  "
+        "Are you sure that you want to proceed (this could take several minutes to render)?");
+}
+
+QString Formatter::longWarning()
+{
+    return QCoreApplication::translate(
+        "Formatter",
+        "You have entered a long string of text.  On a slow computer, formatting this many "
+        "characters may slow down both this program and any program you output the results "
+        "to.  Are you sure that you want to proceed?");
+}
+
+QString Formatter::firstToolTip()
+{
+    return QCoreApplication::translate(
+        "Formatter", "When you click 'Refresh...', the formatted text will appear here");
+}
+
+QString Formatter::resultToolTip()
+{
+    return QCoreApplication::translate(
+        "Formatter",
+        "This is the formatted text - copy and paste, save, or print it, or change settings "
+        "and click 'Refresh...' again.");
+}
 
 Formatter::Formatter(RandomSource &random, RecentColours &recent, ProgressState &progress)
     : m_random(random), m_recent(recent), m_progress(progress)
@@ -254,11 +293,11 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichDocumen
     const int selected = s.selectedFontCount();
     switch (lengthWarning(n, selected)) {
     case LengthWarning::VeryLong:
-        if (!host.confirmWarning(kVeryLongWarning))
+        if (!host.confirmWarning(veryLongWarning()))
             return result;
         break;
     case LengthWarning::Long:
-        if (!host.confirmWarning(kLongWarning))
+        if (!host.confirmWarning(longWarning()))
             return result;
         break;
     case LengthWarning::None:
@@ -274,7 +313,7 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichDocumen
     box.setRtf(QByteArray());
     box.setSymbolFaces(m_symbolFaces);
     if (host.outputShowsFirstToolTip())
-        host.setOutputToolTip(kResultToolTip);
+        host.setOutputToolTip(resultToolTip());
 
     if (selected == 0 && n > 20) {
         result.autoSelected = true;

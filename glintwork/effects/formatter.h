@@ -33,7 +33,7 @@ public:
     virtual void enableRefresh(bool enabled) = 0;
     // Hides the visible output box while the run works, shows it at the end.
     virtual void showOutput(bool visible) = 0;
-    // Whether the output box shows the tooltip of an empty box (kFirstToolTip): only that
+    // Whether the output box shows the tooltip of an empty box (firstToolTip()): only that
     // one gives way to the tooltip of a result.
     virtual bool outputShowsFirstToolTip() const = 0;
     virtual void setOutputToolTip(const QString &text) = 0;
@@ -60,20 +60,12 @@ struct RefreshResult {
 
 class Formatter {
 public:
-    static inline const QString kWarningTitle = QStringLiteral("Warning!");
-    static inline const QString kVeryLongWarning = QStringLiteral(
-        "You have entered a very long string of text.  Formatting this many characters is "
-        "likely to slow down both this program and any program you output the results to.  "
-        "Are you sure that you want to proceed (this could take several minutes to render)?");
-    static inline const QString kLongWarning = QStringLiteral(
-        "You have entered a long string of text.  On a slow computer, formatting this many "
-        "characters may slow down both this program and any program you output the results "
-        "to.  Are you sure that you want to proceed?");
-    static inline const QString kFirstToolTip =
-        QStringLiteral("When you click 'Refresh...', the formatted text will appear here");
-    static inline const QString kResultToolTip = QStringLiteral(
-        "This is the formatted text - copy and paste, save, or print it, or change settings "
-        "and click 'Refresh...' again.");
+    // The messages and tooltips of the Refresh, in the user's language.
+    static QString warningTitle();
+    static QString veryLongWarning();
+    static QString longWarning();
+    static QString firstToolTip();
+    static QString resultToolTip();
     // Draws of a random normal font for one unit before it keeps the box's default face.
     static constexpr int kMaxFontDraws = 1000;
 

@@ -8,6 +8,8 @@
 #include "html/htmltext.h"
 #include "richtext/richtextbox.h"
 
+#include <QCoreApplication>
+
 namespace HtmlWriter {
 
 namespace {
@@ -117,8 +119,24 @@ QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString
 
 QString saveFilter(bool htmlFirst)
 {
-    return htmlFirst ? QStringLiteral("HTML (web page)|*.htm|RTF (any word processor)|*.rtf")
-                     : kSaveFilter;
+    const QString rtf = QCoreApplication::translate("HtmlWriter", "RTF (any word processor)") +
+                        QStringLiteral("|*.rtf");
+    const QString html =
+        QCoreApplication::translate("HtmlWriter", "HTML (web page)") + QStringLiteral("|*.htm");
+    return htmlFirst ? html + u'|' + rtf : rtf + u'|' + html;
+}
+
+QString wrongTypeMessage()
+{
+    return QCoreApplication::translate(
+        "HtmlWriter",
+        "Please save files in RTF format (will open in most word processors, e.g. MS Word or MS "
+        "Works) or as HTML (will open in Internet Explorer or can be used as a web page).");
+}
+
+QString titlePrompt()
+{
+    return QCoreApplication::translate("HtmlWriter", "Please enter a title:");
 }
 
 SaveKind saveKind(const QString &fileName)

@@ -36,13 +36,10 @@ QString escaped(const QString &text, bool quotes = false);
 enum class SaveKind { Rtf, Html, Other };
 SaveKind saveKind(const QString &fileName);
 
-inline const QString kSaveFilter =
-    QStringLiteral("RTF (any word processor)|*.rtf|HTML (web page)|*.htm");
 // The filter with the current mode's kind first: HTML in HTML mode, RTF otherwise.
 QString saveFilter(bool htmlFirst);
-inline const QString kWrongTypeMessage = QStringLiteral(
-    "Please save files in RTF format (will open in most word processors, e.g. MS Word or MS "
-    "Works) or as HTML (will open in Internet Explorer or can be used as a web page).");
-inline const QString kTitlePrompt = QStringLiteral("Please enter a title:");
+// The message for a name of neither kind, and the question for the page's title.
+QString wrongTypeMessage();
+QString titlePrompt();
 
 } // namespace HtmlWriter

@@ -5,6 +5,17 @@
 #include "fonts/fontcatalog.h"
 #include "settings/modetables.h"
 
+#include <QCoreApplication>
+
+QString ModeSwitch::wordProcessorMessage()
+{
+    return QCoreApplication::translate(
+        "ModeSwitch",
+        "In Word Processor mode, all colors will be replaced with their nearest windows "
+        "equivalent (so that colors are not changed when you paste into a word processor, "
+        "e.g. in older versions of MS Word and MS Works).");
+}
+
 ModeSwitch::ModeSwitch(const FontCatalog &fonts, ProgressState &progress)
     : m_fonts(fonts), m_progress(progress)
 {}

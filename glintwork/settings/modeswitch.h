@@ -27,10 +27,8 @@ public:
 
 class ModeSwitch {
 public:
-    static inline const QString kWordProcessorMessage = QStringLiteral(
-        "In Word Processor mode, all colors will be replaced with their nearest windows "
-        "equivalent (so that colors are not changed when you paste into a word processor, "
-        "e.g. in older versions of MS Word and MS Works).");
+    // The notice shown on entering Word Processor mode.
+    static QString wordProcessorMessage();
 
     ModeSwitch(const FontCatalog &fonts, ProgressState &progress);
 

@@ -1,6 +1,8 @@
 // The reset sequence: see resetsequence.h.
 #include "settings/resetsequence.h"
 
+#include <QCoreApplication>
+
 void RecordResetOperations::switchMode(EffectSettings &settings, OutputMode mode)
 {
     settings.outputMode = mode;
@@ -26,6 +28,12 @@ void RecordResetOperations::toggleColourLabel(EffectSettings &settings, ColourLa
 }
 
 namespace ResetSequence {
+
+QString question()
+{
+    return QCoreApplication::translate("ResetSequence",
+                                       "Are you sure you want to reset all settings?");
+}
 
 namespace {
 

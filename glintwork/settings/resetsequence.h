@@ -41,7 +41,8 @@ public:
 
 namespace ResetSequence {
 
-inline const QString kQuestion = QStringLiteral("Are you sure you want to reset all settings?");
+// The question before a reset.
+QString question();
 
 // Runs the reset. With `ask`, a No leaves everything unchanged and returns false.
 bool run(EffectSettings &settings, ResetOperations &ops, bool ask);

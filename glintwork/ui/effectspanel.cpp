@@ -2,12 +2,13 @@
 // settings record, the enabling and the font list are in effectspanelsettings.cpp.
 #include "ui/effectspanel.h"
 
-#include "ui/gaplabel.h"
+#include "ui/captionrow.h"
 #include "ui/swatchlabel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,71 +20,91 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace {
 
-const QStringList kSizesCaptions = {
-    QStringLiteral("None"),          QStringLiteral("Random"),  QStringLiteral("Alternate"),
-    QStringLiteral("First Letters"), QStringLiteral("Balloon"), QStringLiteral("Constrict"),
-    QStringLiteral("Wave"),
+const std::vector<const char *> kSizesCaptions = {
+    QT_TRANSLATE_NOOP("EffectsPanel", "None"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Random"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Alternate"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "First Letters"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Balloon"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Constrict"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Wave"),
 };
-const QStringList kCapCaptions = {
-    QStringLiteral("None"),
-    QStringLiteral("RAnDOm"),
-    QStringLiteral("ALL UPPERCASE"),
-    QStringLiteral("all lowercase"),
-    QStringLiteral("First Letters Only"),
-    QStringLiteral("aLtErNaTe"),
+const std::vector<const char *> kCapCaptions = {
+    QT_TRANSLATE_NOOP("EffectsPanel", "None"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "RAnDOm"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "ALL UPPERCASE"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "all lowercase"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "First Letters Only"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "aLtErNaTe"),
 };
-const QStringList kPosCaptions = {
-    QStringLiteral("None"),
-    QStringLiteral("Random"),
-    QStringLiteral("Centre vertically"),
+const std::vector<const char *> kPosCaptions = {
+    QT_TRANSLATE_NOOP("EffectsPanel", "None"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Random"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Centre vertically"),
 };
-const QStringList kOCCaptions = {
-    QStringLiteral("Single Color:"),     QStringLiteral("Random Colors"),
-    QStringLiteral("Alternate colors:"), QStringLiteral("Blend:"),
-    QStringLiteral("Predefined:"),
+const std::vector<const char *> kOCCaptions = {
+    QT_TRANSLATE_NOOP("EffectsPanel", "Single Color:"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Random Colors"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Alternate colors:"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Blend:"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Predefined:"),
 };
 
-const QStringList kSizesTips = {
-    QStringLiteral("Use one size for all characters (The minimum size selected below)"),
-    QStringLiteral("Pick a random size for each character"),
-    QStringLiteral("Alternate between large and small characters"),
-    QStringLiteral("Make the first letter of each word bigger (for clarity)"),
-    QStringLiteral("Vary character sizes to make the text bulge in the middle"),
-    QStringLiteral("Vary character sizes to make the text smaller in the middle, bigger towards "
-                   "the ends (try it and see what it does)"),
-    QStringLiteral("Vary character sizes between being large and small smoothly to form a wave"),
+const std::vector<const char *> kSizesTips = {
+    QT_TRANSLATE_NOOP("EffectsPanel",
+                      "Use one size for all characters (The minimum size selected below)"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Pick a random size for each character"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Alternate between large and small characters"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Make the first letter of each word bigger (for clarity)"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Vary character sizes to make the text bulge in the middle"),
+    QT_TRANSLATE_NOOP("EffectsPanel",
+                      "Vary character sizes to make the text smaller in the middle, bigger towards "
+                      "the ends (try it and see what it does)"),
+    QT_TRANSLATE_NOOP("EffectsPanel",
+                      "Vary character sizes between being large and small smoothly to form a wave"),
 };
-const QStringList kCapTips = {
-    QStringLiteral("Don't change the capitalization"),
-    QStringLiteral("Make letters upper case or lower case at raNdOM!"),
-    QStringLiteral("Make the text all UPPERCASE"),
-    QStringLiteral("Make the text all lowercase"),
-    QStringLiteral("Capitalize The First Letter Of Each Word (For Clarity)"),
-    QStringLiteral("AlTeRnAtE capital and lower case letters"),
+const std::vector<const char *> kCapTips = {
+    QT_TRANSLATE_NOOP("EffectsPanel", "Don't change the capitalization"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Make letters upper case or lower case at raNdOM!"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Make the text all UPPERCASE"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Make the text all lowercase"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Capitalize The First Letter Of Each Word (For Clarity)"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "AlTeRnAtE capital and lower case letters"),
 };
-const QStringList kOCTips = {
-    QStringLiteral("Use a single color for all the text - click to change it"),
-    QStringLiteral("Select colors at random for each character"),
-    QStringLiteral("Use these colors - click them to change them"),
-    QStringLiteral("Blend smoothly between these colors"),
-    QStringLiteral("Use a pre-defined color scheme (choose one and click 'Refresh...' to see what "
-                   "it does)"),
+const std::vector<const char *> kOCTips = {
+    QT_TRANSLATE_NOOP("EffectsPanel", "Use a single color for all the text - click to change it"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Select colors at random for each character"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Use these colors - click them to change them"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Blend smoothly between these colors"),
+    QT_TRANSLATE_NOOP(
+        "EffectsPanel",
+        "Use a pre-defined color scheme (choose one and click 'Refresh...' to see what "
+        "it does)"),
 };
-const QStringList kPosTips = {
-    QStringLiteral("Don't change the vertical alignment of characters"),
-    QStringLiteral("Randomly select the vertical alignment of characters"),
-    QStringLiteral("Attempt to centre characters vertically (pick a range of font sizes and click "
-                   "'Refresh...' to see what it does)"),
+const std::vector<const char *> kPosTips = {
+    QT_TRANSLATE_NOOP("EffectsPanel", "Don't change the vertical alignment of characters"),
+    QT_TRANSLATE_NOOP("EffectsPanel", "Randomly select the vertical alignment of characters"),
+    QT_TRANSLATE_NOOP(
+        "EffectsPanel",
+        "Attempt to centre characters vertically (pick a range of font sizes and click "
+        "'Refresh...' to see what it does)"),
 };
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("EffectsPanel", text);
+}
 
 QList<QRadioButton *> addOptions(QWidget *parent, QButtonGroup *group, const QString &name,
-                                 const QStringList &captions)
+                                 const std::vector<const char *> &captions)
 {
     QList<QRadioButton *> options;
-    for (int i = 0; i < captions.size(); ++i) {
-        auto *option = new QRadioButton(captions[i], parent);
+    for (int i = 0; i < int(captions.size()); ++i) {
+        auto *option = new QRadioButton(translated(captions[i]), parent);
         option->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
         group->addButton(option, i);
         options.append(option);
@@ -147,7 +168,7 @@ QWidget *EffectsPanel::buildInputColumn()
     m_inputBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     layout->addWidget(m_inputBox, 1);
 
-    m_refreshButton = new QPushButton(QStringLiteral("&Refresh..."), column);
+    m_refreshButton = new QPushButton(tr("&Refresh..."), column);
     m_refreshButton->setObjectName(QStringLiteral("cmdP"));
     m_refreshButton->setDefault(false);
     layout->addWidget(m_refreshButton);
@@ -163,16 +184,16 @@ QWidget *EffectsPanel::buildInputColumn()
     auto *statusRow = new QHBoxLayout;
     m_selectionStatus = new QLabel(column);
     m_selectionStatus->setObjectName(QStringLiteral("LabelS"));
-    m_clearSelectionButton = new QPushButton(QStringLiteral("&Clear Selection"), column);
+    m_clearSelectionButton = new QPushButton(tr("&Clear Selection"), column);
     m_clearSelectionButton->setObjectName(QStringLiteral("CommandCA"));
     statusRow->addWidget(m_selectionStatus, 1);
     statusRow->addWidget(m_clearSelectionButton, 1);
     layout->addLayout(statusRow);
 
     auto *checkRow = new QHBoxLayout;
-    m_alternateFontsCheck = new QCheckBox(QStringLiteral("Alternate selected &fonts"), column);
+    m_alternateFontsCheck = new QCheckBox(tr("Alternate selected fo&nts"), column);
     m_alternateFontsCheck->setObjectName(QStringLiteral("CheckAF"));
-    m_boldItalicCheck = new QCheckBox(QStringLiteral("Random Bold/&Italic"), column);
+    m_boldItalicCheck = new QCheckBox(tr("Random Bold/&Italic"), column);
     m_boldItalicCheck->setObjectName(QStringLiteral("CheckBI"));
     m_boldItalicCheck->setChecked(true);
     for (QWidget *widget :
@@ -189,7 +210,7 @@ QWidget *EffectsPanel::buildInputColumn()
 
 QGroupBox *EffectsPanel::buildSizesFrame()
 {
-    m_sizesFrame = new QGroupBox(QStringLiteral("&Vary Font Sizes"), this);
+    m_sizesFrame = new QGroupBox(tr("&Vary Font Sizes"), this);
     m_sizesFrame->setObjectName(QStringLiteral("FrameSize"));
     m_sizeGroup = new QButtonGroup(m_sizesFrame);
     m_sizeOptions = addOptions(m_sizesFrame, m_sizeGroup, QStringLiteral("Sizes"), kSizesCaptions);
@@ -206,13 +227,10 @@ QGroupBox *EffectsPanel::buildSizesFrame()
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
     m_sizeRangeLabel =
-        new GapLabel(QStringLiteral("&Min. size:                      Max. size:"), m_sizesFrame);
-    m_sizeRangeLabel->setObjectName(QStringLiteral("Label1"));
-    m_sizeRangeLabel->setGapWidget(0, m_minSizeBox);
-    m_sizeRangeLabel->setGapWidget(1, m_maxSizeBox);
-    m_sizeRangeLabel->setBuddy(m_minSizeBox);
+        new CaptionRow(tr("&Min. size: %1 Max. size: %2"), {m_minSizeBox, m_maxSizeBox},
+                       QStringLiteral("Label1"), m_sizesFrame);
 
-    m_wavelengthLabel = new QLabel(QStringLiteral("Wavelength:"), m_sizesFrame);
+    m_wavelengthLabel = new QLabel(tr("Wavelength:"), m_sizesFrame);
     m_wavelengthLabel->setObjectName(QStringLiteral("Label2"));
     m_wavelengthBox = new QLineEdit(m_sizesFrame);
     m_wavelengthBox->setObjectName(QStringLiteral("TextWL"));
@@ -238,7 +256,7 @@ QGroupBox *EffectsPanel::buildSizesFrame()
 
 QGroupBox *EffectsPanel::buildCapsFrame()
 {
-    m_capsFrame = new QGroupBox(QStringLiteral("C&aPiTaLiZaTiOn"), this);
+    m_capsFrame = new QGroupBox(tr("C&aPiTaLiZaTiOn"), this);
     m_capsFrame->setObjectName(QStringLiteral("FrameCaps"));
     m_capGroup = new QButtonGroup(m_capsFrame);
     m_capOptions = addOptions(m_capsFrame, m_capGroup, QStringLiteral("Cap"), kCapCaptions);
@@ -266,7 +284,7 @@ QList<SwatchLabel *> EffectsPanel::swatchRow(QWidget *parent, const QString &nam
 
 QGroupBox *EffectsPanel::buildColourFrame()
 {
-    m_colourFrame = new QGroupBox(QStringLiteral("C&olor"), this);
+    m_colourFrame = new QGroupBox(tr("C&olor"), this);
     m_colourFrame->setObjectName(QStringLiteral("FrameColour"));
     m_colourGroup = new QButtonGroup(m_colourFrame);
     m_colourOptions = addOptions(m_colourFrame, m_colourGroup, QStringLiteral("OC"), kOCCaptions);
@@ -276,7 +294,7 @@ QGroupBox *EffectsPanel::buildColourFrame()
     m_singleSwatch->setColour(0x000000);
     m_alternateSwatches =
         swatchRow(m_colourFrame, QStringLiteral("CL"), EffectSettings::defaultAlternateLabels());
-    m_randomOrderCheck = new QCheckBox(QStringLiteral("(Random)"), m_colourFrame);
+    m_randomOrderCheck = new QCheckBox(tr("(Random)"), m_colourFrame);
     m_randomOrderCheck->setObjectName(QStringLiteral("CheckRandom"));
     m_blendSwatches =
         swatchRow(m_colourFrame, QStringLiteral("CB"), EffectSettings::defaultBlendLabels());
@@ -290,10 +308,8 @@ QGroupBox *EffectsPanel::buildColourFrame()
     m_blendLengthBox->setMaxLength(8);
     m_blendLengthBox->setFixedWidth(
         m_blendLengthBox->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    m_blendLengthLabel =
-        new GapLabel(QStringLiteral("Blend over            characters."), m_colourFrame);
-    m_blendLengthLabel->setObjectName(QStringLiteral("Label4"));
-    m_blendLengthLabel->setGapWidget(0, m_blendLengthBox);
+    m_blendLengthLabel = new CaptionRow(tr("Blend over %1 characters."), {m_blendLengthBox},
+                                        QStringLiteral("Label4"), m_colourFrame);
 
     m_schemeBox = new QComboBox(m_colourFrame);
     m_schemeBox->setObjectName(QStringLiteral("ComboPC"));
@@ -336,7 +352,7 @@ void EffectsPanel::layOutColourFrame(QGroupBox *frame)
 
 QGroupBox *EffectsPanel::buildPositionFrame()
 {
-    m_positionFrame = new QGroupBox(QStringLiteral("C&haracter positions"), this);
+    m_positionFrame = new QGroupBox(tr("Character &positions"), this);
     m_positionFrame->setObjectName(QStringLiteral("FrameVA"));
     m_positionGroup = new QButtonGroup(m_positionFrame);
     m_positionOptions =
@@ -372,43 +388,42 @@ void EffectsPanel::connectControls()
 void EffectsPanel::collectToolTips()
 {
     auto add = [this](QWidget *widget, const QString &text) { m_toolTips.append({widget, text}); };
-    auto addEach = [&add](const QList<QRadioButton *> &options, const QStringList &texts) {
+    auto addEach = [&add](const QList<QRadioButton *> &options,
+                          const std::vector<const char *> &texts) {
         for (int i = 0; i < options.size(); ++i)
-            add(options[i], texts[i]);
+            add(options[i], translated(texts[size_t(i)]));
     };
-    add(m_inputBox, QStringLiteral("Type some text here and click 'Refresh...' to format it"));
-    add(m_refreshButton, QStringLiteral("Click here to format the text above.  Not sure what to "
-                                        "do? - just click and see what happens!"));
-    add(m_fontList, QStringLiteral("Select which fonts you want to use, or select none to use a "
-                                   "random selection"));
-    add(m_clearSelectionButton, QStringLiteral("De-select any fonts you have selected above - so "
-                                               "that all fonts may be used."));
-    add(m_alternateFontsCheck, QStringLiteral("Alternate the font used for each character (using "
-                                              "the fonts selected)"));
-    add(m_boldItalicCheck, QStringLiteral("Make each character bold or italic (at random)"));
-    add(m_sizesFrame, QStringLiteral("Choose how to vary the sizes of characters in the text"));
+    add(m_inputBox, tr("Type some text here and click 'Refresh...' to format it"));
+    add(m_refreshButton, tr("Click here to format the text above.  Not sure what to "
+                            "do? - just click and see what happens!"));
+    add(m_fontList, tr("Select which fonts you want to use, or select none to use a "
+                       "random selection"));
+    add(m_clearSelectionButton, tr("De-select any fonts you have selected above - so "
+                                   "that all fonts may be used."));
+    add(m_alternateFontsCheck, tr("Alternate the font used for each character (using "
+                                  "the fonts selected)"));
+    add(m_boldItalicCheck, tr("Make each character bold or italic (at random)"));
+    add(m_sizesFrame, tr("Choose how to vary the sizes of characters in the text"));
     addEach(m_sizeOptions, kSizesTips);
-    add(m_minSizeBox, QStringLiteral("Choose a minimum font size."));
-    add(m_maxSizeBox, QStringLiteral("Choose a maximum font size."));
-    add(m_wavelengthBox, QStringLiteral("Set the length (in characters) of a wave"));
-    add(m_capsFrame,
-        QStringLiteral("Choose how to change the case of the text - 'None' leaves it unchanged"));
+    add(m_minSizeBox, tr("Choose a minimum font size."));
+    add(m_maxSizeBox, tr("Choose a maximum font size."));
+    add(m_wavelengthBox, tr("Set the length (in characters) of a wave"));
+    add(m_capsFrame, tr("Choose how to change the case of the text - 'None' leaves it unchanged"));
     addEach(m_capOptions, kCapTips);
-    add(m_colourFrame, QStringLiteral("Choose how to color the formatted text"));
+    add(m_colourFrame, tr("Choose how to color the formatted text"));
     addEach(m_colourOptions, kOCTips);
-    add(m_randomOrderCheck, QStringLiteral("Cycle between these colors randomly, rather than in "
-                                           "the order they are in."));
-    add(m_blendLengthBox,
-        QStringLiteral("Set the number of characters to blend between two colors over"));
-    add(m_schemeBox, QStringLiteral("Choose a pre-defined color scheme - pick one and click "
-                                    "refresh to see what it does!"));
-    add(m_positionFrame, QStringLiteral("Choose how to vary the vertical alignment (superscript "
-                                        "and subscript) of the characters"));
+    add(m_randomOrderCheck, tr("Cycle between these colors randomly, rather than in "
+                               "the order they are in."));
+    add(m_blendLengthBox, tr("Set the number of characters to blend between two colors over"));
+    add(m_schemeBox, tr("Choose a pre-defined color scheme - pick one and click "
+                        "refresh to see what it does!"));
+    add(m_positionFrame, tr("Choose how to vary the vertical alignment (superscript "
+                            "and subscript) of the characters"));
     addEach(m_positionOptions, kPosTips);
     // The colour labels say "Click" whatever the state of the tooltips.
-    m_singleSwatch->setToolTip(QStringLiteral("Click"));
+    m_singleSwatch->setToolTip(tr("Click"));
     for (SwatchLabel *swatch : m_alternateSwatches + m_blendSwatches)
-        swatch->setToolTip(QStringLiteral("Click"));
+        swatch->setToolTip(tr("Click"));
 }
 
 void EffectsPanel::setToolTipsShown(bool shown)

@@ -15,7 +15,7 @@
 #include <QWidget>
 #include <span>
 
-class GapLabel;
+class CaptionRow;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -130,7 +130,7 @@ private:
     QGroupBox *m_sizesFrame = nullptr;
     QList<QRadioButton *> m_sizeOptions;
     QButtonGroup *m_sizeGroup = nullptr;
-    GapLabel *m_sizeRangeLabel = nullptr;
+    CaptionRow *m_sizeRangeLabel = nullptr;
     QComboBox *m_minSizeBox = nullptr;
     QComboBox *m_maxSizeBox = nullptr;
     QLabel *m_wavelengthLabel = nullptr;
@@ -148,7 +148,7 @@ private:
     QCheckBox *m_randomOrderCheck = nullptr;
     QList<SwatchLabel *> m_blendSwatches;
     QList<QLabel *> m_blendArrows;
-    GapLabel *m_blendLengthLabel = nullptr;
+    CaptionRow *m_blendLengthLabel = nullptr;
     QLineEdit *m_blendLengthBox = nullptr;
     QComboBox *m_schemeBox = nullptr;
     // "Character positions".

@@ -19,7 +19,7 @@ void EffectsPanel::setUpAccessibility()
     m_wavelengthLabel->setBuddy(m_wavelengthBox);
     m_inputBox->setAccessibleName(tr("Text"));
     m_fontList->setAccessibleName(tr("Fonts"));
-    // These boxes sit in a caption's gaps, which no label names.
+    // Editable boxes are announced by their text; these names say what the text is.
     m_minSizeBox->setAccessibleName(tr("Min. size:"));
     m_maxSizeBox->setAccessibleName(tr("Max. size:"));
     m_blendLengthBox->setAccessibleName(tr("Blend over"));

@@ -3,7 +3,7 @@
 #include "ui/effectspanel.h"
 
 #include "effects/inputwrap.h"
-#include "ui/gaplabel.h"
+#include "ui/captionrow.h"
 #include "ui/swatchlabel.h"
 
 #include <QButtonGroup>
@@ -212,7 +212,7 @@ void EffectsPanel::applyEnabling(const EnabledState &e, bool busy)
     m_wavelengthLabel->setEnabled(e.wavelength);
     m_randomOrderCheck->setEnabled(e.randomAlternateColours);
     m_blendLengthBox->setEnabled(e.blendLength);
-    m_blendLengthLabel->setEnabled(e.blendLength);
+    m_blendLengthLabel->setLabelsEnabled(e.blendLength);
     m_schemeBox->setEnabled(e.predefinedScheme);
     m_clearSelectionButton->setEnabled(e.clearSelection);
     m_alternateFontsCheck->setEnabled(e.alternateSelectedFonts);
@@ -296,11 +296,10 @@ void EffectsPanel::showFontSelection()
     m_alternateFontsCheck->setEnabled(selected >= 2);
     // An empty list (HTML mode without any web font) has nothing "all" could mean.
     if (m_fontList->count() == 0)
-        m_selectionStatus->setText(QStringLiteral(" No fonts to choose from."));
+        m_selectionStatus->setText(tr(" No fonts to choose from."));
     else
-        m_selectionStatus->setText(selected == 0
-                                       ? QStringLiteral(" All fonts selected.")
-                                       : QStringLiteral(" %1 fonts selected.").arg(selected));
+        m_selectionStatus->setText(selected == 0 ? tr(" All fonts selected.")
+                                                 : tr(" %n fonts selected.", nullptr, selected));
 }
 
 void EffectsPanel::fillSizeLists(const QStringList &minItems, const QStringList &maxItems)

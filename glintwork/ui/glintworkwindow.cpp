@@ -88,26 +88,23 @@ QList<CommandMenu> GlintworkWindow::commandMenus()
 CommandMenu GlintworkWindow::fileMenu()
 {
     auto hasOutput = [](const EnabledState &e) { return e.hasOutput; };
-    return {QStringLiteral("mnufile"),
-            QStringLiteral("&File"),
-            {
-                Command(QStringLiteral("mnuSave"), QStringLiteral("&Save As..."),
-                        handler(&G::mnuSave_Click))
-                    .keys(Qt::CTRL | Qt::Key_S)
-                    .enabledWhen(hasOutput),
-                Command(QStringLiteral("mnuPrint"), QStringLiteral("&Print..."),
-                        handler(&G::mnuPrint_Click))
-                    .keys(Qt::CTRL | Qt::Key_P)
-                    .enabledWhen(hasOutput),
-                Command(QStringLiteral("mnuPreview"), QStringLiteral("Print Pre&view..."),
-                        handler(&G::mnuPreview_Click))
-                    .enabledWhen(hasOutput),
-                Command(QStringLiteral("mnuPdf"), QStringLiteral("&Export as PDF..."),
-                        handler(&G::mnuPdf_Click))
-                    .enabledWhen(hasOutput),
-                Command(QStringLiteral("mnuX"), QStringLiteral("E&xit"), handler(&G::mnuX_Click))
-                    .afterSeparator(),
-            }};
+    return {
+        QStringLiteral("mnufile"),
+        tr("&File"),
+        {
+            Command(QStringLiteral("mnuSave"), tr("&Save As..."), handler(&G::mnuSave_Click))
+                .keys(Qt::CTRL | Qt::Key_S)
+                .enabledWhen(hasOutput),
+            Command(QStringLiteral("mnuPrint"), tr("&Print..."), handler(&G::mnuPrint_Click))
+                .keys(Qt::CTRL | Qt::Key_P)
+                .enabledWhen(hasOutput),
+            Command(QStringLiteral("mnuPreview"), tr("Print Pre&view..."),
+                    handler(&G::mnuPreview_Click))
+                .enabledWhen(hasOutput),
+            Command(QStringLiteral("mnuPdf"), tr("&Export as PDF..."), handler(&G::mnuPdf_Click))
+                .enabledWhen(hasOutput),
+            Command(QStringLiteral("mnuX"), tr("E&xit"), handler(&G::mnuX_Click)).afterSeparator(),
+        }};
 }
 
 CommandMenu GlintworkWindow::editMenu()
@@ -115,31 +112,26 @@ CommandMenu GlintworkWindow::editMenu()
     auto canPaste = [](const EnabledState &e) { return e.canPaste; };
     return {
         QStringLiteral("mnuEdit"),
-        QStringLiteral("&Edit"),
+        tr("&Edit"),
         {
-            Command(QStringLiteral("mnuFont"), QStringLiteral("&Font and style..."),
-                    handler(&G::mnuFont_Click))
+            Command(QStringLiteral("mnuFont"), tr("&Font and style..."), handler(&G::mnuFont_Click))
                 .keys(Qt::CTRL | Qt::Key_F),
-            Command(QStringLiteral("mnuColour"), QStringLiteral("C&olour..."),
-                    handler(&G::mnuColour_Click))
+            Command(QStringLiteral("mnuColour"), tr("C&olour..."), handler(&G::mnuColour_Click))
                 .keys(Qt::CTRL | Qt::Key_O),
-            Command(QStringLiteral("mnuCut"), QStringLiteral("C&ut"), handler(&G::mnuCut_Click))
+            Command(QStringLiteral("mnuCut"), tr("C&ut"), handler(&G::mnuCut_Click))
                 .boxKeys(QKeySequence::Cut)
                 .afterSeparator(),
-            Command(QStringLiteral("mnuCopy"), QStringLiteral("&Copy"), handler(&G::mnuCopy_Click))
+            Command(QStringLiteral("mnuCopy"), tr("&Copy"), handler(&G::mnuCopy_Click))
                 .boxKeys(QKeySequence::Copy),
-            Command(QStringLiteral("mnuHTML"), QStringLiteral("Copy &HTML"),
-                    handler(&G::mnuHTML_Click))
+            Command(QStringLiteral("mnuHTML"), tr("Copy &HTML"), handler(&G::mnuHTML_Click))
                 .shownWhen([](const EnabledState &e) { return e.copyHtmlVisible; }),
-            Command(QStringLiteral("mnuPRTF"), QStringLiteral("Paste &formatted text"),
+            Command(QStringLiteral("mnuPRTF"), tr("Paste for&matted text"),
                     handler(&G::mnuPRTF_Click))
                 .boxKeys(QKeySequence::Paste)
                 .enabledWhen(canPaste),
-            Command(QStringLiteral("mnuPaste"), QStringLiteral("&Paste text"),
-                    handler(&G::mnuPaste_Click))
+            Command(QStringLiteral("mnuPaste"), tr("&Paste text"), handler(&G::mnuPaste_Click))
                 .enabledWhen(canPaste),
-            Command(QStringLiteral("mnuClear"), QStringLiteral("C&lear"),
-                    handler(&G::mnuClear_Click))
+            Command(QStringLiteral("mnuClear"), tr("C&lear"), handler(&G::mnuClear_Click))
                 .boxKeys(QKeySequence::Delete),
         }};
 }
@@ -149,20 +141,19 @@ CommandMenu GlintworkWindow::settingsMenu()
     // "Word by word" and the modes: the check mark is the setting itself.
     CommandMenu menu{
         QStringLiteral("mnuDefaults"),
-        QStringLiteral("&Settings"),
+        tr("&Settings"),
         {
-            Command(QStringLiteral("mnuDS"), QStringLiteral("&Reset all settings"),
-                    handler(&G::mnuDS_Click)),
+            Command(QStringLiteral("mnuDS"), tr("&Reset all settings"), handler(&G::mnuDS_Click)),
             Command(QStringLiteral("mnuWW"),
-                    QStringLiteral("&Format word by word (rather than letter by letter)"))
+                    tr("&Format word by word (rather than letter by letter)"))
                 .checkable()
                 .afterSeparator(),
             Command(QStringLiteral("mnuCW"),
-                    QStringLiteral("&Color word by word (rather than letter by letter)"))
+                    tr("&Color word by word (rather than letter by letter)"))
                 .checkable(),
         }};
-    const QStringList modes = {QStringLiteral("&Normal"), QStringLiteral("&HTML"),
-                               QStringLiteral("&Word Processor compatible (16 colors)")};
+    const QStringList modes = {tr("&Normal"), tr("&HTML"),
+                               tr("&Word Processor compatible (16 colors)")};
     for (int i = 0; i < modes.size(); ++i)
         menu.commands.append(
             Command(QStringLiteral("mnuMode_%1").arg(i), modes[i], [this, i] { mnuMode_Click(i); })
@@ -173,10 +164,9 @@ CommandMenu GlintworkWindow::settingsMenu()
 
 CommandMenu GlintworkWindow::toolsMenu()
 {
-    CommandMenu menu{QStringLiteral("mnuTools"), QStringLiteral("&Tools"), {}};
-    const QStringList steps = {
-        QStringLiteral("&Increase font size 1pt"), QStringLiteral("&Decrease font size 1pt"),
-        QStringLiteral("I&ncrease font size 5pt"), QStringLiteral("D&ecrease font size 5pt")};
+    CommandMenu menu{QStringLiteral("mnuTools"), tr("&Tools"), {}};
+    const QStringList steps = {tr("&Increase font size 1pt"), tr("&Decrease font size 1pt"),
+                               tr("I&ncrease font size 5pt"), tr("D&ecrease font size 5pt")};
     const QList<QKeySequence> stepKeys = {
         {}, {}, QKeySequence(Qt::CTRL | Qt::Key_U), QKeySequence(Qt::CTRL | Qt::Key_D)};
     for (int i = 0; i < steps.size(); ++i)
@@ -185,8 +175,7 @@ CommandMenu GlintworkWindow::toolsMenu()
                 .keys(stepKeys[i])
                 .enabledWhen(
                     [](const EnabledState &e) { return e.hasOutput && e.fontSizeCommands; }));
-    menu.commands.append(Command(QStringLiteral("mnuDoubleS"),
-                                 QStringLiteral("Double-&space paragraphs"),
+    menu.commands.append(Command(QStringLiteral("mnuDoubleS"), tr("Double-&space paragraphs"),
                                  handler(&G::mnuDoubleS_Click))
                              .enabledWhen([](const EnabledState &e) { return e.doubleSpace; }));
     return menu;
@@ -195,19 +184,16 @@ CommandMenu GlintworkWindow::toolsMenu()
 CommandMenu GlintworkWindow::helpMenu()
 {
     return {QStringLiteral("mnuHelp"),
-            QStringLiteral("&Help!"),
+            tr("&Help!"),
             {
-                Command(QStringLiteral("mnuOH"), QStringLiteral("&Online Help..."),
-                        handler(&G::mnuOH_Click))
+                Command(QStringLiteral("mnuOH"), tr("&Online Help..."), handler(&G::mnuOH_Click))
                     .keys(Qt::Key_F1),
-                Command(QStringLiteral("mnuTT"), QStringLiteral("&ToolTips"),
+                Command(QStringLiteral("mnuTT"), tr("&ToolTips"),
                         [this] { applyToolTips(command(QStringLiteral("mnuTT"))->isChecked()); })
                     .checkable(),
-                Command(QStringLiteral("mnuDLFonts"),
-                        QStringLiteral("Where can I download more &fonts?"),
+                Command(QStringLiteral("mnuDLFonts"), tr("Where can I download more &fonts?"),
                         handler(&G::mnuDLFonts_Click)),
-                Command(QStringLiteral("mnuAbout"), QStringLiteral("&About..."),
-                        handler(&G::mnuAbout_Click)),
+                Command(QStringLiteral("mnuAbout"), tr("&About..."), handler(&G::mnuAbout_Click)),
             }};
 }
 
@@ -262,8 +248,8 @@ QAction *GlintworkWindow::menuTitleFor(QEvent *event) const
 
 bool GlintworkWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // "Alternate selected &fonts" and "C&haracter positions" share their letters with
-    // "&File" and "&Help!": Qt would hand the first press to the control.
+    // A control whose access letter is also a menu title's (possible in a translation) would
+    // take the first press: the menu wins.
     if (QAction *title = menuTitleFor(event)) {
         menuBar()->setActiveAction(title);
         return true;
@@ -344,7 +330,7 @@ void GlintworkWindow::showSettings(const EffectSettings &s)
     applyEnabling();
     if (m_wordProcessorNoticePending) {
         m_wordProcessorNoticePending = false;
-        m_services.messages->message(ModeSwitch::kWordProcessorMessage, kTitle,
+        m_services.messages->message(ModeSwitch::wordProcessorMessage(), kTitle,
                                      MessageService::Buttons::Ok,
                                      MessageService::Icon::Information);
     }
@@ -412,8 +398,8 @@ void GlintworkWindow::refuseLongInput()
         m_panel->setInputText(inputText().left(EffectSettings::kMaxTextLength));
     m_refusingInput = false;
     m_services.messages->message(
-        QStringLiteral("The text would be longer than %1 characters (a line break counts two), "
-                       "more than Glintwork can format and save.  The change was not made.")
+        tr("The text would be longer than %1 characters (a line break counts two), "
+           "more than Glintwork can format and save.  The change was not made.")
             .arg(EffectSettings::kMaxTextLength),
         kTitle, MessageService::Buttons::Ok, MessageService::Icon::Information);
     Text_Change();
@@ -465,17 +451,16 @@ void GlintworkWindow::mnuOH_Click()
 void GlintworkWindow::mnuDLFonts_Click()
 {
     m_services.messages->message(
-        QStringLiteral("Check out sites in the Download section of the Top Links on your home "
-                       "page, ") +
-            Publisher::homePageAddress() + QStringLiteral("."),
-        QStringLiteral("Sites with cool fonts to download"), MessageService::Buttons::Ok,
+        tr("Check out sites in the Download section of the Top Links on your home page, %1.")
+            .arg(Publisher::homePageAddress()),
+        tr("Sites with cool fonts to download"), MessageService::Buttons::Ok,
         MessageService::Icon::Information);
 }
 
 void GlintworkWindow::mnuAbout_Click()
 {
     const QString programLine =
-        QStringLiteral("Glintwork %1, part of the Kerncraft font tools.").arg(Publisher::version());
+        tr("Glintwork %1, part of the Kerncraft font tools.").arg(Publisher::version());
     m_services.messages->message(Publisher::aboutText(programLine), kTitle,
                                  MessageService::Buttons::Ok, MessageService::Icon::None);
 }

@@ -30,13 +30,19 @@
 
 namespace {
 
-const QString kPrintQuestion = QStringLiteral(
-    "Only what is shown on-screen will be printed. If not everything is shown, you can print "
-    "everything by copying it and pasting it into a word processor (e.g. MS Word). Do you want "
-    "to continue printing?");
-const QString kNoPrinter = QStringLiteral(
-    "There is no printer on this computer, so the text cannot be printed.  Install a printer "
-    "and try again.");
+QString printQuestion()
+{
+    return GlintworkWindow::tr(
+        "Only what is shown on-screen will be printed. If not everything is shown, you can print "
+        "everything by copying it and pasting it into a word processor (e.g. MS Word). Do you "
+        "want to continue printing?");
+}
+QString noPrinterMessage()
+{
+    return GlintworkWindow::tr(
+        "There is no printer on this computer, so the text cannot be printed.  Install a "
+        "printer and try again.");
+}
 // A line break is CR LF wherever the commands count characters.
 QString toCrLf(QString text)
 {
@@ -282,7 +288,7 @@ void GlintworkWindow::mnuPrint_Click()
             printCommands().offerPdfWithoutPrinter([this] { return printJob(); },
                                                    QStringLiteral("Glintwork.pdf"));
         else
-            m_services.messages->message(kNoPrinter, kTitle, MessageService::Buttons::Ok,
+            m_services.messages->message(noPrinterMessage(), kTitle, MessageService::Buttons::Ok,
                                          MessageService::Icon::Information);
         return;
     }
@@ -304,7 +310,7 @@ void GlintworkWindow::mnuPrint_Click()
     const qsizetype returns = text.count(QLatin1Char('\r'));
     bool print = true;
     if (text.size() > 360 || returns > 10)
-        print = m_services.messages->message(kPrintQuestion, QStringLiteral("Print Preview"),
+        print = m_services.messages->message(printQuestion(), tr("Print Preview"),
                                              MessageService::Buttons::YesNo) ==
                 MessageService::Answer::Yes;
 
@@ -325,9 +331,9 @@ void GlintworkWindow::mnuPrint_Click()
     m_outputPane->endEnlargement();
 
     if (!result.ok)
-        m_services.messages->message(
-            QStringLiteral("The text could not be printed: %1").arg(result.error), kTitle,
-            MessageService::Buttons::Ok, MessageService::Icon::Information);
+        m_services.messages->message(tr("The text could not be printed: %1").arg(result.error),
+                                     kTitle, MessageService::Buttons::Ok,
+                                     MessageService::Icon::Information);
 }
 
 bool GlintworkWindow::isSettingsFile(const QString &path) const
@@ -368,14 +374,14 @@ bool GlintworkWindow::writeOutputFile(const QString &path, const QByteArray &byt
 {
     WriteResult result;
     if (QFileInfo(path).isDir())
-        result = {false, QStringLiteral("A folder has that name.")};
+        result = {false, tr("A folder has that name.")};
     else if (isSettingsFile(path))
-        result = {false, QStringLiteral("It is Glintwork's own settings file.")};
+        result = {false, tr("It is Glintwork's own settings file.")};
     else
         result = TextFile::writeAtomically(path, bytes);
     if (result.ok)
         return true;
-    m_services.messages->message(QStringLiteral("The file \"%1\" could not be saved.  %2")
+    m_services.messages->message(tr("The file \"%1\" could not be saved.  %2")
                                      .arg(QDir::toNativeSeparators(path), result.error),
                                  kTitle, MessageService::Buttons::Ok,
                                  MessageService::Icon::Warning);
@@ -401,7 +407,7 @@ void GlintworkWindow::mnuSave_Click()
         case HtmlWriter::SaveKind::Other:
             break;
         }
-        m_services.messages->message(HtmlWriter::kWrongTypeMessage, kTitle,
+        m_services.messages->message(HtmlWriter::wrongTypeMessage(), kTitle,
                                      MessageService::Buttons::Ok,
                                      MessageService::Icon::Information);
     }

@@ -41,7 +41,7 @@ void GlintworkWindow::cmdP_Click()
 
 bool GlintworkWindow::confirmWarning(const QString &text)
 {
-    return m_services.messages->message(text, Formatter::kWarningTitle,
+    return m_services.messages->message(text, Formatter::warningTitle(),
                                         MessageService::Buttons::OkCancel) ==
            MessageService::Answer::Ok;
 }
@@ -94,7 +94,7 @@ void GlintworkWindow::mnuHTML_Click()
 void GlintworkWindow::saveHtml(const QString &path)
 {
     const QString title =
-        m_services.messages->input(HtmlWriter::kTitlePrompt, kTitle, QFileInfo(path).fileName())
+        m_services.messages->input(HtmlWriter::titlePrompt(), kTitle, QFileInfo(path).fileName())
             .value_or(QString());
     setBusy(true);
     output().setVisible(false);
@@ -165,7 +165,7 @@ void GlintworkWindow::mnuMode_Click(int index)
 
 bool GlintworkWindow::confirmReset()
 {
-    return m_services.messages->message(ResetSequence::kQuestion, kTitle,
+    return m_services.messages->message(ResetSequence::question(), kTitle,
                                         MessageService::Buttons::YesNo) ==
            MessageService::Answer::Yes;
 }
@@ -242,9 +242,9 @@ void GlintworkWindow::loadSettings()
     showSettings(s);
     if (outcome == StartUp::Outcome::ResetTooLong)
         m_services.messages->message(
-            QStringLiteral("The text saved in \"%1\" is longer than %2 characters (a line break "
-                           "counts two), more than Glintwork can take.  The file was kept beside "
-                           "it as a backup, and the settings were reset.")
+            tr("The text saved in \"%1\" is longer than %2 characters (a line break counts two), "
+               "more than Glintwork can take.  The file was kept beside it as a backup, and the "
+               "settings were reset.")
                 .arg(QDir::toNativeSeparators(SettingsFile::path(settingsReadFolder())))
                 .arg(EffectSettings::kMaxTextLength),
             kTitle, MessageService::Buttons::Ok, MessageService::Icon::Information);
@@ -274,13 +274,13 @@ void GlintworkWindow::Form_Load()
 void GlintworkWindow::tellNoSettingsFolder()
 {
     const QString folder = m_services.files->userConfigFolder();
-    const QString where =
-        folder.isEmpty() ? QStringLiteral("There is no home folder for them.")
-                         : QStringLiteral("No folder for them can be written, \"%1\" included.")
-                               .arg(QDir::toNativeSeparators(folder));
+    const QString where = folder.isEmpty()
+                              ? tr("There is no home folder for them.")
+                              : tr("No folder for them can be written, \"%1\" included.")
+                                    .arg(QDir::toNativeSeparators(folder));
     m_services.messages->message(
-        QStringLiteral("Glintwork cannot save your text and settings.  %1  Glintwork works on "
-                       "without saving them.")
+        tr("Glintwork cannot save your text and settings.  %1  Glintwork works on without "
+           "saving them.")
             .arg(where),
         kTitle, MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
@@ -300,7 +300,7 @@ void GlintworkWindow::saveSettingsOnce()
         if (result.ok)
             return;
         const auto answer = m_services.messages->message(
-            QStringLiteral("Your text and settings could not be saved in \"%1\".  %2")
+            tr("Your text and settings could not be saved in \"%1\".  %2")
                 .arg(QDir::toNativeSeparators(folder), result.error),
             kTitle, MessageService::Buttons::RetryDiscard, MessageService::Icon::Warning);
         if (answer != MessageService::Answer::Retry)

@@ -63,7 +63,8 @@ int printOrFail(const QString &text)
     if (print(stdout, text))
         return 0;
     const int error = errno;
-    print(stderr, QStringLiteral("glintwork: cannot write to standard output: %1\n")
+    print(stderr, QCoreApplication::translate("GlintworkMain",
+                                              "glintwork: cannot write to standard output: %1\n")
                       .arg(qt_error_string(error)));
     return BatchRun::UnwritableMessage;
 }

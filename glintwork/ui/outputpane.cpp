@@ -98,7 +98,7 @@ void OutputPane::keepFontsLoaded()
 
 void OutputPane::setToolTipsShown(bool shown)
 {
-    m_edit->setToolTip(shown ? Formatter::kFirstToolTip : QString());
+    m_edit->setToolTip(shown ? Formatter::firstToolTip() : QString());
     m_showsFirstToolTip = shown;
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/platform/savedialog.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QPainter>
@@ -97,10 +98,12 @@ PrintResult QtGlintworkDialogs::printWidget(QWidget *widget)
 PrintResult QtGlintworkDialogs::renderWidget(QWidget *widget, QPrinter &printer)
 {
     if (!widget)
-        return {false, QStringLiteral("There is nothing to print.")};
+        return {false,
+                QCoreApplication::translate("QtGlintworkDialogs", "There is nothing to print.")};
     QPainter painter;
     if (!painter.begin(&printer))
-        return {false, QStringLiteral("The printer could not be started.")};
+        return {false, QCoreApplication::translate("QtGlintworkDialogs",
+                                                   "The printer could not be started.")};
     // What the box shows is drawn again at the printer's resolution: the text stays text,
     // sharp on paper, instead of being a screenshot blown up to the page.
     auto *edit = qobject_cast<QTextEdit *>(widget);
@@ -122,6 +125,7 @@ PrintResult QtGlintworkDialogs::renderWidget(QWidget *widget, QPrinter &printer)
         widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
     if (!painter.end())
-        return {false, QStringLiteral("The printer reported an error.")};
+        return {false, QCoreApplication::translate("QtGlintworkDialogs",
+                                                   "The printer reported an error.")};
     return {true, {}};
 }

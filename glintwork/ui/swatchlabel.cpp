@@ -17,7 +17,7 @@ SwatchLabel::SwatchLabel(QWidget *parent) : QLabel(parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     // A side that grows with the text, so the mark stays readable with large fonts.
     m_side = qMax(17, fontMetrics().height() + 2);
-    setToolTip(QStringLiteral("Click"));
+    setToolTip(tr("Click"));
     setUpKeyboard();
 }
 

@@ -60,7 +60,7 @@ qint32 WindowsColourDialog::paletteColour(int swatch)
 void WindowsColourDialog::setupControls()
 {
     setObjectName(QStringLiteral("FormWinColor"));
-    setWindowTitle(QStringLiteral("Select a color..."));
+    setWindowTitle(tr("Select a color..."));
     setModal(true);
 
     for (int i = 0; i < kSwatches; ++i) {
@@ -82,11 +82,11 @@ void WindowsColourDialog::setupControls()
         grid->addWidget(m_swatches[kBottomRow[col]], 1, col);
     }
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("CommandOK"));
     m_okButton->setDefault(true);
     m_okButton->setAutoDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("CommandX"));
     m_cancelButton->setAutoDefault(false);
     connect(m_okButton, &QPushButton::clicked, this, [this] { CommandOK_Click(); });

@@ -81,11 +81,11 @@ GlyphmatchWindow::GlyphmatchWindow(const GlyphmatchServices &services, QWidget *
 
 void GlyphmatchWindow::setupMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *preview = file->addAction(QStringLiteral("Print Pre&view..."));
+    QAction *preview = file->addAction(tr("Print Pre&view..."));
     preview->setObjectName(QStringLiteral("mnuPreview"));
-    QAction *pdf = file->addAction(QStringLiteral("&Export as PDF..."));
+    QAction *pdf = file->addAction(tr("&Export as PDF..."));
     pdf->setObjectName(QStringLiteral("mnuPdf"));
     for (QAction *action : {preview, pdf})
         action->setEnabled(m_services.printer != nullptr);
@@ -98,19 +98,22 @@ void GlyphmatchWindow::setupControls()
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    m_textFontLabel = named(new QLabel(QStringLiteral("Compare"), central), "Label1");
+    m_textFontLabel = named(new QLabel(tr("&Compare"), central), "Label1");
     m_textFontBox = named(new QComboBox(central), "FC");
-    m_textFontBox->setToolTip(QStringLiteral("Select a font"));
+    m_textFontLabel->setBuddy(m_textFontBox);
+    m_textFontBox->setToolTip(tr("Select a font"));
     m_textFontBox->setMinimumContentsLength(24);
     // A very long family name is elided in the box instead of widening the window.
     m_textFontBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_symbolFontLabel = named(new QLabel(QStringLiteral("Compare with:"), central), "Label2");
+    m_symbolFontLabel = named(new QLabel(tr("Compare &with:"), central), "Label2");
     m_symbolFontList = named(new QListWidget(central), "FL");
-    m_symbolFontList->setToolTip(QStringLiteral("Select a font"));
+    m_symbolFontLabel->setBuddy(m_symbolFontList);
+    m_symbolFontList->setToolTip(tr("Select a font"));
     m_symbolFontList->setMinimumWidth(220);
     m_symbolFontList->setMaximumHeight(110);
-    m_sizeLabel = named(new QLabel(QStringLiteral("Size:"), central), "Label3");
+    m_sizeLabel = named(new QLabel(tr("&Size:"), central), "Label3");
     m_sizeBox = named(new QComboBox(central), "ComboSize");
+    m_sizeLabel->setBuddy(m_sizeBox);
     m_sizeBox->setEditable(true);
     m_sizeBox->setInsertPolicy(QComboBox::NoInsert);
     m_sizeBox->addItems({QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
@@ -118,16 +121,15 @@ void GlyphmatchWindow::setupControls()
                          QStringLiteral("24"), QStringLiteral("28"), QStringLiteral("32"),
                          QStringLiteral("36")});
     m_sizeBox->setEditText(QStringLiteral("24"));
-    m_sizeBox->setToolTip(QStringLiteral("Select a font size"));
+    m_sizeBox->setToolTip(tr("Select a font size"));
 
-    m_refreshButton = named(new QPushButton(QStringLiteral("Refresh"), central), "CommandGo");
-    m_refreshButton->setToolTip(
-        QStringLiteral("Refresh the preview (below) using the fonts you have chosen."));
+    m_refreshButton = named(new QPushButton(tr("&Refresh"), central), "CommandGo");
+    m_refreshButton->setToolTip(tr("Refresh the preview (below) using the fonts you have chosen."));
     m_refreshButton->setDefault(true);
-    m_printButton = named(new QPushButton(QStringLiteral("Print"), central), "CommandPrint");
-    m_printButton->setToolTip(QStringLiteral("Print these fonts"));
-    m_helpButton = named(new QPushButton(QStringLiteral("Help"), central), "CommandHelp");
-    m_helpButton->setToolTip(QStringLiteral("Online Help"));
+    m_printButton = named(new QPushButton(tr("&Print"), central), "CommandPrint");
+    m_printButton->setToolTip(tr("Print these fonts"));
+    m_helpButton = named(new QPushButton(tr("&Help"), central), "CommandHelp");
+    m_helpButton->setToolTip(tr("Online Help"));
     for (QPushButton *button : {m_refreshButton, m_printButton, m_helpButton})
         button->setAutoDefault(true);
 
@@ -295,7 +297,7 @@ int GlyphmatchWindow::characterColumnWidth(double size) const
 QString GlyphmatchWindow::symbolCellTitle(QChar character, const QStringList &equivalents) const
 {
     if (!SymbolFont::hasGlyph(symbolFontName(), character))
-        return QStringLiteral("not in this font");
+        return tr("not in this font");
     const auto code = Cp1252::fromUnicode(character);
     return SymbolEquivalents::caption(code ? equivalents.value(*code) : QString());
 }
@@ -348,8 +350,8 @@ void GlyphmatchWindow::CommandPrint_Click()
 {
     CommandGo_Click();
     PrintPageFlow::Page page;
-    page.what = QStringLiteral("the keyboard table");
-    page.title = QStringLiteral("Print keyboard table");
+    page.what = PrintPageFlow::What::KeyboardTable;
+    page.title = tr("Print keyboard table");
     page.programName = QStringLiteral("Glyphmatch");
     page.fileName = QLatin1StringView(GlyphPage::fileName);
     page.bytes = [this] { return GlyphPage::fileBytes(GlyphPage::html(pageInput())); };

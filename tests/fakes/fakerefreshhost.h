@@ -13,7 +13,7 @@ public:
     QStringList warnings;
     QStringList events;
     QList<int> selectedFonts;
-    QString toolTip = Formatter::kFirstToolTip;
+    QString toolTip = Formatter::firstToolTip();
     int clears = 0;
     int outputs = 0;
 
@@ -30,7 +30,7 @@ public:
     void showFontList(bool v) override { events.append(v ? "showList" : "hideList"); }
     void enableRefresh(bool e) override { events.append(e ? "enableRefresh" : "disableRefresh"); }
     void showOutput(bool v) override { events.append(v ? "showOutput" : "hideOutput"); }
-    bool outputShowsFirstToolTip() const override { return toolTip == Formatter::kFirstToolTip; }
+    bool outputShowsFirstToolTip() const override { return toolTip == Formatter::firstToolTip(); }
     void setOutputToolTip(const QString &text) override { toolTip = text; }
     void selectFont(int index) override { selectedFonts.append(index); }
     void clearFontSelection() override

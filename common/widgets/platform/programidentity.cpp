@@ -2,6 +2,7 @@
 #include "widgets/platform/programidentity.h"
 
 #include "core/buildinfo.h"
+#include "widgets/platform/programtranslations.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -37,6 +38,7 @@ void start(const QString &programName)
     QCoreApplication::setApplicationName(programName);
     QCoreApplication::setOrganizationName(QStringLiteral("Kerncraft"));
     apply(programName.toLower());
+    ProgramTranslations::install(programName.toLower());
 }
 
 } // namespace ProgramIdentity

@@ -19,8 +19,8 @@ QIcon icon(const QString &program);
 void apply(const QString &program);
 
 // What every program does first once its application object exists: its name (the title
-// of its message boxes, the folder of its settings), the suite's name as organisation, and
-// apply() for the lower-case program name.
+// of its message boxes, the folder of its settings), the suite's name as organisation,
+// apply() for the lower-case program name and the translations for the user's locale.
 void start(const QString &programName);
 
 } // namespace ProgramIdentity

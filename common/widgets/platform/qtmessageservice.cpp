@@ -2,6 +2,7 @@
 #include "widgets/platform/qtmessageservice.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -39,9 +40,11 @@ MessageService::Answer QtMessageService::message(const QString &text, const QStr
         box.setDefaultButton(QMessageBox::Yes);
         break;
     case Buttons::RetryDiscard: {
-        QPushButton *retry = box.addButton(QStringLiteral("&Try Again"), QMessageBox::AcceptRole);
+        QPushButton *retry = box.addButton(
+            QCoreApplication::translate("QtMessageService", "&Try Again"), QMessageBox::AcceptRole);
         QPushButton *discard =
-            box.addButton(QStringLiteral("&Close Without Saving"), QMessageBox::DestructiveRole);
+            box.addButton(QCoreApplication::translate("QtMessageService", "&Close Without Saving"),
+                          QMessageBox::DestructiveRole);
         box.setDefaultButton(retry);
         box.setEscapeButton(discard);
         box.exec();

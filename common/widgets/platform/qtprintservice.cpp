@@ -5,6 +5,7 @@
 #include "widgets/platform/savedialog.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -41,7 +42,7 @@ void QtPrintService::preview(const PrintJob &job)
     setUpPages(printer);
     QPrintPreviewDialog dialog(&printer, m_parent);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtPrintService", "Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&document](QPrinter *target) { PrintDocument::paint(*document, *target); });
     dialog.exec();
@@ -49,8 +50,9 @@ void QtPrintService::preview(const PrintJob &job)
 
 QString QtPrintService::pdfFileName(const QString &suggestedName)
 {
-    SaveDialog dialog(m_parent, QStringLiteral("Export as PDF"), suggestedName,
-                      QStringLiteral("PDF document (*.pdf)"));
+    SaveDialog dialog(m_parent, QCoreApplication::translate("QtPrintService", "Export as PDF"),
+                      suggestedName,
+                      QCoreApplication::translate("QtPrintService", "PDF document (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     QString path = dialog.run();
     if (!path.isEmpty() && !path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))

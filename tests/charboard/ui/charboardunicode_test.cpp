@@ -177,7 +177,7 @@ TEST_F(CharboardUnicodeTest, CellsTellAssistiveTechnologyWhatTheyAre)
     EXPECT_GT(blank->width(), 0);
     // Help is the menu bar's only entry, after the gap.
     ASSERT_EQ(window->menuBar()->actions().size(), 1);
-    EXPECT_EQ(window->menuBar()->actions().first()->text(), "Help");
+    EXPECT_EQ(window->menuBar()->actions().first()->text(), "&Help");
 }
 
 // Draws the glyph as the grid places it in the cell, without any clipping, on an image with

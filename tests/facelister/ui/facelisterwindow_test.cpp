@@ -792,7 +792,7 @@ TEST_F(FacelisterWindowTest, SearchAndSampleFilterTheListAndTheCountsThroughRemo
     load();
     QTest::keyClicks(child<QLineEdit>("TextSearch"), QStringLiteral("IER"));
     EXPECT_EQ(listed(), QStringList{QStringLiteral("Courier New")});
-    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("1 fonts listed"));
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("1 font listed"));
     EXPECT_TRUE(indicatorBold());
 
     child<QLineEdit>("TextSearch")->clear();

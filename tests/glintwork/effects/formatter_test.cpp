@@ -66,7 +66,7 @@ TEST(Refresh, CancelledWarningChangesNothing)
     const EffectSettings before = s;
     const RefreshResult r = run.refresh(s);
     EXPECT_FALSE(r.ran);
-    EXPECT_EQ(run.host.warnings, QStringList{Formatter::kLongWarning});
+    EXPECT_EQ(run.host.warnings, QStringList{Formatter::longWarning()});
     EXPECT_EQ(run.box.text(), QStringLiteral("before"));
     EXPECT_TRUE(run.host.events.isEmpty());
     EXPECT_EQ(s, before);
@@ -88,7 +88,7 @@ TEST(Refresh, VeryLongWarningWithOneFontOnlyAbove1512)
     s.fontSelected[0] = true;
     run.host.answers = {false};
     run.refresh(s);
-    EXPECT_EQ(run.host.warnings, QStringList{Formatter::kVeryLongWarning});
+    EXPECT_EQ(run.host.warnings, QStringList{Formatter::veryLongWarning()});
 }
 
 TEST(Pieces, CharacterAndWordMode)
@@ -338,7 +338,7 @@ TEST(Refresh, BusyStateProgressAndToolTip)
     EXPECT_EQ(run.host.events.first(), QStringLiteral("hideList"));
     EXPECT_EQ(run.host.events.last(), QStringLiteral("idle"));
     EXPECT_EQ(run.host.events.indexOf("outputReady") + 1, run.host.events.indexOf("showOutput", 3));
-    EXPECT_EQ(run.host.toolTip, Formatter::kResultToolTip);
+    EXPECT_EQ(run.host.toolTip, Formatter::resultToolTip());
     EXPECT_EQ(run.progress.max(), 16);
     EXPECT_EQ(run.progress.value(), 16);
     EXPECT_FALSE(run.progress.visible());

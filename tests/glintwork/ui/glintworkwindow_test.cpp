@@ -342,7 +342,7 @@ TEST(GlintworkWindowFonts, StatusLineAndTheTwentyFontLimit)
     EXPECT_FALSE(clear->isEnabled());
 
     list->setCurrentItem(list->item(0), QItemSelectionModel::Select);
-    EXPECT_EQ(status->text(), QStringLiteral(" 1 fonts selected."));
+    EXPECT_EQ(status->text(), QStringLiteral(" 1 font selected."));
     EXPECT_TRUE(clear->isEnabled());
     EXPECT_FALSE(alternate->isEnabled());
     list->setCurrentItem(list->item(1), QItemSelectionModel::Select);
@@ -484,7 +484,7 @@ TEST(GlintworkWindowToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
     auto *refresh = child<QPushButton>(w, QStringLiteral("cmdP"));
-    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::kFirstToolTip);
+    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::firstToolTip());
     w.cmdP_Click();
     EXPECT_EQ(w.outputWidget()->toolTip(),
               QStringLiteral("This is the formatted text - copy and paste, save, or print it, or "
@@ -495,7 +495,7 @@ TEST(GlintworkWindowToolTips, OffAndOnAfterARefreshGiveTheOutputItsFirstText)
     EXPECT_EQ(child<QLabel>(w, QStringLiteral("CL_3"))->toolTip(), QStringLiteral("Click"));
     EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1Col"))->toolTip(), QStringLiteral("Click"));
     w.mnuTT_Click();
-    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::kFirstToolTip);
+    EXPECT_EQ(w.outputWidget()->toolTip(), Formatter::firstToolTip());
     EXPECT_EQ(refresh->toolTip(),
               QStringLiteral("Click here to format the text above.  Not sure what to do? - just "
                              "click and see what happens!"));
@@ -1242,28 +1242,35 @@ TEST(GlintworkWindowScreens, AfterRefreshInEachMode)
     w.progress().setVisible(false);
 }
 
-TEST(GlintworkWindowLayout, BoxesSitInTheGapsOfTheirLabels)
+TEST(GlintworkWindowLayout, BoxesSitInsideTheirCaptionsInReadingOrder)
 {
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
-    // "Blend over            characters.": the box lies between the two pieces.
-    auto *blendLabel = child<QLabel>(w, QStringLiteral("Label4"));
-    auto *blend = child<QWidget>(w, QStringLiteral("TextBL"));
-    const QFontMetrics metrics4 = blendLabel->fontMetrics();
-    EXPECT_GE(blend->x(), metrics4.horizontalAdvance(QStringLiteral("Blend over")));
-    EXPECT_LE(blend->geometry().right(),
-              blendLabel->width() - metrics4.horizontalAdvance(QStringLiteral("characters.")));
-    EXPECT_GT(blend->width(), 20);
-
-    // "Min. size:                      Max. size:": ComboS in the gap, ComboB after the end.
-    auto *label1 = child<QLabel>(w, QStringLiteral("Label1"));
-    auto *minimumSize = child<QWidget>(w, QStringLiteral("ComboS"));
-    auto *maximumSize = child<QWidget>(w, QStringLiteral("ComboB"));
-    const QFontMetrics metrics1 = label1->fontMetrics();
-    EXPECT_GE(minimumSize->x(), metrics1.horizontalAdvance(QStringLiteral("Min. size:")));
-    EXPECT_GE(maximumSize->x(), minimumSize->geometry().right() +
-                                    metrics1.horizontalAdvance(QStringLiteral("Max. size:")));
-    EXPECT_LE(maximumSize->geometry().right(), label1->width());
+    // "Blend over [box] characters." and "Min. size: [box] Max. size: [box]": each piece of a
+    // caption is shown whole, and the boxes lie between them, left to right.
+    struct Row {
+        QStringList parts;
+        QStringList pieces;
+    };
+    for (const Row &row :
+         {Row{{"Label4", "TextBL", "Label4_1"}, {"Blend over", "characters."}},
+          Row{{"Label1", "ComboS", "Label1_1", "ComboB"}, {"&Min. size:", "Max. size:"}}}) {
+        int right = -1;
+        QStringList shown;
+        for (const QString &name : row.parts) {
+            auto *part = child<QWidget>(w, name);
+            const QRect place(part->mapTo(&w, QPoint(0, 0)), part->size());
+            EXPECT_GT(place.left(), right) << name.toStdString();
+            EXPECT_GE(part->width(), part->minimumSizeHint().width()) << name.toStdString();
+            right = place.right();
+            if (auto *label = qobject_cast<QLabel *>(part))
+                shown.append(label->text());
+        }
+        EXPECT_EQ(shown, row.pieces);
+    }
+    // The label's access letter takes the user to its box.
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1"))->buddy(),
+              child<QWidget>(w, QStringLiteral("ComboS")));
 }
 
 TEST(GlintworkWindowFaults, MenuRulesFollowTheOutputBoxAndEveryModeSwitch)
@@ -1296,10 +1303,11 @@ TEST(GlintworkWindowFaults, AccessLetterSharedWithAControlOpensTheMenu)
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
     QApplication::setActiveWindow(&w);
-    // "Alternate selected &fonts" is enabled, so Alt+F is claimed twice.
     fontList(w)->item(1)->setSelected(true);
     fontList(w)->item(2)->setSelected(true);
     auto *alternate = child<QCheckBox>(w, QStringLiteral("CheckAF"));
+    // A control that shares a menu title's letter (as a translation may make it) gives way.
+    alternate->setText(QStringLiteral("Alternate selected &fonts"));
     ASSERT_TRUE(alternate->isEnabled());
     QTest::keyClick(&w, Qt::Key_H, Qt::AltModifier);
     auto *help = child<QMenu>(w, QStringLiteral("mnuHelp"));
@@ -1387,7 +1395,7 @@ TEST(GlintworkWindowFaults, WordProcessorStartUpFillsTheListsBeforeItsMessage)
     };
     GlintworkWindow &w2 = again.start();
     ASSERT_EQ(again.messages.shown.size(), 1);
-    EXPECT_EQ(again.messages.shown[0].text, ModeSwitch::kWordProcessorMessage);
+    EXPECT_EQ(again.messages.shown[0].text, ModeSwitch::wordProcessorMessage());
     EXPECT_EQ(listed, GlintworkWindowFixture::fontNames().size());
     EXPECT_GT(sizes, 0);
     EXPECT_EQ(w2.outputMode(), OutputMode::WordProcessor);
