@@ -129,6 +129,22 @@
         <source>not in this font</source>
         <translation>nicht in dieser Schriftart</translation>
     </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriftarten</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Recently used characters</source>
+        <translation>Zuletzt verwendete Zeichen</translation>
+    </message>
+    <message>
+        <source>Characters to Copy</source>
+        <translation>Zu kopierende Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>DiskFileReplacer</name>
@@ -180,6 +196,17 @@
     <message>
         <source>The page &quot;%1&quot; could not be written.  %2</source>
         <translation>Die Seite „%1“ konnte nicht geschrieben werden.  %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressIndicator</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,10 @@
         <source>Refresh the Preview (below) making any changes you have selected.</source>
         <translation>Die Vorschau (unten) mit allen gewählten Änderungen aktualisieren.</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>FontDetails</name>
@@ -314,6 +318,17 @@
     <message>
         <source>The page &quot;%1&quot; could not be written.  %2</source>
         <translation>Die Seite „%1“ konnte nicht geschrieben werden.  %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressIndicator</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>

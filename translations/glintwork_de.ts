@@ -511,6 +511,38 @@ die Ausgabe nicht geschrieben werden kann.
             <numerusform> %n Schriftarten gewählt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriftarten</translation>
+    </message>
+    <message>
+        <source>Min. size:</source>
+        <translation>Min. Größe:</translation>
+    </message>
+    <message>
+        <source>Max. size:</source>
+        <translation>Max. Größe:</translation>
+    </message>
+    <message>
+        <source>Blend over</source>
+        <translation>Verlauf über</translation>
+    </message>
+    <message>
+        <source>Single color</source>
+        <translation>Eine Farbe</translation>
+    </message>
+    <message>
+        <source>Alternate color %1</source>
+        <translation>Abwechselnde Farbe %1</translation>
+    </message>
+    <message>
+        <source>Blend color %1</source>
+        <translation>Verlaufsfarbe %1</translation>
+    </message>
 </context>
 <context>
     <name>Formatter</name>
@@ -770,6 +802,13 @@ die Ausgabe nicht geschrieben werden kann.
     </message>
 </context>
 <context>
+    <name>OutputPane</name>
+    <message>
+        <source>Formatted text</source>
+        <translation>Formatierter Text</translation>
+    </message>
+</context>
+<context>
     <name>PrintCommands</name>
     <message>
         <source>There is no printer.  Do you want to save the document as a PDF file instead?  You can print the PDF file later, on any computer.</source>
@@ -805,6 +844,17 @@ die Ausgabe nicht geschrieben werden kann.
     <message>
         <source>The page &quot;%1&quot; could not be written.  %2</source>
         <translation>Die Seite „%1“ konnte nicht geschrieben werden.  %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressIndicator</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -896,6 +946,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>Click</source>
         <translation>Klicken</translation>
     </message>
+    <message>
+        <source>%1, not used</source>
+        <translation>%1, nicht verwendet</translation>
+    </message>
 </context>
 <context>
     <name>SymbolEquivalents</name>
@@ -940,6 +994,70 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aquamarin</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,10 @@
         <source>Print keyboard table</source>
         <translation>Tastaturtabelle drucken</translation>
     </message>
+    <message>
+        <source>Characters</source>
+        <translation>Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommands</name>
@@ -111,6 +115,17 @@
     <message>
         <source>The page &quot;%1&quot; could not be written.  %2</source>
         <translation>Die Seite „%1“ konnte nicht geschrieben werden.  %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressIndicator</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
