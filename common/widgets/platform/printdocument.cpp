@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
 #include <QTextCursor>
 #include <QTextFrame>
@@ -152,10 +153,17 @@ void paint(QTextDocument &document, QPagedPaintDevice &device)
                            body.height() - margin +
                                QFontMetrics(document.defaultFont(), &device).ascent() +
                                5 * device.logicalDpiY() / 72.0);
-    const int pages = document.pageCount();
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0)
-            device.newPage();
+    // A printer brings the range the user chose in the print dialog, if any.
+    int first = 0;
+    int last = document.pageCount() - 1;
+    if (const auto *printer = dynamic_cast<const QPrinter *>(&device);
+        printer && printer->fromPage() > 0) {
+        first = std::max(first, printer->fromPage() - 1);
+        last = std::min(last, printer->toPage() - 1);
+    }
+    for (int i = first; i <= last; ++i) {
+        if (i > first && !device.newPage())
+            return;
         paintPage(painter, document, i, body, numberAt);
     }
 }
