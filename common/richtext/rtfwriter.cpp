@@ -16,7 +16,47 @@ namespace {
 constexpr char kHeader[] = "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0\\deftab720";
 constexpr char kFooter[] = "\\par }";
 
-void appendHex(QByteArray &out, uchar byte)
+// The bytes of one run, gathered and added to the document in one append: a long
+// document has a run per character, and an append per control word and digit was a good
+// share of its time.
+class RunBytes {
+public:
+    explicit RunBytes(QByteArray &out) : m_out(out) {}
+    ~RunBytes() { flush(); }
+    RunBytes(const RunBytes &) = delete;
+    RunBytes &operator=(const RunBytes &) = delete;
+
+    void push_back(char c)
+    {
+        if (m_size == kCapacity)
+            flush();
+        m_bytes[m_size++] = c;
+    }
+    RunBytes &operator+=(const char *text)
+    {
+        while (*text)
+            push_back(*text++);
+        return *this;
+    }
+    // The bytes gathered since the run began.
+    qsizetype size() const { return m_flushed + m_size; }
+
+private:
+    void flush()
+    {
+        m_out.append(m_bytes, m_size);
+        m_flushed += m_size;
+        m_size = 0;
+    }
+
+    static constexpr qsizetype kCapacity = 256;
+    QByteArray &m_out;
+    char m_bytes[kCapacity];
+    qsizetype m_size = 0;
+    qsizetype m_flushed = 0;
+};
+
+template <typename Out> void appendHex(Out &out, uchar byte)
 {
     static const char hex[] = "0123456789abcdef";
     out += "\\'";
@@ -40,7 +80,7 @@ bool needsAssociatedFont(QStringView text)
     return false;
 }
 
-void appendNumber(QByteArray &out, const char *word, qint64 value)
+template <typename Out> void appendNumber(Out &out, const char *word, qint64 value)
 {
     out += word;
     char digits[24];
@@ -62,7 +102,8 @@ void appendNumber(QByteArray &out, const char *word, qint64 value)
 // pair, and lone halves) as \uN with a "?" for readers that skip it. In a symbol font the
 // characters up to U+00FF are the font's byte codes and written as such. In a font name
 // a ";" would end it, so it is escaped too.
-void appendText(QByteArray &out, QStringView text, bool &needSpace, bool symbol = false,
+template <typename Out>
+void appendText(Out &out, QStringView text, bool &needSpace, bool symbol = false,
                 bool fontName = false)
 {
     for (const QChar c : text) {
@@ -359,34 +400,34 @@ bool RtfWriter::write(const RunSource &source, const PartSink &sink, qsizetype p
     bool needSpace = true;
     source([&](QStringView text, const CharFormat &f) {
         spill();
-        const qsizetype before = out.size();
+        RunBytes run(out);
         const int font = (!first && f.face == previousFace) ? previousFont : faces.indexOf(f.face);
         const int size = int(Numbers::roundEven(f.size * 2));
         const qint32 colour = f.colour & 0xFFFFFF;
         const int half = halfPoints(f.offset);
         const bool associated = needsAssociatedFont(text);
         if (associated) {
-            appendNumber(out, "\\rtlch\\af", font);
-            appendNumber(out, "\\afs", size);
-            out += "\\ltrch";
+            appendNumber(run, "\\rtlch\\af", font);
+            appendNumber(run, "\\afs", size);
+            run += "\\ltrch";
         }
         if (first || font != previousFont || associated)
-            appendNumber(out, "\\f", font);
+            appendNumber(run, "\\f", font);
         if (first || size != previousSize || associated)
-            appendNumber(out, "\\fs", size);
+            appendNumber(run, "\\fs", size);
         const bool colourChanges = first || colour != previousColour;
         const int colourIndex = colours.nextIndex(colour, colourChanges);
         if (colourChanges)
-            appendNumber(out, "\\cf", colourIndex + 1);
+            appendNumber(run, "\\cf", colourIndex + 1);
         if (f.bold != previousBold)
-            out += f.bold ? "\\b" : "\\b0";
+            run += f.bold ? "\\b" : "\\b0";
         if (f.italic != previousItalic)
-            out += f.italic ? "\\i" : "\\i0";
+            run += f.italic ? "\\i" : "\\i0";
         if (half != previousHalfPoints) {
             if (half >= 0)
-                appendNumber(out, "\\up", half);
+                appendNumber(run, "\\up", half);
             else
-                appendNumber(out, "\\dn", -qint64(half));
+                appendNumber(run, "\\dn", -qint64(half));
         }
         if (first || font != previousFont)
             previousFace = f.face;
@@ -397,7 +438,7 @@ bool RtfWriter::write(const RunSource &source, const PartSink &sink, qsizetype p
         previousItalic = f.italic;
         previousHalfPoints = half;
         first = false;
-        if (out.size() != before)
+        if (run.size() != 0)
             needSpace = true;
 
         qsizetype from = 0;
@@ -405,13 +446,13 @@ bool RtfWriter::write(const RunSource &source, const PartSink &sink, qsizetype p
             const bool end = i == text.size();
             if (!end && text[i] != u'\r' && text[i] != u'\n')
                 continue;
-            appendText(out, text.mid(from, i - from), needSpace, symbolFont[font]);
+            appendText(run, text.mid(from, i - from), needSpace, symbolFont[font]);
             if (end)
                 break;
             if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
             // The blank is the delimiter, so a text blank after the break stays text.
-            out += "\\par ";
+            run += "\\par ";
             needSpace = false;
             from = i + 1;
         }
