@@ -8,6 +8,7 @@
 #include "html/htmltext.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 
 class FontRunWriter {
@@ -37,7 +38,6 @@ public:
     static QString colourHex(qint32 colour);
 
 private:
-    void open(const Format &format);
     const QString &faceAttribute(const QString &face);
 
     QString &m_out;
@@ -45,4 +45,7 @@ private:
     Format m_format;
     bool m_open = false;
     QHash<QString, QString> m_faceAttributes;
+    // The first faces asked for and their attributes, found by where their characters lie.
+    static constexpr qsizetype kRecentFaces = 32;
+    QList<std::pair<QString, QString>> m_recentFaces;
 };

@@ -58,9 +58,8 @@ QString capitalise(const QString &text, int cap, RandomSource &random)
     if (cap < EffectSettings::CaseNone || cap > EffectSettings::CaseAlternate)
         return {};
     QString out = text;
-    const QList<TextUnits::Span> clusters = TextUnits::clusters(text);
-    for (qsizetype k = 0; k < clusters.size(); ++k) {
-        const TextUnits::Span &span = clusters[k];
+    qsizetype k = 0;
+    TextUnits::forEachCluster(text, [&](const TextUnits::Span &span) {
         bool upper = false;
         switch (cap) {
         case EffectSettings::CaseRandom:
@@ -79,6 +78,7 @@ QString capitalise(const QString &text, int cap, RandomSource &random)
             break;
         }
         changeCase(out, text, span, upper);
-    }
+        ++k;
+    });
     return out;
 }

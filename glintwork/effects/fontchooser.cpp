@@ -110,6 +110,22 @@ QString FontChooser::choose(const QString &text, int designIndex, const QString 
 {
     if (!m_catalog)
         return designFace;
+    // One character of the first plane, the common case: answered without building the
+    // lists below when its design face draws it (what required() and the coverage say).
+    if (text.size() == 1 && !text[0].isSurrogate() && text[0] != QChar(0x20E3) &&
+        designIndex >= 0) {
+        const char32_t c = text[0].unicode();
+        const QChar::Category category = QChar::category(c);
+        if (QChar::isSpace(c) || category == QChar::Other_Control ||
+            category == QChar::Other_Format || isVariationSelector(c))
+            return designFace;
+        if (m_symbolOnly)
+            return designFace;
+        const QBitArray &has = coverage(c);
+        if (designIndex < m_usable.size() && m_usable.testBit(designIndex) &&
+            has.testBit(designIndex))
+            return designFace;
+    }
     const QList<char32_t> needed = required(text);
     if (needed.isEmpty())
         return designFace;

@@ -18,13 +18,20 @@
 
 namespace {
 
-// Where a character piece of at least `from` code units may end: at the end of the
-// user-perceived character or joined word that holds position `from` - 1.
-qsizetype unitEndAfter(const QList<TextUnits::Span> &spans, qsizetype &next, qsizetype from)
+// One piece of the work: every LF dropped and every CR made CR LF.
+QString piece(const QString &work, qsizetype at, qsizetype take)
 {
-    while (next < spans.size() && spans[next].start + spans[next].length < from)
-        ++next;
-    return next < spans.size() ? spans[next].start + spans[next].length : from;
+    QString out;
+    out.reserve(take + 4);
+    for (qsizetype i = at; i < at + take; ++i) {
+        const QChar c = work[i];
+        if (c == QLatin1Char('\n'))
+            continue;
+        out += c;
+        if (c == QLatin1Char('\r'))
+            out += QLatin1Char('\n');
+    }
+    return out;
 }
 
 } // namespace
@@ -84,34 +91,34 @@ LengthWarning Formatter::lengthWarning(qsizetype n, int s)
 QStringList Formatter::cutPieces(const QString &work, bool wordMode)
 {
     QStringList pieces;
-    qsizetype at = 0;
-    const qsizetype n = work.size();
-    const QList<TextUnits::Span> spans =
-        wordMode ? QList<TextUnits::Span>() : TextUnits::spans(work);
-    qsizetype next = 0;
-    do {
-        qsizetype take = n - at;
-        if (wordMode) {
-            const qsizetype blank = work.indexOf(QLatin1Char(' '), at + 1);
-            if (blank >= 0)
-                take = blank - at + 1;
-        } else if (n - at > 6) {
-            take = unitEndAfter(spans, next, at + 6) - at;
-        }
-        QString piece;
-        piece.reserve(take + 4);
-        for (qsizetype i = at; i < at + take; ++i) {
-            const QChar c = work[i];
-            if (c == QLatin1Char('\n'))
-                continue;
-            piece += c;
-            if (c == QLatin1Char('\r'))
-                piece += QLatin1Char('\n');
-        }
-        pieces.append(piece);
-        at += take;
-    } while (at < n);
+    forEachPiece(work, wordMode, [&pieces](const QString &p) { pieces.append(p); });
     return pieces;
+}
+
+void Formatter::forEachPiece(const QString &work, bool wordMode, const PieceVisitor &visit)
+{
+    const qsizetype n = work.size();
+    qsizetype at = 0;
+    if (wordMode) {
+        do {
+            const qsizetype blank = work.indexOf(QLatin1Char(' '), at + 1);
+            const qsizetype take = blank >= 0 ? blank - at + 1 : n - at;
+            visit(piece(work, at, take));
+            at += take;
+        } while (at < n);
+        return;
+    }
+    // A piece ends with the first unit that reaches six code units past its start; the
+    // last six or fewer make the last piece.
+    TextUnits::forEachSpan(work, [&](const TextUnits::Span &span) {
+        const qsizetype end = span.start + span.length;
+        if (n - at > 6 && end >= at + 6) {
+            visit(piece(work, at, end - at));
+            at = end;
+        }
+    });
+    if (at < n || n == 0)
+        visit(piece(work, at, n - at));
 }
 
 QList<std::pair<int, int>> Formatter::wordRanges(const QString &t)
@@ -242,12 +249,12 @@ void Formatter::colourUnits(const EffectSettings &s, OutputMode mode, RichTextBo
     // One colour per user-perceived character, and per word of a joining script: a colour
     // change inside such a word breaks its join in some readers. The unit index is the
     // span's first code unit, and every code unit still moves the bar.
-    for (const TextUnits::Span &span : TextUnits::spans(t)) {
+    TextUnits::forEachSpan(t, [&](const TextUnits::Span &span) {
         m_progress.setValue(double(m_progress.value()) + double(span.length));
         box.select(int(span.start), int(span.length));
         if (const auto c = unitColour(s, mode, span.start))
             box.setSelColour(*c);
-    }
+    });
 }
 
 void Formatter::setSymbolFonts(const QStringList &names)
@@ -334,8 +341,7 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichDocumen
     for (const QString &name : std::as_const(m_pool))
         poolText.append(isTextFont(name));
     m_chooser.begin(m_catalog, m_pool, poolText);
-    const QString work = capitalise(input, s.capitalisation, m_random);
-    const QStringList pieces = cutPieces(work, s.formatWordByWord);
+    QString work = capitalise(input, s.capitalisation, m_random);
 
     m_progress.setMax(2.0 * double(n));
     m_progress.setValue(0);
@@ -353,7 +359,7 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichDocumen
     RichDocument joined = box;
     joined.reserve(int(n));
     qsizetype g = 0;
-    for (const QString &piece : pieces) {
+    forEachPiece(work, s.formatWordByWord, [&](const QString &piece) {
         box.setText(piece);
         if (s.formatWordByWord) {
             box.select(0, int(piece.size()));
@@ -377,7 +383,8 @@ RefreshResult Formatter::refresh(EffectSettings &s, OutputMode mode, RichDocumen
         }
         joined.appendAsRtf(box);
         box.setRtf(QByteArray());
-    }
+    });
+    work = QString();
 
     box = std::move(joined);
     box.setSelStart(0);

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class FontCatalog;
@@ -93,6 +94,9 @@ public:
     // user-perceived character or a word of a joining script. Every LF is dropped and
     // every CR becomes CR LF.
     static QStringList cutPieces(const QString &work, bool wordMode);
+    // The same pieces handed over one at a time, so that a long text never holds them all.
+    using PieceVisitor = std::function<void(const QString &piece)>;
+    static void forEachPiece(const QString &work, bool wordMode, const PieceVisitor &visit);
 
     // The ranges (start, length) of the word colouring over a text: each word with the
     // blank after it.

@@ -56,9 +56,8 @@ bool TextUnits::isJoiningScript(char32_t c)
     }
 }
 
-QList<TextUnits::Span> TextUnits::clusters(const QString &text)
+void TextUnits::forEachCluster(const QString &text, const Visitor &visit)
 {
-    QList<Span> out;
     // Plain ASCII has one cluster per character except CR LF; the common case skips the
     // boundary finder.
     bool ascii = true;
@@ -69,13 +68,12 @@ QList<TextUnits::Span> TextUnits::clusters(const QString &text)
         }
     }
     if (ascii) {
-        out.reserve(text.size());
         for (qsizetype i = 0; i < text.size(); ++i) {
             const bool crlf = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
-            out.append({i, crlf ? 2 : 1, false});
+            visit({i, crlf ? 2 : 1, false});
             i += crlf ? 1 : 0;
         }
-        return out;
+        return;
     }
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype start = 0;
@@ -83,25 +81,42 @@ QList<TextUnits::Span> TextUnits::clusters(const QString &text)
         qsizetype end = finder.toNextBoundary();
         if (end <= start)
             end = text.size();
-        out.append({start, end - start, false});
+        visit({start, end - start, false});
         start = end;
     }
+}
+
+QList<TextUnits::Span> TextUnits::clusters(const QString &text)
+{
+    QList<Span> out;
+    forEachCluster(text, [&out](const Span &span) { out.append(span); });
     return out;
+}
+
+void TextUnits::forEachSpan(const QString &text, const Visitor &visit)
+{
+    // A span is handed over once the next cluster cannot join it.
+    Span pending;
+    bool havePending = false;
+    forEachCluster(text, [&](const Span &part) {
+        const char32_t c = firstCodePoint(text, part.start);
+        const bool joining = isJoiningScript(c);
+        if (havePending && pending.joined && (joining || continuesJoinedWord(c))) {
+            pending.length += part.length;
+            return;
+        }
+        if (havePending)
+            visit(pending);
+        pending = {part.start, part.length, joining};
+        havePending = true;
+    });
+    if (havePending)
+        visit(pending);
 }
 
 QList<TextUnits::Span> TextUnits::spans(const QString &text)
 {
-    const QList<Span> parts = clusters(text);
     QList<Span> out;
-    out.reserve(parts.size());
-    for (const Span &part : parts) {
-        const char32_t c = firstCodePoint(text, part.start);
-        const bool joining = isJoiningScript(c);
-        if (!out.isEmpty() && out.last().joined && (joining || continuesJoinedWord(c))) {
-            out.last().length += part.length;
-            continue;
-        }
-        out.append({part.start, part.length, joining});
-    }
+    forEachSpan(text, [&out](const Span &span) { out.append(span); });
     return out;
 }

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class TextUnits {
 public:
     struct Span {
@@ -14,11 +16,17 @@ public:
         bool joined = false; // a word of a joining or reordering script
     };
 
+    using Visitor = std::function<void(const Span &span)>;
+
     // The text as consecutive spans: a grapheme cluster each, except that the clusters of
     // a word in a joining script form one span.
     static QList<Span> spans(const QString &text);
+    // The same spans handed over one at a time, in order: a long text never holds them all
+    // (a span takes twelve times the room of a character).
+    static void forEachSpan(const QString &text, const Visitor &visit);
     // The grapheme clusters alone.
     static QList<Span> clusters(const QString &text);
+    static void forEachCluster(const QString &text, const Visitor &visit);
     // Arabic, Syriac, N'Ko, Mongolian, the Indic scripts, Thai and its neighbours.
     static bool isJoiningScript(char32_t c);
 };

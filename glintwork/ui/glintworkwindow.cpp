@@ -381,7 +381,7 @@ void GlintworkWindow::CommandCA_Click()
 
 void GlintworkWindow::Text_Change()
 {
-    if (inputText().size() > EffectSettings::kMaxTextLength && !m_refusingInput) {
+    if (inputText().size() > m_maxInputLength && !m_refusingInput) {
         refuseLongInput();
         return;
     }
@@ -395,12 +395,12 @@ void GlintworkWindow::refuseLongInput()
 {
     m_refusingInput = true;
     if (!m_panel->undoInput())
-        m_panel->setInputText(inputText().left(EffectSettings::kMaxTextLength));
+        m_panel->setInputText(inputText().left(m_maxInputLength));
     m_refusingInput = false;
     m_services.messages->message(
         tr("The text would be longer than %1 characters (a line break counts two), "
            "more than Glintwork can format and save.  The change was not made.")
-            .arg(EffectSettings::kMaxTextLength),
+            .arg(m_maxInputLength),
         kTitle, MessageService::Buttons::Ok, MessageService::Icon::Information);
     Text_Change();
 }

@@ -53,6 +53,10 @@ public:
 
     // The input text with CR LF line breaks, as the engine and the settings file see it.
     QString inputText() const;
+    // The longest input text the box takes (EffectSettings::kMaxTextLength); tests set a
+    // small one, so that they need not build a text of millions of characters.
+    qsizetype maxInputLength() const { return m_maxInputLength; }
+    void setMaxInputLength(qsizetype length) { m_maxInputLength = length; }
     void setInputText(const QString &crlfText);
 
     RichTextBox &output() const;
@@ -182,6 +186,7 @@ private:
     bool m_loaded = false;
     bool m_settingsSaved = false;
     bool m_refusingInput = false;
+    qsizetype m_maxInputLength = EffectSettings::kMaxTextLength;
     bool m_busy = false;
     // Word Processor mode's message waits until the window shows the new mode.
     bool m_wordProcessorNoticePending = false;

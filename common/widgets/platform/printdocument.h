@@ -12,7 +12,8 @@ namespace PrintDocument {
 
 std::unique_ptr<QTextDocument> build(const PrintJob &job);
 
-// Writes the document's pages to the device (a printer or a PDF writer).
+// Writes the document's pages to the device (a printer or a PDF writer) as
+// QTextDocument::print does, numbered at the bottom right, laid out once for the device.
 void paint(QTextDocument &document, QPagedPaintDevice &device);
 
 } // namespace PrintDocument

@@ -139,6 +139,24 @@ TEST(RtfWriter, TablesListFacesAndColoursOnceInOrderOfUse)
     EXPECT_EQ(read(rtf).formatAt(0).face, "Caf\u00e9 Sans");
 }
 
+TEST(RtfWriter, ManyColoursReadBackAtEveryRunWhetherNewOrSeenBefore)
+{
+    // Past the few colours a list answers: new colours in an order unlike their values,
+    // each used again later, some at once and some far apart.
+    RichRuns runs;
+    for (int i = 0; i < 300; ++i) {
+        const qint32 colour = qint32((i * 2654435761u) & 0xFFFFFF);
+        runs.append({"n", {"Arial", 12, colour}});
+        runs.append({"r", {"Arial", 12, runs[(i * 7) % runs.size()].format.colour}});
+    }
+    RichDocument doc;
+    doc.setRuns(runs);
+    const RichDocument back = read(doc.rtf());
+    ASSERT_EQ(back.length(), runs.size());
+    for (int i = 0; i < runs.size(); ++i)
+        EXPECT_EQ(back.formatAt(i).colour, runs[i].format.colour) << i;
+}
+
 TEST(RtfWriter, RunsThatWriteNoControlWordAddNoBlank)
 {
     // Offsets 41 and 44 both write \up4; sizes 10.3 and 10.4 both \fs21.

@@ -1155,13 +1155,21 @@ TEST(GlintworkWindowInput, ATextBeyondTheLimitIsRefusedWithAMessage)
 {
     GlintworkWindowFixture f;
     GlintworkWindow &w = f.start();
+    EXPECT_EQ(w.maxInputLength(), EffectSettings::kMaxTextLength);
+    // A small limit stands for the real one, which takes seconds to paste.
+    w.setMaxInputLength(1000);
     auto *box = child<QPlainTextEdit>(w, QStringLiteral("Text"));
     box->setPlainText(QStringLiteral("short"));
     box->selectAll();
-    box->insertPlainText(QString(EffectSettings::kMaxTextLength + 1, QLatin1Char('x')));
+    box->insertPlainText(QString(1001, QLatin1Char('x')));
     EXPECT_EQ(w.inputText(), QStringLiteral("short"));
     ASSERT_EQ(f.messages.shown.size(), 1);
+    EXPECT_TRUE(f.messages.shown[0].text.contains("longer than 1000 characters"));
     EXPECT_TRUE(f.messages.shown[0].text.contains("The change was not made."));
+    box->selectAll();
+    box->insertPlainText(QString(1000, QLatin1Char('x')));
+    EXPECT_EQ(w.inputText().size(), 1000);
+    EXPECT_EQ(f.messages.shown.size(), 1);
 }
 
 TEST(GlintworkWindowSave, CopyHtmlPutsTheSourceOnTheClipboard)
