@@ -218,6 +218,43 @@ FT_CharMap typeOneEncoding(FT_Face face)
     return nullptr;
 }
 
+// The order of Qt's font engine: a Unicode map, else an Apple Roman or Latin-1 map, else the
+// map FreeType chose on opening; then the first symbol map (Windows or a Type 1 font's own).
+bool coversPrivateCodes(FT_Face face)
+{
+    FT_CharMap text = nullptr;
+    FT_CharMap symbol = nullptr;
+    for (int i = 0; i < face->num_charmaps; ++i) {
+        FT_CharMap map = face->charmaps[i];
+        switch (map->encoding) {
+        case FT_ENCODING_UNICODE:
+            text = map;
+            break;
+        case FT_ENCODING_APPLE_ROMAN:
+        case FT_ENCODING_ADOBE_LATIN_1:
+            if (!text || text->encoding != FT_ENCODING_UNICODE)
+                text = map;
+            break;
+        case FT_ENCODING_ADOBE_CUSTOM:
+        case FT_ENCODING_MS_SYMBOL:
+            if (!symbol)
+                symbol = map;
+            break;
+        default:
+            break;
+        }
+    }
+    for (FT_CharMap map : {text ? text : face->charmap, symbol}) {
+        if (!map || FT_Set_Charmap(face, map) != 0)
+            continue;
+        for (FT_ULong code = 0x20; code <= 0xFF; ++code) {
+            if (FT_Get_Char_Index(face, 0xF000 + code) != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
 FT_UInt glyphOf(FT_Face face, int code)
 {
     if (FT_CharMap symbol = charmapWith(face, FT_ENCODING_MS_SYMBOL)) {
@@ -279,8 +316,13 @@ QList<QByteArray> namesByCode(const Face &face)
 SymbolClues symbolClues(const Face &face)
 {
     const FaceHandle handle(face);
-    return {handle.get() && charmapWith(handle.get(), FT_ENCODING_MS_SYMBOL),
-            namesOf(handle.get(), 0x21, 0x7E)};
+    FT_Face ft = handle.get();
+    if (!ft)
+        return {false, false, false, namesOf(nullptr, 0, 0)};
+    // Before the names are looked up, which choose other maps.
+    const bool privateRange = coversPrivateCodes(ft);
+    return {true, charmapWith(ft, FT_ENCODING_MS_SYMBOL) != nullptr, privateRange,
+            namesOf(ft, 0x21, 0x7E)};
 }
 
 bool hasSymbolMap(const Face &face)

@@ -31,10 +31,15 @@ QList<QByteArray> namesByCode(const Face &face);
 // Whether the face has a Windows symbol character map (platform 3, encoding 0).
 bool hasSymbolMap(const Face &face);
 
-// What tells a symbol font, read in one go: whether it has a Windows symbol map, and the glyph
-// names of the printable ASCII codes (33 to 126; the other codes' names are empty).
+// What tells a symbol font, read in one go: whether it has a Windows symbol map, whether its
+// maps cover any of the private codes U+F020..U+F0FF, and the glyph names of the printable
+// ASCII codes (33 to 126; the other codes' names are empty). The private codes are looked up
+// as Qt's font engine looks a character up: in the face's Unicode map (else the map FreeType
+// chose), then in its first symbol map. `read` is false when the face could not be opened.
 struct SymbolClues {
+    bool read = false;
     bool symbolMap = false;
+    bool privateRange = false;
     QList<QByteArray> names;
 };
 SymbolClues symbolClues(const Face &face);

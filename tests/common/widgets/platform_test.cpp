@@ -2,6 +2,7 @@
 #include "fakes/fakefilelocations.h"
 #include "files/textfile.h"
 #include "widgets/controls/progressindicator.h"
+#include "widgets/fonts/fontglyphnames.h"
 #include "widgets/fonts/qtfontcatalog.h"
 #include "widgets/platform/programidentity.h"
 #include "widgets/richtext/twips.h"
@@ -11,6 +12,7 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QProcess>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -53,6 +55,25 @@ TEST(QtFontCatalog, KnowsTheSymbolEncodedFontsByTheirCharacterMaps)
     EXPECT_FALSE(symbols.contains("DejaVu Sans"));
     EXPECT_FALSE(symbols.contains("Liberation Serif"));
     EXPECT_FALSE(fonts.isSymbolFont(-1));
+}
+
+TEST(QtFontCatalog, ReadsThePrivateRangeFromTheFileAsQtDoes)
+{
+    // Symbol fonts' private codes (U+F020..U+F0FF) are read from the file's maps; Qt's own
+    // font engine must say the same for every installed family.
+    const QtFontCatalog fonts;
+    for (const QString &family : fonts.names()) {
+        QFont font(family);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        const QRawFont raw = QRawFont::fromFont(font);
+        bool qtCovers = false;
+        for (uint code = 0x20; code <= 0xFF && raw.isValid(); ++code)
+            qtCovers = qtCovers || raw.supportsCharacter(0xF000 + code);
+        const FontGlyphNames::SymbolClues clues =
+            FontGlyphNames::symbolClues(FontGlyphNames::faceOf(family));
+        EXPECT_TRUE(clues.read) << family.toStdString();
+        EXPECT_EQ(clues.privateRange, qtCovers) << family.toStdString();
+    }
 }
 
 TEST(Twips, ConvertsBothWays)
