@@ -2,6 +2,7 @@
 #include "ui/previewview.h"
 
 #include "widgets/controls/colourref.h"
+#include "widgets/fonts/drawnfamily.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,8 +38,12 @@ QTextCharFormat qtFormat(const CharFormat &format, double defaultSize)
 {
     const double size = RichDocument::isValidSize(format.size) ? format.size : defaultSize;
     QTextCharFormat f;
+    // A face that is not installed (the default face, mostly) is drawn as Qt would draw it,
+    // but named as installed, which spares Qt ranking every installed family for it.
+    const QString face =
+        format.face.isEmpty() ? QString::fromLatin1(RichDocument::kDefaultFace) : format.face;
     f.setFontFamilies(QStringList{
-        format.face.isEmpty() ? QString::fromLatin1(RichDocument::kDefaultFace) : format.face});
+        DrawnFamily::of(face, format.italic ? QFont::StyleItalic : QFont::StyleNormal)});
     f.setFontPointSize(size);
     f.setForeground(ColourRef::toQColor(format.colour));
     f.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);

@@ -2,6 +2,7 @@
 #include "fakes/fakefilelocations.h"
 #include "files/textfile.h"
 #include "widgets/controls/progressindicator.h"
+#include "widgets/fonts/drawnfamily.h"
 #include "widgets/fonts/fontglyphnames.h"
 #include "widgets/fonts/qtfontcatalog.h"
 #include "widgets/platform/programidentity.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QProcess>
 #include <QRawFont>
@@ -73,6 +75,24 @@ TEST(QtFontCatalog, ReadsThePrivateRangeFromTheFileAsQtDoes)
             FontGlyphNames::symbolClues(FontGlyphNames::faceOf(family));
         EXPECT_TRUE(clues.read) << family.toStdString();
         EXPECT_EQ(clues.privateRange, qtCovers) << family.toStdString();
+    }
+}
+
+TEST(DrawnFamily, NamesTheFamilyQtDrawsWith)
+{
+    // Installed families stay; the generic aliases and a missing family are drawn with
+    // what Qt itself would choose for them, in each style.
+    EXPECT_EQ(DrawnFamily::of("DejaVu Sans"), "DejaVu Sans");
+    EXPECT_EQ(DrawnFamily::of("dejavu sans"), "dejavu sans");
+    for (const char *family : {"Sans Serif", "Serif", "Monospace", "No Such Family 4711"}) {
+        for (const QFont::Style style : {QFont::StyleNormal, QFont::StyleItalic}) {
+            QFont font(family);
+            font.setStyle(style);
+            const QFont drawn = DrawnFamily::resolved(font);
+            EXPECT_EQ(drawn.family(), QFontInfo(font).family()) << family;
+            EXPECT_EQ(drawn.style(), style);
+            EXPECT_TRUE(FontGlyphNames::faceOf(drawn.family()).isValid()) << family;
+        }
     }
 }
 
