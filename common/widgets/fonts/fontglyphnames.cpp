@@ -99,6 +99,8 @@ private:
 struct Indexed {
     Face face;
     int preference = -1;
+    bool slanted = false; // some face is italic or oblique
+    bool bitmap = false;  // some face has no outlines
 };
 
 #ifdef KERNCRAFT_HAS_FONTCONFIG
@@ -126,8 +128,8 @@ QHash<QString, Indexed> buildIndex()
 {
     QHash<QString, Indexed> index;
     FcPattern *all = FcPatternCreate();
-    FcObjectSet *objects =
-        FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_SLANT, FC_WEIGHT, FC_FONTFORMAT, nullptr);
+    FcObjectSet *objects = FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_SLANT, FC_WEIGHT,
+                                            FC_FONTFORMAT, FC_OUTLINE, nullptr);
     FcFontSet *fonts = FcFontList(nullptr, all, objects);
     FcObjectSetDestroy(objects);
     FcPatternDestroy(all);
@@ -140,12 +142,20 @@ QHash<QString, Indexed> buildIndex()
         FcPatternGetInteger(font, FC_INDEX, 0, &faceIndex);
         const Face face{QFile::decodeName(reinterpret_cast<const char *>(file)),
                         faceIndex & 0xFFFF};
+        int slant = FC_SLANT_ROMAN;
+        FcBool outline = FcTrue;
+        FcPatternGetInteger(font, FC_SLANT, 0, &slant);
+        FcPatternGetBool(font, FC_OUTLINE, 0, &outline);
         FcChar8 *family = nullptr;
         for (int n = 0; FcPatternGetString(font, FC_FAMILY, n, &family) == FcResultMatch; ++n) {
             Indexed &entry =
                 index[QString::fromUtf8(reinterpret_cast<const char *>(family)).toCaseFolded()];
-            if (preference(font) > entry.preference)
-                entry = {face, preference(font)};
+            if (preference(font) > entry.preference) {
+                entry.face = face;
+                entry.preference = preference(font);
+            }
+            entry.slanted = entry.slanted || slant != FC_SLANT_ROMAN;
+            entry.bitmap = entry.bitmap || !outline;
         }
     }
     if (fonts)
@@ -190,8 +200,12 @@ QHash<QString, Indexed> buildIndex()
                 faces = int(face->num_faces);
                 const QString family = QString::fromUtf8(face->family_name).toCaseFolded();
                 Indexed &entry = index[family];
-                if (preference(face) > entry.preference)
-                    entry = {{file, i}, preference(face)};
+                if (preference(face) > entry.preference) {
+                    entry.face = {file, i};
+                    entry.preference = preference(face);
+                }
+                entry.slanted = entry.slanted || (face->style_flags & FT_STYLE_FLAG_ITALIC);
+                entry.bitmap = entry.bitmap || !FT_IS_SCALABLE(face);
             }
         }
     }
@@ -274,9 +288,8 @@ FT_UInt glyphOf(FT_Face face, int code)
     return FT_Get_Char_Index(face, code);
 }
 
-} // namespace
-
-Face faceOf(const QString &family)
+// The installed fonts by folded family name, indexed on first use.
+Indexed indexed(const QString &family)
 {
     static QMutex guard;
     static QHash<QString, Indexed> index;
@@ -286,7 +299,20 @@ Face faceOf(const QString &family)
         index = buildIndex();
         built = true;
     }
-    return index.value(family.toCaseFolded()).face;
+    return index.value(family.toCaseFolded());
+}
+
+} // namespace
+
+Face faceOf(const QString &family)
+{
+    return indexed(family).face;
+}
+
+bool hasOnlyUprightOutlines(const QString &family)
+{
+    const Indexed entry = indexed(family);
+    return entry.face.isValid() && !entry.slanted && !entry.bitmap;
 }
 
 namespace {

@@ -22,6 +22,11 @@ struct Face {
 // are indexed once, on the first call.
 Face faceOf(const QString &family);
 
+// Whether every face of the installed family (case-insensitive) is upright and made of
+// outlines, so that Qt draws its italic by slanting the upright glyphs (as FreeType's oblique
+// does) rather than from a face of its own. False for a family that is not installed.
+bool hasOnlyUprightOutlines(const QString &family);
+
 // The name of the glyph each code 0 to 255 draws in the face, looked up as the code is drawn:
 // in a Windows symbol map at U+F000 + code (or the code), in a Unicode map at the code, and
 // for a Type 1 font in its own encoding. An empty name where the face has no glyph or no

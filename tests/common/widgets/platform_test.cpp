@@ -78,6 +78,14 @@ TEST(QtFontCatalog, ReadsThePrivateRangeFromTheFileAsQtDoes)
     }
 }
 
+TEST(FontGlyphNames, KnowsFamiliesWhoseItalicQtSlants)
+{
+    EXPECT_TRUE(FontGlyphNames::hasOnlyUprightOutlines("DejaVu Math TeX Gyre"));
+    EXPECT_FALSE(FontGlyphNames::hasOnlyUprightOutlines("DejaVu Sans"));      // has an oblique face
+    EXPECT_FALSE(FontGlyphNames::hasOnlyUprightOutlines("Noto Color Emoji")); // bitmaps
+    EXPECT_FALSE(FontGlyphNames::hasOnlyUprightOutlines("No Such Family 4711"));
+}
+
 TEST(DrawnFamily, NamesTheFamilyQtDrawsWith)
 {
     // Installed families stay; the generic aliases and a missing family are drawn with
