@@ -6,6 +6,7 @@
 #include "ui/facelisterservices.h"
 #include "ui/qtsavefiledialog.h"
 #include "ui/systemfontdetails.h"
+#include "widgets/fonts/drawnfamily.h"
 #include "widgets/fonts/qtfontcatalog.h"
 #include "widgets/platform/qtbusypointer.h"
 #include "widgets/platform/qtclipboard.h"
@@ -13,7 +14,14 @@
 #include "widgets/platform/qtprintservice.h"
 #include "widgets/platform/qtshell.h"
 
+#include <QApplication>
+
 struct FacelisterPlatform {
+    // The desktop's font is often a generic name ("Sans Serif"), which Qt resolves anew for
+    // every control made before it is shown: the program's font names the installed family
+    // it stands for instead (DrawnFamily), the same font found at a fraction of the cost.
+    FacelisterPlatform() { QApplication::setFont(DrawnFamily::resolved(QApplication::font())); }
+
     QtFontCatalog fonts;
     QtClipboard clipboard;
     QtMessageService messages;

@@ -3,8 +3,11 @@
 
 #include "ui/previewaccessible.h"
 #include "widgets/controls/colourref.h"
+#include "widgets/fonts/drawnfamily.h"
+#include "widgets/fonts/fontglyphnames.h"
 
 #include <QAccessible>
+#include <QGlyphRun>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +23,9 @@ constexpr double kLineFactor = 1.45;
 constexpr double kAscentFactor = 1.1;
 constexpr int kMargin = 4; // left of the text, in pixels
 constexpr int kScrollStep = 20;
+// FreeType's oblique, with which Qt slants a family that has no italic face: x grows by this
+// much of the height above the baseline.
+constexpr double kObliqueShear = 0x0366A / 65536.0;
 
 int buttonCode(Qt::MouseButton button)
 {
@@ -35,12 +41,29 @@ int buttonCode(Qt::MouseButton button)
     }
 }
 
+// A face that is not installed (the default face, mostly) is drawn as Qt would draw it, but
+// named as installed, which spares Qt ranking every installed family for it.
+QString drawnFamily(const CharFormat &format)
+{
+    const QString face =
+        format.face.isEmpty() ? QString::fromLatin1(RichDocument::kDefaultFace) : format.face;
+    return DrawnFamily::of(face, format.italic ? QFont::StyleItalic : QFont::StyleNormal);
+}
+
+// Whether Qt would slant the upright glyphs for the run's italic (see previewview.h); the
+// bold italic of such a family is left to Qt, as is everything when Qt is told not to slant.
+bool slantsUpright(const CharFormat &format)
+{
+    static const bool qtSlants = !qEnvironmentVariableIsSet("QT_NO_SYNTHESIZED_ITALIC");
+    return qtSlants && format.italic && !format.bold &&
+           FontGlyphNames::hasOnlyUprightOutlines(drawnFamily(format));
+}
+
 QTextCharFormat qtFormat(const CharFormat &format, double defaultSize)
 {
     const double size = RichDocument::isValidSize(format.size) ? format.size : defaultSize;
     QTextCharFormat f;
-    f.setFontFamilies(QStringList{
-        format.face.isEmpty() ? QString::fromLatin1(RichDocument::kDefaultFace) : format.face});
+    f.setFontFamilies(QStringList{drawnFamily(format)});
     f.setFontPointSize(size);
     f.setForeground(ColourRef::toQColor(format.colour));
     f.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
@@ -165,17 +188,30 @@ QRect PreviewView::lineRect(int line) const
     return {0, l.top - verticalScrollBar()->value(), viewport()->width(), l.height};
 }
 
-QTextLayout &PreviewView::layoutOf(int line)
+PreviewView::LaidOut &PreviewView::layoutOf(int line)
 {
     auto found = m_layouts.find(line);
     if (found != m_layouts.end())
-        return *found->second;
+        return found->second;
     const Line &l = m_lines.at(line);
     const double defaultSize = m_document.defaultFormat().size;
     QString text;
     QList<QTextLayout::FormatRange> formats;
+    QList<SlantedRun> slanted;
     m_document.forEachRun(l.start, l.length, true, [&](QStringView part, const CharFormat &format) {
-        formats.append({int(text.size()), int(part.size()), qtFormat(format, defaultSize)});
+        const int start = int(text.size());
+        if (slantsUpright(format)) {
+            // Laid out upright, where the slanted glyphs go (the slant keeps the advances),
+            // and left unpainted there: drawLine slants them.
+            CharFormat upright = format;
+            upright.italic = false;
+            QTextCharFormat unpainted = qtFormat(upright, defaultSize);
+            unpainted.setForeground(Qt::transparent);
+            formats.append({start, int(part.size()), unpainted});
+            slanted.append({start, int(part.size()), ColourRef::toQColor(format.colour)});
+        } else {
+            formats.append({start, int(part.size()), qtFormat(format, defaultSize)});
+        }
         text += part;
     });
     auto layout = std::make_unique<QTextLayout>(text, font(), viewport());
@@ -196,7 +232,43 @@ QTextLayout &PreviewView::layoutOf(int line)
             updateScrollBars();
         }
     }
-    return *m_layouts.emplace(line, std::move(layout)).first->second;
+    return m_layouts.emplace(line, LaidOut{std::move(layout), std::move(slanted)}).first->second;
+}
+
+void PreviewView::drawLine(QPainter &painter, const LaidOut &laidOut, const QPointF &origin,
+                           bool selected)
+{
+    QTextLayout &layout = *laidOut.layout;
+    if (layout.lineCount() == 0)
+        return;
+    QList<QTextLayout::FormatRange> selection;
+    if (selected) {
+        // The slanted runs stay out of the selection, which would paint them upright.
+        QTextCharFormat highlighted;
+        highlighted.setBackground(palette().brush(QPalette::Highlight));
+        highlighted.setForeground(palette().brush(QPalette::HighlightedText));
+        int from = 0;
+        for (const SlantedRun &run : laidOut.slanted) {
+            selection.append({from, run.start - from, highlighted});
+            from = run.start + run.length;
+        }
+        selection.append({from, int(layout.text().size()) - from, highlighted});
+    }
+    layout.draw(&painter, origin, selection);
+    if (laidOut.slanted.isEmpty())
+        return;
+    const QTextLine textLine = layout.lineAt(0);
+    const double baseline = origin.y() + textLine.y() + textLine.ascent();
+    painter.save();
+    painter.translate(0, baseline);
+    painter.shear(-kObliqueShear, 0);
+    painter.translate(0, -baseline);
+    for (const SlantedRun &run : laidOut.slanted) {
+        painter.setPen(selected ? palette().color(QPalette::HighlightedText) : run.colour);
+        for (const QGlyphRun &glyphs : layout.glyphRuns(run.start, run.length))
+            painter.drawGlyphRun(origin, glyphs);
+    }
+    painter.restore();
 }
 
 void PreviewView::dropDistantLayouts(int first, int last)
@@ -230,19 +302,14 @@ void PreviewView::paintEvent(QPaintEvent *event)
     const int x = kMargin - horizontalScrollBar()->value();
     for (int i = first; i <= last; ++i) {
         const QRect rect = lineRect(i);
-        QTextLayout &layout = layoutOf(i);
-        QList<QTextLayout::FormatRange> selection;
-        if (isSelected(i)) {
+        const LaidOut &laidOut = layoutOf(i);
+        const bool selected = isSelected(i);
+        if (selected)
             painter.fillRect(rect, palette().brush(QPalette::Highlight));
-            QTextCharFormat highlighted;
-            highlighted.setBackground(palette().brush(QPalette::Highlight));
-            highlighted.setForeground(palette().brush(QPalette::HighlightedText));
-            selection.append({0, int(layout.text().size()), highlighted});
-        }
-        if (layout.lineCount() > 0) {
-            const QTextLine textLine = layout.lineAt(0);
+        if (laidOut.layout->lineCount() > 0) {
+            const QTextLine textLine = laidOut.layout->lineAt(0);
             const double top = rect.top() + m_lines.at(i).ascent - textLine.ascent();
-            layout.draw(&painter, QPointF(x, top), selection);
+            drawLine(painter, laidOut, QPointF(x, top), selected);
         }
         if (i == m_current && hasFocus()) {
             QPen pen(palette().color(QPalette::Text), 1, Qt::DotLine);

@@ -5,6 +5,10 @@
 // asks, reckoned from the sizes alone, so that scrolling needs no font of a line out of view;
 // long lines are not wrapped but scroll sideways.
 //
+// Italic in a family that has no slanted face is drawn as Qt itself would draw it, by slanting
+// the upright glyphs, but with the upright font: Qt would load another font for it, and with
+// thousands of installed fonts each font loaded costs more than the drawing.
+//
 // The user scrolls with the keys and the wheel and selects whole lines with the mouse or
 // with Shift and the arrow keys; a click puts the current line there without selecting.
 // The box's interface reads and changes the document as any rich-text box does, and its
@@ -15,11 +19,13 @@
 #include "richtext/richtextbox.h"
 
 #include <QAbstractScrollArea>
+#include <QColor>
 #include <QList>
 #include <functional>
 #include <memory>
 #include <unordered_map>
 
+class QPainter;
 class QTextLayout;
 
 class PreviewView : public QAbstractScrollArea, public RichTextBox {
@@ -111,12 +117,23 @@ private:
         int height = 0;
         int ascent = 0;
     };
+    // A run drawn slanted with the upright font, and its colour.
+    struct SlantedRun {
+        int start = 0;
+        int length = 0;
+        QColor colour;
+    };
+    struct LaidOut {
+        std::unique_ptr<QTextLayout> layout;
+        QList<SlantedRun> slanted;
+    };
     void documentChanged();
     // Tells assistive technology where the current line now starts.
     void announceCaret();
     void measureLines();
     void updateScrollBars();
-    QTextLayout &layoutOf(int line);
+    LaidOut &layoutOf(int line);
+    void drawLine(QPainter &painter, const LaidOut &laidOut, const QPointF &origin, bool selected);
     void dropDistantLayouts(int first, int last);
     bool isSelected(int line) const;
     int linesPerPage() const;
@@ -130,5 +147,5 @@ private:
     int m_current = 0;
     int m_anchor = 0;
     bool m_dragging = false;
-    std::unordered_map<int, std::unique_ptr<QTextLayout>> m_layouts;
+    std::unordered_map<int, LaidOut> m_layouts;
 };

@@ -1,6 +1,8 @@
 // The please-wait picture: see waitpicture.h.
 #include "ui/waitpicture.h"
 
+#include "widgets/fonts/drawnfamily.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -33,7 +35,8 @@ void WaitPicture::paintEvent(QPaintEvent *)
     painter.drawLine(QPointF(page.right() - fold, page.top() + fold),
                      QPointF(page.right(), page.top() + fold));
 
-    // Three sample lines, each in another style, as the preview shows them.
+    // Three sample lines, each in another style, as the preview shows them, in the installed
+    // families the generic names stand for (DrawnFamily).
     struct Sample {
         const char *family;
         QFont::Style style;
@@ -48,7 +51,7 @@ void WaitPicture::paintEvent(QPaintEvent *)
     qreal y = page.top() + 10;
     const qreal lineHeight = (page.height() - 14) / 3;
     for (const Sample &sample : samples) {
-        QFont font(QString::fromLatin1(sample.family));
+        QFont font(DrawnFamily::of(QString::fromLatin1(sample.family), sample.style));
         font.setPixelSize(int(lineHeight * 0.8));
         font.setStyle(sample.style);
         font.setWeight(QFont::Weight(sample.weight));

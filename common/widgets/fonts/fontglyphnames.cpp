@@ -99,6 +99,8 @@ private:
 struct Indexed {
     Face face;
     int preference = -1;
+    bool slanted = false; // some face is italic or oblique
+    bool bitmap = false;  // some face has no outlines
 };
 
 #ifdef KERNCRAFT_HAS_FONTCONFIG
@@ -126,8 +128,8 @@ QHash<QString, Indexed> buildIndex()
 {
     QHash<QString, Indexed> index;
     FcPattern *all = FcPatternCreate();
-    FcObjectSet *objects =
-        FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_SLANT, FC_WEIGHT, FC_FONTFORMAT, nullptr);
+    FcObjectSet *objects = FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_SLANT, FC_WEIGHT,
+                                            FC_FONTFORMAT, FC_OUTLINE, nullptr);
     FcFontSet *fonts = FcFontList(nullptr, all, objects);
     FcObjectSetDestroy(objects);
     FcPatternDestroy(all);
@@ -140,12 +142,20 @@ QHash<QString, Indexed> buildIndex()
         FcPatternGetInteger(font, FC_INDEX, 0, &faceIndex);
         const Face face{QFile::decodeName(reinterpret_cast<const char *>(file)),
                         faceIndex & 0xFFFF};
+        int slant = FC_SLANT_ROMAN;
+        FcBool outline = FcTrue;
+        FcPatternGetInteger(font, FC_SLANT, 0, &slant);
+        FcPatternGetBool(font, FC_OUTLINE, 0, &outline);
         FcChar8 *family = nullptr;
         for (int n = 0; FcPatternGetString(font, FC_FAMILY, n, &family) == FcResultMatch; ++n) {
             Indexed &entry =
                 index[QString::fromUtf8(reinterpret_cast<const char *>(family)).toCaseFolded()];
-            if (preference(font) > entry.preference)
-                entry = {face, preference(font)};
+            if (preference(font) > entry.preference) {
+                entry.face = face;
+                entry.preference = preference(font);
+            }
+            entry.slanted = entry.slanted || slant != FC_SLANT_ROMAN;
+            entry.bitmap = entry.bitmap || !outline;
         }
     }
     if (fonts)
@@ -190,8 +200,12 @@ QHash<QString, Indexed> buildIndex()
                 faces = int(face->num_faces);
                 const QString family = QString::fromUtf8(face->family_name).toCaseFolded();
                 Indexed &entry = index[family];
-                if (preference(face) > entry.preference)
-                    entry = {{file, i}, preference(face)};
+                if (preference(face) > entry.preference) {
+                    entry.face = {file, i};
+                    entry.preference = preference(face);
+                }
+                entry.slanted = entry.slanted || (face->style_flags & FT_STYLE_FLAG_ITALIC);
+                entry.bitmap = entry.bitmap || !FT_IS_SCALABLE(face);
             }
         }
     }
@@ -218,6 +232,43 @@ FT_CharMap typeOneEncoding(FT_Face face)
     return nullptr;
 }
 
+// The order of Qt's font engine: a Unicode map, else an Apple Roman or Latin-1 map, else the
+// map FreeType chose on opening; then the first symbol map (Windows or a Type 1 font's own).
+bool coversPrivateCodes(FT_Face face)
+{
+    FT_CharMap text = nullptr;
+    FT_CharMap symbol = nullptr;
+    for (int i = 0; i < face->num_charmaps; ++i) {
+        FT_CharMap map = face->charmaps[i];
+        switch (map->encoding) {
+        case FT_ENCODING_UNICODE:
+            text = map;
+            break;
+        case FT_ENCODING_APPLE_ROMAN:
+        case FT_ENCODING_ADOBE_LATIN_1:
+            if (!text || text->encoding != FT_ENCODING_UNICODE)
+                text = map;
+            break;
+        case FT_ENCODING_ADOBE_CUSTOM:
+        case FT_ENCODING_MS_SYMBOL:
+            if (!symbol)
+                symbol = map;
+            break;
+        default:
+            break;
+        }
+    }
+    for (FT_CharMap map : {text ? text : face->charmap, symbol}) {
+        if (!map || FT_Set_Charmap(face, map) != 0)
+            continue;
+        for (FT_ULong code = 0x20; code <= 0xFF; ++code) {
+            if (FT_Get_Char_Index(face, 0xF000 + code) != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
 FT_UInt glyphOf(FT_Face face, int code)
 {
     if (FT_CharMap symbol = charmapWith(face, FT_ENCODING_MS_SYMBOL)) {
@@ -237,9 +288,8 @@ FT_UInt glyphOf(FT_Face face, int code)
     return FT_Get_Char_Index(face, code);
 }
 
-} // namespace
-
-Face faceOf(const QString &family)
+// The installed fonts by folded family name, indexed on first use.
+Indexed indexed(const QString &family)
 {
     static QMutex guard;
     static QHash<QString, Indexed> index;
@@ -249,7 +299,20 @@ Face faceOf(const QString &family)
         index = buildIndex();
         built = true;
     }
-    return index.value(family.toCaseFolded()).face;
+    return index.value(family.toCaseFolded());
+}
+
+} // namespace
+
+Face faceOf(const QString &family)
+{
+    return indexed(family).face;
+}
+
+bool hasOnlyUprightOutlines(const QString &family)
+{
+    const Indexed entry = indexed(family);
+    return entry.face.isValid() && !entry.slanted && !entry.bitmap;
 }
 
 namespace {
@@ -279,8 +342,13 @@ QList<QByteArray> namesByCode(const Face &face)
 SymbolClues symbolClues(const Face &face)
 {
     const FaceHandle handle(face);
-    return {handle.get() && charmapWith(handle.get(), FT_ENCODING_MS_SYMBOL),
-            namesOf(handle.get(), 0x21, 0x7E)};
+    FT_Face ft = handle.get();
+    if (!ft)
+        return {false, false, false, namesOf(nullptr, 0, 0)};
+    // Before the names are looked up, which choose other maps.
+    const bool privateRange = coversPrivateCodes(ft);
+    return {true, charmapWith(ft, FT_ENCODING_MS_SYMBOL) != nullptr, privateRange,
+            namesOf(ft, 0x21, 0x7E)};
 }
 
 bool hasSymbolMap(const Face &face)

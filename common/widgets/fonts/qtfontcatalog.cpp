@@ -2,12 +2,12 @@
 #include "widgets/fonts/qtfontcatalog.h"
 
 #include "fonts/sortednames.h"
+#include "widgets/fonts/fontglyphnames.h"
 #include "widgets/fonts/symbolfont.h"
 #include "widgets/fonts/webfontaliases.h"
 
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QSet>
 #include <optional>
 
@@ -186,8 +186,10 @@ bool QtFontCatalog::isGenericAlias(const QString &qtFamily)
 {
     static const QStringList generic{QStringLiteral("Sans Serif"), QStringLiteral("Serif"),
                                      QStringLiteral("Monospace")};
-    // A real family of that name resolves to itself.
-    return generic.contains(qtFamily) && QFontInfo(QFont(qtFamily)).family() != qtFamily;
+    // A real family of that name is an installed file's. Asking Qt which font it resolves
+    // to would have it rank every installed family for the alias, which with thousands of
+    // fonts costs more than the rest of the list.
+    return generic.contains(qtFamily) && !FontGlyphNames::faceOf(qtFamily).isValid();
 }
 
 QString QtFontCatalog::metricAlias(const QString &family) const

@@ -28,6 +28,19 @@ QRawFont rawFont(const QString &family)
     return QRawFont::fromFont(font);
 }
 
+// Whether the font Qt draws the family with has a glyph at any of U+F020..U+F0FF.
+bool qtCoversPrivateCodes(const QString &family)
+{
+    const QRawFont raw = rawFont(family);
+    if (!raw.isValid())
+        return false;
+    for (uint code = 0x20; code <= 0xFF; ++code) {
+        if (raw.supportsCharacter(0xF000 + code))
+            return true;
+    }
+    return false;
+}
+
 FamilyInfo info(const QString &family)
 {
     static QHash<QString, FamilyInfo> cache;
@@ -37,18 +50,16 @@ FamilyInfo info(const QString &family)
 
     FamilyInfo result;
     if (!family.isEmpty()) {
-        const QRawFont raw = rawFont(family);
-        int privateCodes = 0;
-        if (raw.isValid()) {
-            for (uint code = 0x20; code <= 0xFF; ++code)
-                privateCodes += raw.supportsCharacter(0xF000 + code) ? 1 : 0;
-        }
-        result.privateRange = privateCodes > 0;
+        // The installed file's own maps answer, read as Qt's engine reads them: asking Qt
+        // itself loads the font, and fontconfig then compares it with every installed font,
+        // which thousands of fonts at start-up cannot afford. A family without a readable
+        // file of its own is asked through Qt, which draws it with whatever stands in.
+        const FontGlyphNames::SymbolClues clues =
+            FontGlyphNames::symbolClues(FontGlyphNames::faceOf(family));
+        result.privateRange = clues.read ? clues.privateRange : qtCoversPrivateCodes(family);
         // What the font holds decides, whatever its file format: a Windows symbol map, or
         // glyph names that say its codes draw something other than their characters. A font
         // that merely lacks some characters stays a text font.
-        const FontGlyphNames::SymbolClues clues =
-            FontGlyphNames::symbolClues(FontGlyphNames::faceOf(family));
         result.symbol = result.privateRange || clues.symbolMap ||
                         SymbolEquivalents::namesSaySymbol(clues.names);
     }

@@ -2,6 +2,8 @@
 #include "fakes/fakefilelocations.h"
 #include "files/textfile.h"
 #include "widgets/controls/progressindicator.h"
+#include "widgets/fonts/drawnfamily.h"
+#include "widgets/fonts/fontglyphnames.h"
 #include "widgets/fonts/qtfontcatalog.h"
 #include "widgets/platform/programidentity.h"
 #include "widgets/richtext/twips.h"
@@ -10,8 +12,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QProcess>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -54,6 +58,51 @@ TEST(QtFontCatalog, KnowsTheSymbolEncodedFontsByTheirCharacterMaps)
     EXPECT_FALSE(symbols.contains("DejaVu Sans"));
     EXPECT_FALSE(symbols.contains("Liberation Serif"));
     EXPECT_FALSE(fonts.isSymbolFont(-1));
+}
+
+TEST(QtFontCatalog, ReadsThePrivateRangeFromTheFileAsQtDoes)
+{
+    // Symbol fonts' private codes (U+F020..U+F0FF) are read from the file's maps; Qt's own
+    // font engine must say the same for every installed family.
+    const QtFontCatalog fonts;
+    for (const QString &family : fonts.names()) {
+        QFont font(family);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        const QRawFont raw = QRawFont::fromFont(font);
+        bool qtCovers = false;
+        for (uint code = 0x20; code <= 0xFF && raw.isValid(); ++code)
+            qtCovers = qtCovers || raw.supportsCharacter(0xF000 + code);
+        const FontGlyphNames::SymbolClues clues =
+            FontGlyphNames::symbolClues(FontGlyphNames::faceOf(family));
+        EXPECT_TRUE(clues.read) << family.toStdString();
+        EXPECT_EQ(clues.privateRange, qtCovers) << family.toStdString();
+    }
+}
+
+TEST(FontGlyphNames, KnowsFamiliesWhoseItalicQtSlants)
+{
+    EXPECT_TRUE(FontGlyphNames::hasOnlyUprightOutlines("DejaVu Math TeX Gyre"));
+    EXPECT_FALSE(FontGlyphNames::hasOnlyUprightOutlines("DejaVu Sans"));      // has an oblique face
+    EXPECT_FALSE(FontGlyphNames::hasOnlyUprightOutlines("Noto Color Emoji")); // bitmaps
+    EXPECT_FALSE(FontGlyphNames::hasOnlyUprightOutlines("No Such Family 4711"));
+}
+
+TEST(DrawnFamily, NamesTheFamilyQtDrawsWith)
+{
+    // Installed families stay; the generic aliases and a missing family are drawn with
+    // what Qt itself would choose for them, in each style.
+    EXPECT_EQ(DrawnFamily::of("DejaVu Sans"), "DejaVu Sans");
+    EXPECT_EQ(DrawnFamily::of("dejavu sans"), "dejavu sans");
+    for (const char *family : {"Sans Serif", "Serif", "Monospace", "No Such Family 4711"}) {
+        for (const QFont::Style style : {QFont::StyleNormal, QFont::StyleItalic}) {
+            QFont font(family);
+            font.setStyle(style);
+            const QFont drawn = DrawnFamily::resolved(font);
+            EXPECT_EQ(drawn.family(), QFontInfo(font).family()) << family;
+            EXPECT_EQ(drawn.style(), style);
+            EXPECT_TRUE(FontGlyphNames::faceOf(drawn.family()).isValid()) << family;
+        }
+    }
 }
 
 TEST(Twips, ConvertsBothWays)

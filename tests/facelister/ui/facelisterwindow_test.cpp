@@ -22,6 +22,7 @@
 #include "ui/qtsavefiledialog.h"
 #include "ui/systemfontdetails.h"
 #include "ui/waterfallview.h"
+#include "widgets/fonts/fontglyphnames.h"
 #include "widgets/fonts/qtfontcatalog.h"
 
 #include <QAccessible>
@@ -37,6 +38,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -1080,6 +1082,85 @@ TEST_F(PreviewViewTest, PagingThroughKeepsFewLinesLaidOut)
     }
     EXPECT_LE(preview->laidOutLines(), PreviewView::kKeptLines + 40);
     EXPECT_GT(preview->laidOutLines(), 0);
+}
+
+// How far the ink of the top third of a picture lies right of the bottom third's (pixels),
+// and how much ink there is.
+struct Slant {
+    double shift = 0;
+    int ink = 0;
+};
+Slant slantOf(const QImage &picture)
+{
+    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    int top = grey.height(), bottom = -1;
+    for (int y = 0; y < grey.height(); ++y) {
+        for (int x = 0; x < grey.width(); ++x) {
+            if (qGray(grey.pixel(x, y)) < 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    Slant slant;
+    if (bottom - top < 6)
+        return slant;
+    const int third = (bottom - top + 1) / 3;
+    const auto centre = [&](int from, int to) {
+        double sum = 0;
+        int count = 0;
+        for (int y = from; y < to; ++y) {
+            for (int x = 0; x < grey.width(); ++x) {
+                if (qGray(grey.pixel(x, y)) < 128) {
+                    sum += x;
+                    ++count;
+                }
+            }
+        }
+        slant.ink += count;
+        return count > 0 ? sum / count : 0.0;
+    };
+    slant.shift = centre(top, top + third) - centre(bottom + 1 - third, bottom + 1);
+    centre(top + third, bottom + 1 - third);
+    return slant;
+}
+
+TEST(PreviewViewSlantTest, ItalicOfAFamilyWithoutOneIsSlantedAsQtSlantsIt)
+{
+    // A family with an upright face only: the view slants its glyphs itself.
+    const QString family = QStringLiteral("DejaVu Math TeX Gyre");
+    if (!FontGlyphNames::hasOnlyUprightOutlines(family))
+        GTEST_SKIP() << "DejaVu Math TeX Gyre is not installed";
+    PreviewView view;
+    view.resize(400, 160);
+    RichDocument document;
+    document.setText(QStringLiteral("IIII"));
+    document.select(0, 4);
+    document.setSelFontName(family);
+    document.setSelFontSize(40);
+    document.setSelColour(0);
+    document.setSelItalic(true);
+    document.select(0, 0);
+    view.setDocument(document);
+    view.show();
+    const Slant drawn = slantOf(view.viewport()->grab().toImage());
+
+    // Qt's own italic of the same family, size and text.
+    QImage qt(view.viewport()->size(), QImage::Format_RGB32);
+    qt.fill(Qt::white);
+    {
+        QPainter painter(&qt);
+        QFont font(family);
+        font.setPointSize(40);
+        font.setItalic(true);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(4, 100), QStringLiteral("IIII"));
+    }
+    const Slant reference = slantOf(qt);
+    ASSERT_GT(reference.shift, 3.0);
+    EXPECT_NEAR(drawn.shift, reference.shift, 1.5);
+    EXPECT_NEAR(drawn.ink, reference.ink, reference.ink / 5);
 }
 
 TEST_F(FacelisterWindowTest, DetailsPanelShowsTheSelectedFontAndItsWaterfall)
