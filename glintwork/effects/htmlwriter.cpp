@@ -10,8 +10,8 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <functional>
 #include <limits>
+#include <type_traits>
 
 namespace HtmlWriter {
 
@@ -24,14 +24,13 @@ QString comment(const QString &lead, const QString &address)
     return lead + address + QStringLiteral("-->");
 }
 
-// Takes the page gathered in `out` (and empties it) when the writer asks for a part.
-using PartFlush = std::function<bool(QString &out)>;
-
-// Appends the body to `out`, handing `out` to `flush` once it holds `partChars`
-// characters. It does so only before a character, never before a line break: "<br>" is
-// the only markup that can start there, so "<br><br>" never spans two parts and
-// collapsing each part alone collapses the page.
-bool writeBody(const RichTextBox &box, QString &out, qsizetype partChars, const PartFlush &flush,
+// Appends the body to `out`, handing `out` to `flush` (which takes it and empties it) once
+// it holds `partChars` characters; `nullptr` as `flush` writes the body whole. It hands it
+// on only before a character, never before a line break: "<br>" is the only markup that
+// can start there, so "<br><br>" never spans two parts and collapsing each part alone
+// collapses the page.
+template <typename Flush>
+bool writeBody(const RichTextBox &box, QString &out, qsizetype partChars, Flush &&flush,
                ProgressState *progress)
 {
     const QString text = box.text();
@@ -52,8 +51,10 @@ bool writeBody(const RichTextBox &box, QString &out, qsizetype partChars, const 
         // The second half of a pair was written with the first.
         if (c.isLowSurrogate() && p > 0 && text[p - 1].isHighSurrogate())
             continue;
-        if (out.size() >= partChars && !flush(out))
-            return false;
+        if constexpr (std::is_invocable_v<Flush &, QString &>) {
+            if (out.size() >= partChars && !flush(out))
+                return false;
+        }
         const CharFormat f = box.formatAt(int(p));
         runs.setFormat({f.face, htmlSizeClass(f.size), f.colour, f.bold, f.italic});
         qsizetype at = p; // the loop visits a pair's low half too, for the progress
@@ -98,7 +99,7 @@ QString body(const RichTextBox &box, ProgressState *progress)
     QString out;
     // A run per character is the common case with random effects.
     out.reserve(box.text().size() * 64);
-    (void)writeBody(box, out, std::numeric_limits<qsizetype>::max(), {}, progress);
+    (void)writeBody(box, out, 0, nullptr, progress);
     return out;
 }
 
