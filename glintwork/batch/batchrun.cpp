@@ -250,9 +250,11 @@ BatchResult BatchRun::run(const BatchJob &job) const
         });
     } else {
         // Save As asks for a title and offers the file's name; the batch takes that offer.
-        written = TextFile::writeAtomically(
-            job.outputPath, HtmlWriter::fileBytes(*document, QFileInfo(job.outputPath).fileName(),
-                                                  commentAddress()));
+        // The page, too, goes to the file a part at a time.
+        const QString title = QFileInfo(job.outputPath).fileName();
+        written = TextFile::writeAtomically(job.outputPath, [&document, &title](const auto &write) {
+            return HtmlWriter::writeFile(*document, title, commentAddress(), write);
+        });
     }
     if (!written.ok)
         return failure(OutputUnwritable,

@@ -9,6 +9,9 @@
 #include "richtext/richtextbox.h"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <limits>
+#include <type_traits>
 
 namespace HtmlWriter {
 
@@ -21,20 +24,17 @@ QString comment(const QString &lead, const QString &address)
     return lead + address + QStringLiteral("-->");
 }
 
-} // namespace
-
-QString escaped(const QString &text, bool quotes)
-{
-    return HtmlText::escaped(text, quotes ? HtmlText::Quote::Double : HtmlText::Quote::None);
-}
-
-QString body(const RichTextBox &box, ProgressState *progress)
+// Appends the body to `out`, handing `out` to `flush` (which takes it and empties it) once
+// it holds `partChars` characters; `nullptr` as `flush` writes the body whole. It hands it
+// on only before a character, never before a line break: "<br>" is the only markup that
+// can start there, so "<br><br>" never spans two parts and collapsing each part alone
+// collapses the page.
+template <typename Flush>
+bool writeBody(const RichTextBox &box, QString &out, qsizetype partChars, Flush &&flush,
+               ProgressState *progress)
 {
     const QString text = box.text();
     const qsizetype n = text.size();
-    QString out;
-    // A run per character is the common case with random effects.
-    out.reserve(n * 64);
     FontRunWriter runs(out);
     // The bar moves a stretch of positions at a time: a call per position took a tenth of
     // the time, and the bar is redrawn only every few hundred anyway.
@@ -51,6 +51,10 @@ QString body(const RichTextBox &box, ProgressState *progress)
         // The second half of a pair was written with the first.
         if (c.isLowSurrogate() && p > 0 && text[p - 1].isHighSurrogate())
             continue;
+        if constexpr (std::is_invocable_v<Flush &, QString &>) {
+            if (out.size() >= partChars && !flush(out))
+                return false;
+        }
         const CharFormat f = box.formatAt(int(p));
         runs.setFormat({f.face, htmlSizeClass(f.size), f.colour, f.bold, f.italic});
         qsizetype at = p; // the loop visits a pair's low half too, for the progress
@@ -59,6 +63,43 @@ QString body(const RichTextBox &box, ProgressState *progress)
     runs.close();
     if (progress && n > 0)
         progress->setValue(progressStart + double(n));
+    return true;
+}
+
+// The page's characters in Windows-1252. Everything but the address of the build setting
+// is escaped already; a character of the address the code page lacks becomes a reference.
+QByteArray pageBytes(const QString &page)
+{
+    if (auto bytes = Cp1252::encode(page))
+        return *bytes;
+    QString safe;
+    for (qsizetype i = 0; i < page.size();) {
+        const QChar ch = page[i];
+        if (Cp1252::fromUnicode(ch)) {
+            safe += ch;
+            ++i;
+        } else {
+            const QString one = escaped(page.mid(i, ch.isHighSurrogate() ? 2 : 1));
+            safe += one;
+            i += ch.isHighSurrogate() && i + 1 < page.size() ? 2 : 1;
+        }
+    }
+    return Cp1252::encode(safe).value_or(QByteArray());
+}
+
+} // namespace
+
+QString escaped(const QString &text, bool quotes)
+{
+    return HtmlText::escaped(text, quotes ? HtmlText::Quote::Double : HtmlText::Quote::None);
+}
+
+QString body(const RichTextBox &box, ProgressState *progress)
+{
+    QString out;
+    // A run per character is the common case with random effects.
+    out.reserve(box.text().size() * 64);
+    (void)writeBody(box, out, 0, nullptr, progress);
     return out;
 }
 
@@ -85,15 +126,33 @@ QString clipboardText(const RichTextBox &box, const QString &address, ProgressSt
 QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString &address,
                      ProgressState *progress)
 {
+    QByteArray bytes;
+    // One part: the page is made whole, as it always was.
+    (void)writeFile(
+        box, title, address,
+        [&bytes](const QByteArray &part) {
+            bytes += part;
+            return true;
+        },
+        std::numeric_limits<qsizetype>::max(), progress);
+    return bytes;
+}
+
+bool writeFile(const RichTextBox &box, const QString &title, const QString &address,
+               const TextFile::PartWriter &write, qsizetype partChars, ProgressState *progress)
+{
+    const qsizetype n = box.text().size();
     if (progress) {
-        progress->setMax(double(box.text().size()));
+        progress->setMax(double(n));
         progress->setValue(0);
     }
     const QString c = comment(
         QStringLiteral(
             "<!--Shimmer FX created by Glintwork (part of Kerncraft v1.0) - download from "),
         address);
-    QString out = c;
+    QString out;
+    out.reserve(std::min(partChars, n * 64) + 1024);
+    out += c;
     out += QStringLiteral("<html>") + kCrLf + QStringLiteral("<head>") + kCrLf;
     out += QStringLiteral(
                "<meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>") +
@@ -101,26 +160,19 @@ QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString
     out += QStringLiteral("<meta name='generator' content='Glintwork from Quillbright'>") + kCrLf;
     out += QStringLiteral("<title>") + escaped(title) + QStringLiteral("</title>") + kCrLf;
     out += QStringLiteral("</head>") + kCrLf + QStringLiteral("<body>") + kCrLf;
-    out += body(box, progress);
-    out += kCrLf + QStringLiteral("</body>") + kCrLf + QStringLiteral("</html>") + kCrLf + c;
-    out = collapseBreaks(out);
-    out += kCrLf;
-    if (auto bytes = Cp1252::encode(out))
-        return *bytes;
-    // Only the address of the build setting can still hold such a character.
-    QString safe;
-    for (qsizetype i = 0; i < out.size();) {
-        const QChar ch = out[i];
-        if (Cp1252::fromUnicode(ch)) {
-            safe += ch;
-            ++i;
-        } else {
-            const QString one = escaped(out.mid(i, ch.isHighSurrogate() ? 2 : 1));
-            safe += one;
-            i += ch.isHighSurrogate() && i + 1 < out.size() ? 2 : 1;
-        }
-    }
-    return Cp1252::encode(safe).value_or(QByteArray());
+    // The header ends and the trailer starts with CR LF, so no "<br><br>" spans them and
+    // the body either: each part is collapsed alone.
+    const auto flush = [&write](QString &page) {
+        page.replace(QStringLiteral("<br><br>"), QStringLiteral("<br>"));
+        const bool ok = write(pageBytes(page));
+        page.resize(0); // keeps the room for the next part
+        return ok;
+    };
+    if (!writeBody(box, out, partChars, flush, progress))
+        return false;
+    out +=
+        kCrLf + QStringLiteral("</body>") + kCrLf + QStringLiteral("</html>") + kCrLf + c + kCrLf;
+    return flush(out);
 }
 
 QString saveFilter(bool htmlFirst)

@@ -6,6 +6,8 @@
 // declares and nothing is lost.
 #pragma once
 
+#include "files/textfile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -27,6 +29,16 @@ QString clipboardText(const RichTextBox &box, const QString &downloadAddress,
 // The bytes of an HTML file (Windows-1252, ending in CR LF).
 QByteArray fileBytes(const RichTextBox &box, const QString &title, const QString &downloadAddress,
                      ProgressState *progress = nullptr);
+
+// How much of the page writeFile gathers before it hands on a part, in characters.
+constexpr qsizetype kFilePartChars = qsizetype(1) << 18;
+// The bytes of fileBytes handed to `write` a part at a time, so that a long page is never
+// whole in memory: a part ends between two characters once it holds `partChars`
+// characters of the page (a character's markup may take it past). Stops when `write`
+// answers false; answers whether every part was written.
+bool writeFile(const RichTextBox &box, const QString &title, const QString &downloadAddress,
+               const TextFile::PartWriter &write, qsizetype partChars = kFilePartChars,
+               ProgressState *progress = nullptr);
 
 // Text for HTML: & < > escaped (and " with `quotes`), characters outside Windows-1252
 // as numeric character references.

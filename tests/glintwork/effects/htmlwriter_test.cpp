@@ -181,6 +181,41 @@ TEST(HtmlFrames, ALongRandomResultNestsThreeDeepAndKeepsItsText)
     EXPECT_EQ(body, visible);
 }
 
+// The batch writes the page a part at a time: cut anywhere, the parts must still collapse
+// every "<br><br>" and reference every character the code page lacks as the whole page does,
+// up to a pair that needs a reference at the very end and an address the code page lacks.
+TEST(HtmlFrames, PartsJoinedAreTheWholePage)
+{
+    Piece bold{QStringLiteral("\u00E9a<b\r\n\r\n\r\n")};
+    bold.bold = true;
+    Piece late{QStringLiteral("x\r\ny\u3042\r\n") + QString::fromUcs4(U"\U0001F600")};
+    late.colour = 0x0000FF;
+    late.face = QStringLiteral("Z\u00F6\u4E00");
+    RichDocument doc;
+    fill(doc, {{QStringLiteral("plain\r\n\r\n")}, bold, {QStringLiteral("\r\nbb\u20AC")}, late});
+    const QString address = QStringLiteral("http://x/\u0416");
+    const QByteArray whole = HtmlWriter::fileBytes(doc, QStringLiteral("T\u0416"), address);
+    for (const qsizetype partChars : {1, 7, 64, 300, 1 << 20}) {
+        SCOPED_TRACE(partChars);
+        QByteArrayList parts;
+        ProgressState progress;
+        EXPECT_TRUE(HtmlWriter::writeFile(
+            doc, QStringLiteral("T\u0416"), address,
+            [&parts](const QByteArray &part) {
+                parts.append(part);
+                return true;
+            },
+            partChars, &progress));
+        EXPECT_EQ(parts.join(), whole);
+        EXPECT_EQ(parts.size() > 1, partChars < whole.size());
+        EXPECT_EQ(progress.value(), doc.length());
+    }
+    int calls = 0;
+    EXPECT_FALSE(HtmlWriter::writeFile(
+        doc, "t", address, [&calls](const QByteArray &) { return ++calls > 1; }, 1));
+    EXPECT_EQ(calls, 1);
+}
+
 TEST(HtmlFrames, SaveKindsByEnding)
 {
     EXPECT_EQ(HtmlWriter::saveKind("a.HTML"), HtmlWriter::SaveKind::Html);
