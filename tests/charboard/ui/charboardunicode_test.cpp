@@ -1,14 +1,7 @@
 // Charboard beyond the designed page, driven offscreen: the chooser of blocks and the whole
 // font, the search by name, details, recently used characters, what cells tell assistive
 // technology, and glyphs that always lie whole inside their cells.
-#include "fakes/fakebusypointer.h"
-#include "fakes/fakeclipboard.h"
-#include "fakes/fakefilelocations.h"
-#include "fakes/fakefontcatalog.h"
-#include "fakes/fakeshell.h"
-#include "fakes/namedchild.h"
-#include "ui/charboardwindow.h"
-#include "widgets/grid/flexgrid.h"
+#include "charboard/ui/charboardwindowfixture.h"
 #include "widgets/grid/flexgriddelegate.h"
 #include "widgets/grid/indexedglyphrun.h"
 
@@ -26,37 +19,15 @@
 
 namespace {
 
-class CharboardUnicodeTest : public ::testing::Test {
+class CharboardUnicodeTest : public CharboardWindowFixture {
 protected:
-    FakeFontCatalog fonts{
-        {"DejaVu Sans", "DejaVu Math TeX Gyre", "Liberation Serif", "D050000L", "Unifont"}};
-    FakeClipboard clipboard;
-    FakeShell shell;
-    FakeBusyPointer busy;
-    FakeFileLocations locations;
-    std::unique_ptr<CharboardWindow> window;
-
-    void start()
-    {
-        window = std::make_unique<CharboardWindow>(
-            CharboardServices{fonts, clipboard, shell, busy, locations});
-        window->show();
-        window->Form_Load();
-    }
-    template <typename T> T *child(const char *name)
-    {
-        return namedChild<T>(window.get(), QString::fromLatin1(name));
-    }
-    FlexGrid *grid() { return child<FlexGrid>("Grid"); }
+    CharboardUnicodeTest()
+        : CharboardWindowFixture(
+              {"DejaVu Sans", "DejaVu Math TeX Gyre", "Liberation Serif", "D050000L", "Unifont"})
+    {}
     QComboBox *choices() { return child<QComboBox>("ComboChars"); }
     QLineEdit *find() { return child<QLineEdit>("TextFind"); }
     QString collected() { return child<QLineEdit>("TextCopy")->text(); }
-    void chooseFont(const QString &name)
-    {
-        auto *list = child<QListWidget>("Fonts");
-        list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
-        window->Fonts_MouseUp();
-    }
     void choose(const QString &labelStart)
     {
         for (int i = 0; i < choices()->count(); ++i) {

@@ -1,16 +1,9 @@
 // Charboard's window driven offscreen with fake services: start-up, fitting, the keypad hint,
 // collecting and copying, help and the default button.
+#include "charboard/ui/charboardwindowfixture.h"
 #include "fakes/accessibilitywalk.h"
-#include "fakes/fakebusypointer.h"
-#include "fakes/fakeclipboard.h"
-#include "fakes/fakefilelocations.h"
-#include "fakes/fakefontcatalog.h"
-#include "fakes/fakeshell.h"
-#include "fakes/namedchild.h"
 #include "logic/fontfitter.h"
-#include "ui/charboardwindow.h"
 #include "ui/glyphpreview.h"
-#include "widgets/grid/flexgrid.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -25,36 +18,14 @@
 
 namespace {
 
-class CharboardWindowTest : public ::testing::Test {
+class CharboardWindowTest : public CharboardWindowFixture {
 protected:
-    FakeFontCatalog fonts{
-        {"DejaVu Sans", "Arial", "D050000L", "Liberation Serif", "bravo", "Standard Symbols PS"}};
-    FakeClipboard clipboard;
-    FakeShell shell;
-    FakeBusyPointer busy;
-    FakeFileLocations locations;
-    std::unique_ptr<CharboardWindow> window;
-
-    void start()
-    {
-        window = std::make_unique<CharboardWindow>(
-            CharboardServices{fonts, clipboard, shell, busy, locations});
-        window->show();
-        window->Form_Load();
-    }
-    template <typename T> T *child(const char *name)
-    {
-        return namedChild<T>(window.get(), QString::fromLatin1(name));
-    }
-    FlexGrid *grid() { return child<FlexGrid>("Grid"); }
+    CharboardWindowTest()
+        : CharboardWindowFixture({"DejaVu Sans", "Arial", "D050000L", "Liberation Serif", "bravo",
+                                  "Standard Symbols PS"})
+    {}
     QLineEdit *textCopy() { return child<QLineEdit>("TextCopy"); }
     QLabel *labelAlt() { return child<QLabel>("LabelAlt"); }
-    QListWidget *fontList() { return child<QListWidget>("Fonts"); }
-    void chooseFont(const QString &name)
-    {
-        fontList()->setCurrentItem(fontList()->findItems(name, Qt::MatchExactly).value(0));
-        window->Fonts_MouseUp();
-    }
 };
 
 TEST_F(CharboardWindowTest, StartsOnArialWithTheBlankSelected)
