@@ -289,22 +289,30 @@ QList<double> runStartupChild(int fonts)
     return fields.size() == 8 ? fields : QList<double>{};
 }
 
-} // namespace
-
-// Qt reads the installed fonts once per process, so every run starts a process of its own
-// with FONTCONFIG_FILE pointing at the generated set; the first run, not timed, fills the
-// set's fontconfig cache as fc-cache would have done on a real machine.
-static void BM_FacelisterStartupFonts(benchmark::State &state)
+// Whether the generated set exists and one untimed start-up has filled its fontconfig cache,
+// as fc-cache would have done on a real machine; otherwise the case is skipped with the reason.
+bool startupChildIsReady(benchmark::State &state, int fonts)
 {
     if (!BenchFontSet::shared()) {
         state.SkipWithError(BenchFontSet::error().toStdString().c_str());
-        return;
+        return false;
     }
-    const int fonts = int(state.range(0));
     if (runStartupChild(fonts).isEmpty()) {
         state.SkipWithError("the start-up process failed");
-        return;
+        return false;
     }
+    return true;
+}
+
+} // namespace
+
+// Qt reads the installed fonts once per process, so every run starts a process of its own
+// with FONTCONFIG_FILE pointing at the generated set.
+static void BM_FacelisterStartupFonts(benchmark::State &state)
+{
+    const int fonts = int(state.range(0));
+    if (!startupChildIsReady(state, fonts))
+        return;
     QList<double> fields;
     double longestStill = 0;
     for (auto _ : state) {
@@ -335,15 +343,9 @@ BENCHMARK(BM_FacelisterStartupFonts)
 // memory grew meanwhile.
 static void BM_FacelisterPageDown(benchmark::State &state)
 {
-    if (!BenchFontSet::shared()) {
-        state.SkipWithError(BenchFontSet::error().toStdString().c_str());
-        return;
-    }
     const int fonts = int(state.range(0));
-    if (runStartupChild(fonts).isEmpty()) {
-        state.SkipWithError("the start-up process failed");
+    if (!startupChildIsReady(state, fonts))
         return;
-    }
     QList<double> fields;
     double growth = 0;
     for (auto _ : state) {
