@@ -2,18 +2,7 @@
 #include "ui/previewaccessible.h"
 
 #include "ui/previewview.h"
-
-namespace {
-
-QAccessibleInterface *previewFactory(const QString &className, QObject *object)
-{
-    if (className != QLatin1StringView("PreviewView"))
-        return nullptr;
-    auto *view = qobject_cast<PreviewView *>(object);
-    return view ? new PreviewAccessible(view) : nullptr;
-}
-
-} // namespace
+#include "widgets/controls/accessiblefactory.h"
 
 PreviewAccessible::PreviewAccessible(PreviewView *view)
     : QAccessibleWidget(view, QAccessible::EditableText)
@@ -21,11 +10,7 @@ PreviewAccessible::PreviewAccessible(PreviewView *view)
 
 void PreviewAccessible::install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(previewFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<PreviewView, PreviewAccessible>();
 }
 
 PreviewView *PreviewAccessible::view() const

@@ -2,19 +2,8 @@
 #include "ui/swatchaccessible.h"
 
 #include "ui/swatchlabel.h"
+#include "widgets/controls/accessiblefactory.h"
 #include "widgets/controls/colourref.h"
-
-namespace {
-
-QAccessibleInterface *swatchFactory(const QString &className, QObject *object)
-{
-    if (className != QLatin1StringView("SwatchLabel"))
-        return nullptr;
-    auto *swatch = qobject_cast<SwatchLabel *>(object);
-    return swatch ? new SwatchAccessible(swatch) : nullptr;
-}
-
-} // namespace
 
 SwatchAccessible::SwatchAccessible(SwatchLabel *swatch)
     : QAccessibleWidget(swatch, QAccessible::Button)
@@ -22,11 +11,7 @@ SwatchAccessible::SwatchAccessible(SwatchLabel *swatch)
 
 void SwatchAccessible::install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(swatchFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<SwatchLabel, SwatchAccessible>();
 }
 
 SwatchLabel *SwatchAccessible::swatch() const

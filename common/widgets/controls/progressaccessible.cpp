@@ -1,21 +1,10 @@
 // The progress indicator's accessible interface: see progressaccessible.h.
 #include "widgets/controls/progressaccessible.h"
 
+#include "widgets/controls/accessiblefactory.h"
 #include "widgets/controls/progressindicator.h"
 
 #include <QLocale>
-
-namespace {
-
-QAccessibleInterface *progressFactory(const QString &className, QObject *object)
-{
-    if (className != QLatin1StringView("ProgressIndicator"))
-        return nullptr;
-    auto *indicator = qobject_cast<ProgressIndicator *>(object);
-    return indicator ? new ProgressAccessible(indicator) : nullptr;
-}
-
-} // namespace
 
 ProgressAccessible::ProgressAccessible(ProgressIndicator *indicator)
     : QAccessibleWidget(indicator, QAccessible::ProgressBar)
@@ -23,11 +12,7 @@ ProgressAccessible::ProgressAccessible(ProgressIndicator *indicator)
 
 void ProgressAccessible::install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(progressFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<ProgressIndicator, ProgressAccessible>();
 }
 
 ProgressIndicator *ProgressAccessible::indicator() const
