@@ -163,7 +163,7 @@ bool writeFile(const RichTextBox &box, const QString &title, const QString &addr
     // The header ends and the trailer starts with CR LF, so no "<br><br>" spans them and
     // the body either: each part is collapsed alone.
     const auto flush = [&write](QString &page) {
-        page.replace(QStringLiteral("<br><br>"), QStringLiteral("<br>"));
+        page = collapseBreaks(std::move(page));
         const bool ok = write(pageBytes(page));
         page.resize(0); // keeps the room for the next part
         return ok;
